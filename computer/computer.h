@@ -1,0 +1,41 @@
+// The computer opponent: the score of a candidate move and the one-ply choice of the move.
+// Plain C++ over the game state; the window plays the chosen move.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "game/game_state.h"
+
+namespace brenvolt {
+
+// A move chosen by the computer. A drop has the hand column (11 or -1) and the hand row as its
+// source. 移動駒 is the piece as it leaves the source, 置駒 the piece as it will stand.
+struct 着手 {
+  int 元X = 0;
+  int 元Y = 0;
+  int 先X = 0;
+  int 先Y = 0;
+  int 移動駒 = 空;
+  int 置駒 = 空;
+  bool operator==(const 着手&) const = default;
+};
+
+// Counters for benchmarks and the engine's bench command.
+struct 探索統計 {
+  std::uint64_t 得点計算数 = 0;  // calls of 調査_得点
+};
+
+// Any piece of either side on the up to eight squares around (IN_X, IN_Y)?
+int 調査_周囲駒有(const 対局状態& 局, int IN_X, int IN_Y);
+
+// The score of a candidate for 局.COM側, the board already showing the position after it.
+// Writes trial pieces on the source and destination; the caller restores both squares.
+int 調査_得点(対局状態& 局, int IN_元X, int IN_元Y, int IN_先X, int IN_先Y);
+
+// The computer's choice for 局.COM側 (against 局.人間側, whose pawn code is 局.人間歩): the
+// fixed opening drop when 手数 is 0, else the first best-scored candidate. Nothing when no
+// candidate exists (the computer passes). The board is unchanged on return.
+std::optional<着手> com_ban_探索(対局状態& 局, 探索統計* 統計 = nullptr);
+
+}  // namespace brenvolt

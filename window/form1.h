@@ -1,0 +1,99 @@
+// Form1: the game's one window object. It owns the game state for the life of the window,
+// carries every drawing routine and event handler of the game, and reaches the outside world
+// only through the canvas, the platform and the sound library, so the whole game runs in tests
+// without a window.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "game/game_state.h"
+#include "record/move_record.h"
+#include "sound/module1.h"
+#include "window/canvas.h"
+#include "window/platform.h"
+
+namespace brenvolt {
+
+class Form1 : public 対局状態, public 手順記録 {
+ public:
+  Form1(Canvas& canvas, Platform& platform, SoundLibrary& sound,
+        std::vector<std::filesystem::path> データ置場 = {});
+
+  // ---- Window events --------------------------------------------------------------------
+  void Form_Load();
+  void Form_MouseDown(int Button, int Shift, double X, double Y);
+  void Form_KeyDown(int KeyCode);
+  void Form_Unload();
+
+  // ---- Menu commands --------------------------------------------------------------------
+  void START_Click();
+  void SENTE_Click();
+  void GOTE_Click();
+  void MATCH_MAN_Click();
+  void OWARI_Click();
+  void CANCEL_Click();
+  void REPLAY_Click();
+  void AFTER_Click();
+  void SIDOU_Click();
+  void BGM_Click();
+  void VER_Click();
+
+  // ---- Game routines that change the state and draw ---------------------------------------
+  void 初期設定();
+  void 駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
+  void 手順保存(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動元駒, int 移動先駒);
+  void com_ban();
+  void 終了_処理(int IN_移動駒);
+  void 終了(const std::string& 勝手);
+
+  // ---- Sound ------------------------------------------------------------------------------
+  void 処理_BGM();
+  void 処理_終了();
+
+  // ---- Drawing (positions in square units, sizes in twips) --------------------------------
+  void 描画_四角形(double 入力X, double 入力Y, double X_長, double Y_長, int 色);
+  void 描画_桝輪郭(int 描画色, double 座標X, double 座標Y);
+  void 描画_数値(double 入力X, double 入力Y, int 数値, int 色, int モード, int フォントサイズ);
+  void 描画_数値(double 入力X, double 入力Y, const std::string& 数値, int 色, int モード,
+                 int フォントサイズ);
+  void 描画_移動駒種類(double 入力X, double 入力Y, int 駒種類, int 色);
+  void 描画_将棋盤桝();
+  void 全輪郭クリア();
+  void 描画_桝_数値();
+  void 描画_手数(int 数値, int 色);
+  void 描画_文字列(double 入力X, double 入力Y, int 数値, int 色, int サイズ);
+  void 描画_移動結果(int 移動先X, int 移動先Y, int 移動駒, int 駒色);
+  void 描画_絵(int 駒種類, double 座標X, double 座標Y);
+  void 描画_桝(double 座標X, double 座標Y);
+  void 描画_盤();
+  void 描画_黒持盤();
+  void 描画_白持盤();
+  void 描画_点滅5並び(int IN_手番, int IN_X, int IN_Y);
+  void 待ち時間(double IN_秒);
+  void 描画_移動可能桝色(int 移動元X, int 移動元Y, int 描画色, int 移動駒);
+
+  // ---- State of the window ----------------------------------------------------------------
+  int 入力段階 = 0;           // 0: choose a piece; 1: a piece is chosen, next click is its target
+  std::array<int, 7> 指手{};  // (1) 移動元X (2) 移動元Y (3) 移動先X (4) 移動先Y (6) the piece
+  int 移動指導 = 0;           // move guidance on (1) or off (0)
+  int 指導色 = 消去色;        // colour of the reachable-square outlines
+  bool 太字 = false;          // the window font is bold from the coordinate labels on
+
+  // Sound buffers, 0 when a sound could not be loaded.
+  int 音_その他 = 0;
+  int 音_禁止 = 0;
+  int 音_駒打 = 0;
+  int 音_終局 = 0;
+  int 音_BGM = 0;
+
+ protected:
+  Canvas& canvas;
+  Platform& platform;
+  SoundLibrary& ds;
+  Module1 音;
+};
+
+}  // namespace brenvolt

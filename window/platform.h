@@ -1,0 +1,30 @@
+// What the game needs of the windowing system besides drawing: modal message boxes, menu check
+// marks, the window's placement, a clock, and ending the process.
+#pragma once
+
+#include <string>
+
+namespace brenvolt {
+
+enum class BoxIcon { None, Exclamation };
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+  // A modal box with one OK button; returns when it is closed.
+  virtual void messageBox(const std::string& text, const std::string& title, BoxIcon icon) = 0;
+  // Check marks of the checkable menu items, by object name ("BGM", "SIDOU").
+  virtual void setMenuChecked(const std::string& item, bool checked) = 0;
+  virtual bool menuChecked(const std::string& item) const = 0;
+  virtual void setBackground(int colour) = 0;
+  // Outer placement of the window in twips.
+  virtual int windowTop() const = 0;
+  virtual void placeWindow(int left, int top, int width, int height) = 0;
+  virtual int windowHandle() const = 0;
+  // Seconds from a monotonic clock.
+  virtual double clockSeconds() const = 0;
+  // Ends the process at once; no further events are handled.
+  virtual void quit() = 0;
+};
+
+}  // namespace brenvolt
