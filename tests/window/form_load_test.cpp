@@ -92,7 +92,7 @@ TEST_F(FormLoadTest, 音_設定_描画_配置の順に進む) {
             std::vector<int>({-60, -60, 9000, 8000}));
 
   // Labels first, bold already; the title picture last.
-  const auto& 最初の文字 = canvas.of(DrawCall::Text).at(0);
+  const auto 最初の文字 = canvas.of(DrawCall::Text).at(0);
   EXPECT_EQ(最初の文字.text, " 9 ");
   EXPECT_TRUE(最初の文字.bold);
   EXPECT_EQ(canvas.calls.back().picture, PictureId::PG_NA);
@@ -109,6 +109,17 @@ TEST_F(FormLoadTest, 上端にある窓はそのまま) {
   form.Form_Load();
   EXPECT_EQ(platform.placements, 0);
   EXPECT_EQ(platform.width, 5000);
+}
+
+TEST_F(FormLoadTest, 音の警告はBrenvolt_dllの感嘆符付きの箱で読み込みは続く) {
+  std::ofstream(置場 / "禁止.wav", std::ios::trunc);
+  form.Form_Load();
+  ASSERT_EQ(platform.boxes.size(), 1u);
+  EXPECT_EQ(platform.boxes[0].title, "Brenvolt.dll");
+  EXPECT_EQ(platform.boxes[0].icon, BoxIcon::Exclamation);
+  EXPECT_EQ(form.音_禁止, 0);
+  EXPECT_EQ(form.音_BGM, 4);
+  EXPECT_EQ(canvas.calls.back().picture, PictureId::PG_NA);
 }
 
 TEST_F(Form1Test, 初期設定は記録を空にし持駒と盤と空の文字欄を描く) {
