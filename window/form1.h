@@ -92,9 +92,9 @@ class Form1 : public 対局状態, public 手順記録 {
  protected:
   // ---- Steps of playing a move (turn flow, computer, replay) ------------------------------
   bool 対局なし() const { return 手番 == 手番_なし || 対局中 == 無; }
-  void 盤クリック_駒選択(int 列, int 行);
-  void 盤クリック_行き先(int Button, int 列, int 行);
-  void 盤外クリック(int 列, int 行);
+  void 盤クリック_駒選択(int 桝列, int 桝行);
+  void 盤クリック_行き先(int Button, int 桝列, int 桝行);
+  void 盤外クリック(int 桝列, int 桝行);
   void 人間の着手後();
   // Blinks and announces a five of IN_手番 through the destination or, when a board piece
   // left 元, next to it; true when the game was won.

@@ -101,8 +101,7 @@ void Form1::SIDOU_Click() {
 
 void Form1::VER_Click() {
   ds.dsPlay(音_その他);
-  // Qt's message box lays its text out as a document, where each carriage return breaks the
-  // line just as a newline does.
+  // Each carriage return is a line break in the message box.
   platform.messageBox("  Version 0.93\r\rHarrowick 1999.01", "Brenvolt", BoxIcon::None);
 }
 

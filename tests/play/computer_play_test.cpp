@@ -71,6 +71,23 @@ TEST_F(ComputerPlay, COMが五つ並べるとCOMの勝ち) {
   EXPECT_EQ(form.手番, 手番_なし);
 }
 
+// 後手's only move takes the lance off the end of a line of six, leaving five behind it.
+TEST_F(ComputerPlay, COMが駒を離して六つを五つにしてもCOMの勝ち) {
+  form.SENTE_Click();
+  盤を空に();
+  for (int x = 1; x <= 6; ++x) form.盤面[x][1] = 後手_香;
+  form.盤面[3][2] = 後手_香;
+  for (auto [x, y] : {std::pair{1, 2}, {2, 2}, {4, 2}, {5, 2}, {3, 3}, {6, 3}})
+    form.盤面[x][y] = 先手_金;
+  form.後手持駒数.fill(0);
+  form.後手持駒合計 = 0;
+  忘れる();
+  打つ(歩, 9, 9);
+  EXPECT_EQ(form.盤面[6][2], 後手_香);
+  EXPECT_EQ(箱(), std::vector<ShownBox>{箱("ＣＯＭの勝ちです", "終了")});
+  EXPECT_EQ(form.対局中, 無);
+}
+
 TEST_F(ComputerPlay, 人が五つ並べるとどちらの側でもあなたの勝ちでCOMは指さない) {
   form.SENTE_Click();
   for (int x = 1; x <= 4; ++x) form.盤面[x][9] = 先手_金;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,10 @@
 #include "window/form1.h"
 
 namespace brenvolt::testing {
+
+inline void PrintTo(const ShownBox& box, std::ostream* os) {
+  *os << "[" << box.title << "] " << box.text;
+}
 
 class PlayTest : public ::testing::Test {
  protected:

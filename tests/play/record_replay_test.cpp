@@ -106,6 +106,19 @@ TEST_F(RecordReplay, 勝った手を戻すと対局が続き進めるともう�
   EXPECT_EQ(form.手数, 9);
 }
 
+TEST_F(RecordReplay, 駒を離して作った五つも進めるともう一度勝ちを告げる) {
+  form.START_Click();
+  for (int x = 1; x <= 6; ++x) form.盤面[x][5] = 先手_金;
+  指す(6, 5, 6, 4);
+  ASSERT_EQ(form.対局中, 無);
+  form.REPLAY_Click();
+  EXPECT_EQ(form.対局中, 有);
+  忘れる();
+  form.AFTER_Click();
+  EXPECT_EQ(箱(), std::vector<ShownBox>{箱("先手の勝ちです", "終了")});
+  EXPECT_EQ(form.対局中, 無);
+}
+
 TEST_F(RecordReplay, 勝った手を戻して別の手を指せば対局は続く) {
   form.START_Click();
   先手が五つ並べて勝つ();
