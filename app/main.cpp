@@ -31,9 +31,16 @@ std::vector<std::filesystem::path> 音の置場() {
           std::filesystem::path(BRENVOLT_DATA_DIR)};
 }
 
+// Device pixels per pixel of the screen the window opens on (2 on a high-density screen, or
+// with QT_SCALE_FACTOR=2 also for a screenshot).
+qreal 画素比() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->devicePixelRatio() : 1.0;
+}
+
 int 画面だけ撮る(const 起動設定& settings) {
   SilentSound silence;
-  MainWindow window(silence, {}, 1.0, BoxMode::StandardError);
+  MainWindow window(silence, {}, 画素比(), BoxMode::StandardError);
   window.form().Form_Load();
   if (settings.position) {
     if (const auto error = 局面を表示する(window, *settings.position)) {
