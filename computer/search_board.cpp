@@ -16,12 +16,6 @@ Cell cell_of(int code, int computer_side) {
   return owner == computer_side ? kComputer : kPerson;
 }
 
-Rays rays_from(const Cells& cells, int p, Cell side) {
-  Rays rays;
-  for (int dir = 0; dir < kDirections; ++dir) walk(cells, p, dir, side, rays);
-  return rays;
-}
-
 // The direction in which s lies from d, or -1 when they share no line.
 int direction_towards(int d, int s) {
   const int dx = s / kStride - d / kStride;
@@ -40,8 +34,7 @@ bool interior(int x, int y) {
   return x >= 2 && x <= 盤サイズ - 1 && y >= 2 && y <= 盤サイズ - 1;
 }
 
-}  // namespace
-
+// The run of `side` from p in direction dir, and whether the square beyond it is empty.
 void walk(const Cells& cells, int p, int dir, Cell side, Rays& rays) {
   const int step = kStep[dir];
   int q = p + step;
@@ -54,6 +47,12 @@ void walk(const Cells& cells, int p, int dir, Cell side, Rays& rays) {
   rays.open[dir] = cells[q] == kEmpty;
 }
 
+Rays rays_from(const Cells& cells, int p, Cell side) {
+  Rays rays;
+  for (int dir = 0; dir < kDirections; ++dir) walk(cells, p, dir, side, rays);
+  return rays;
+}
+
 bool has_five(const Rays& rays) {
   for (int line = 0; line < kLines; ++line) {
     if (rays.run[2 * line] + rays.run[2 * line + 1] == 4) return true;
@@ -61,6 +60,8 @@ bool has_five(const Rays& rays) {
   return false;
 }
 
+// The ladder below the fives (open four ... open two), for a destination at which neither
+// side has a five.
 int ladder(const Measure& m, int x, int y) {
   // One bit per pattern, gathered over the four lines, then read in ladder order.
   enum : unsigned {
@@ -99,6 +100,57 @@ int ladder(const Measure& m, int x, int y) {
   if (found & kOwnOpenTwo) return 得点_自二両開;
   return 得点_なし;
 }
+
+// The run beyond the empty square just past a run of `run` own pieces from d, as if that
+// square held an own piece: the lengthened run and whether it then ends on an empty square.
+struct Filled {
+  int run;
+  bool open;
+};
+
+Filled fill_gap(const Cells& cells, int d, int dir, int run) {
+  const int step = kStep[dir];
+  int q = d + (run + 2) * step;
+  int lengthened = run + 1;
+  while (cells[q] == kComputer) {
+    q += step;
+    ++lengthened;
+  }
+  return {lengthened, cells[q] == kEmpty};
+}
+
+bool is_three(const Cells& cells, const Rays& own, int d, int line) {
+  const int a = 2 * line;
+  const int b = a + 1;
+  if (!own.open[a] || !own.open[b]) return false;
+  const int n = own.run[a] + own.run[b];
+  if (n == 2) return true;
+  if (n > 2) return false;
+  const Filled first = fill_gap(cells, d, a, own.run[a]);
+  if (first.run == 3 - own.run[b] && first.open) return true;
+  const Filled second = fill_gap(cells, d, b, own.run[b]);
+  return second.run == 3 - own.run[a] && second.open;
+}
+
+bool is_four(const Cells& cells, const Rays& own, int d, int line) {
+  const int a = 2 * line;
+  const int b = a + 1;
+  if (!own.open[a] && !own.open[b]) return false;
+  const int n = own.run[a] + own.run[b];
+  if (n == 3) return true;
+  if (n > 3) return false;
+  if (own.open[a]) {
+    const Filled first = fill_gap(cells, d, a, own.run[a]);
+    if (first.run == 4 - own.run[b] && first.open) return true;
+  }
+  if (own.open[b]) {
+    const Filled second = fill_gap(cells, d, b, own.run[b]);
+    if (second.run == 4 - own.run[a] && second.open) return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 SearchBoard::SearchBoard(const 対局状態& 局) {
   cells_.fill(kWall);
@@ -187,59 +239,6 @@ bool SearchBoard::move_forbidden(int s, int d) {
   cells_[s] = kComputer;
   return refused;
 }
-
-namespace {
-
-// The run beyond the empty square just past a run of `run` own pieces from d, as if that
-// square held an own piece: the lengthened run and whether it then ends on an empty square.
-struct Filled {
-  int run;
-  bool open;
-};
-
-Filled fill_gap(const Cells& cells, int d, int dir, int run) {
-  const int step = kStep[dir];
-  int q = d + (run + 2) * step;
-  int lengthened = run + 1;
-  while (cells[q] == kComputer) {
-    q += step;
-    ++lengthened;
-  }
-  return {lengthened, cells[q] == kEmpty};
-}
-
-bool is_three(const Cells& cells, const Rays& own, int d, int line) {
-  const int a = 2 * line;
-  const int b = a + 1;
-  if (!own.open[a] || !own.open[b]) return false;
-  const int n = own.run[a] + own.run[b];
-  if (n == 2) return true;
-  if (n > 2) return false;
-  const Filled first = fill_gap(cells, d, a, own.run[a]);
-  if (first.run == 3 - own.run[b] && first.open) return true;
-  const Filled second = fill_gap(cells, d, b, own.run[b]);
-  return second.run == 3 - own.run[a] && second.open;
-}
-
-bool is_four(const Cells& cells, const Rays& own, int d, int line) {
-  const int a = 2 * line;
-  const int b = a + 1;
-  if (!own.open[a] && !own.open[b]) return false;
-  const int n = own.run[a] + own.run[b];
-  if (n == 3) return true;
-  if (n > 3) return false;
-  if (own.open[a]) {
-    const Filled first = fill_gap(cells, d, a, own.run[a]);
-    if (first.run == 4 - own.run[b] && first.open) return true;
-  }
-  if (own.open[b]) {
-    const Filled second = fill_gap(cells, d, b, own.run[b]);
-    if (second.run == 4 - own.run[a] && second.open) return true;
-  }
-  return false;
-}
-
-}  // namespace
 
 bool SearchBoard::forbidden(const Rays& own, int d) const {
   if (has_five(own)) return false;

@@ -82,11 +82,4 @@ class SearchBoard {
   std::uint64_t evaluations_ = 0;
 };
 
-// Run of `side` from p in direction dir, and whether the square beyond it is empty.
-void walk(const Cells& cells, int p, int dir, Cell side, Rays& rays);
-bool has_five(const Rays& rays);
-// Levels b to i of the ladder (open four ... open two), for a destination whose
-// five-related levels have not matched.
-int ladder(const Measure& m, int x, int y);
-
 }  // namespace brenvolt::search
