@@ -38,10 +38,5 @@ TEST(CommandLine, UnusableCommandLinesAreRefused) {
   EXPECT_FALSE(コマンド行を読む({"game.png"}).error.empty());
 }
 
-TEST(CommandLine, HelpIsAsked) {
-  EXPECT_TRUE(コマンド行を読む({"--help"}).help);
-  EXPECT_NE(使い方().find("--screenshot"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace brenvolt

@@ -20,12 +20,5 @@ TEST(DisplayCheck, AnyDisplayOrAScreenlessPlatformIsLeftToQt) {
   EXPECT_FALSE(表示先がない理由("wayland", "", "wayland-0"));
 }
 
-TEST(DisplayCheck, TheMessageIsOneLine) {
-  const auto reason = 表示先がない理由("xcb", "", "");
-  ASSERT_TRUE(reason);
-  EXPECT_EQ(reason->find('\n'), std::string::npos);
-  EXPECT_NE(reason->find("display"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace brenvolt

@@ -216,6 +216,27 @@ TEST_F(LoadedWindow, ClientAreaShowsTheRetainedSurface) {
   }
 }
 
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  bool eventFilter(QObject*, QEvent* event) override {
+    paints += event->type() == QEvent::Paint;
+    return false;
+  }
+  int paints = 0;
+};
+
+TEST_F(LoadedWindow, RefreshPaintsAtOnceWithoutWaitingForTheEventLoop) {
+  window.show();
+  QApplication::processEvents();
+  PaintCounter counter;
+  window.view().installEventFilter(&counter);
+  window.surface().fillRect(0, 0, 300, 300, 15);
+  window.surface().refresh();
+  EXPECT_EQ(counter.paints, 1);
+  EXPECT_EQ(window.view().grab().toImage().pixelColor(3, 3), QColor(255, 255, 255));
+}
+
 TEST(SurfaceViewPresses, LeftAndRightButtonsArriveInTwips) {
   PictureStore pictures(1.0);
   Surface surface(QSize(100, 100), 1.0, pictures);

@@ -134,15 +134,6 @@ TEST_P(SurfaceTest, PictureIsCopiedAtItsNaturalSize) {
   EXPECT_EQ(at(20, 51), *パレット色(緑));
 }
 
-TEST_P(SurfaceTest, RefreshCallsTheWindowEachTime) {
-  int refreshes = 0;
-  surface.refresh();
-  surface.setRefreshHandler([&] { ++refreshes; });
-  surface.refresh();
-  surface.refresh();
-  EXPECT_EQ(refreshes, 2);
-}
-
 INSTANTIATE_TEST_SUITE_P(DevicePixelRatios, SurfaceTest, ::testing::Values(1.0, 2.0));
 
 }  // namespace
