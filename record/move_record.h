@@ -3,10 +3,32 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "game/constants.h"
+#include "game/game_state.h"
 
 namespace brenvolt {
+
+// One recorded move. A drop has its owner's hand column (11 or -1) and the hand row of its
+// kind as the source.
+struct 手順 {
+  int 元X = 0;
+  int 元Y = 0;
+  int 先X = 0;
+  int 先Y = 0;
+  int 元駒 = 空;  // the piece as it left the source (unpromoted if the move promoted)
+  int 先駒 = 空;  // the piece as it stands on the destination
+  int 取駒 = 空;  // the destination's content before the move
+  bool operator==(const 手順&) const = default;
+};
+
+// The hand kind 1..8 of a piece code of either side (promoted codes give their base kind), or
+// 0 for a code that no hand can hold.
+int 持駒種類(int 駒);
+
+// Is (X, Y) a source the record can hold: a board square, or a row of a hand column?
+bool 記録可能な元(int X, int Y);
 
 class 手順記録 {
  public:
@@ -21,6 +43,27 @@ class 手順記録 {
   列 記録_元駒{};
   列 記録_先駒{};
   列 記録_取駒{};
+
+  // Forgets every move.
+  void 記録_消去();
+  // No further move can be recorded: entry 記録上限 holds the last applied move.
+  bool 記録_満杯() const { return 記録数 >= 記録上限; }
+  // Entry i, 1 <= i <= 記録終端.
+  手順 記録_項目(int i) const;
+
+  // Appends a move after the applied ones, discarding the taken-back tail; its 取駒 is read
+  // from the destination of 局 before the move is applied. Returns false, writing nothing,
+  // when the record is full or the move has no place on the board.
+  bool 記録_追加(const 対局状態& 局, int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 先駒);
+  // Rewrites the arriving piece of the last applied move (a promotion chosen after recording).
+  void 記録_先駒変更(int 先駒);
+
+  // Takes the last applied move back on 局: board, hand, move count, and the mover is to move
+  // again in a running game. Nothing when no move is applied.
+  std::optional<手順> 記録_一手戻す(対局状態& 局);
+  // Applies the next taken-back move again on 局; the other side is then to move. Nothing when
+  // no taken-back move is held.
+  std::optional<手順> 記録_一手進める(対局状態& 局);
 };
 
 }  // namespace brenvolt

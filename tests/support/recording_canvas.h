@@ -13,7 +13,7 @@ struct DrawCall {
   enum Kind { Fill, Outline, Text, Picture, Refresh } kind;
   double x = 0, y = 0, w = 0, h = 0;  // twips
   int colour = -1;
-  std::string text;
+  std::string text{};
   int points = 0;
   bool bold = false;
   PictureId picture = PictureId::KARA_MASU;

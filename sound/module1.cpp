@@ -1,0 +1,63 @@
+#include "sound/module1.h"
+
+#include <iostream>
+#include <utility>
+
+#include "sound/sound_file.h"
+
+namespace brenvolt {
+namespace {
+
+// Far above any sound the game has; keeps a stray huge file from being read into memory.
+constexpr std::size_t kLargestSoundFile = 64u << 20;
+
+std::string fileWarning(const std::filesystem::path& path, const std::string& failure) {
+  return "サウンドファイル「" + path.string() + "」を読み込めません。(" + failure + ")";
+}
+
+}  // namespace
+
+Module1::Module1(SoundLibrary& library, 警告表示 警告,
+                 std::vector<std::filesystem::path> データ置場)
+    : ds(library), 警告_(std::move(警告)), データ置場_(std::move(データ置場)) {}
+
+void Module1::音_初期化(int hWnd) {
+  DSハンドル = ds.dsInitialize(hWnd);
+  if (DSハンドル == 0) 音_警告("Direct Soundインターフェースが作成できません。");
+}
+
+void Module1::音_解放() {
+  if (DSハンドル == 0) return;
+  ds.dsTerminate(DSハンドル);
+  // The device is gone; a second release must not terminate a handle the library may reuse.
+  DSハンドル = 0;
+}
+
+int Module1::音_読込(const std::string& ファイル名, int 数) {
+  if (DSハンドル == 0) return 0;
+  const auto path = findSoundFile(ファイル名, データ置場_);
+  if (path.empty()) return 0;
+  const FileContent content = readWholeFile(path, kLargestSoundFile);
+  if (!content.failure.empty()) {
+    音_警告(fileWarning(path, content.failure));
+    return 0;
+  }
+  if (content.bytes.empty()) {
+    音_警告(fileWarning(path, "空のファイルです"));
+    return 0;
+  }
+  const int handle = ds.dsCreateDSB(DSハンドル, content.bytes.data(), content.bytes.size(), 数);
+  if (handle == 0) 音_警告(fileWarning(path, "使えるWAVEファイルではありません"));
+  return handle;
+}
+
+void Module1::音_警告(const std::string& 文) {
+  if (警告_) {
+    警告_(文);
+    return;
+  }
+  // Without a window to show it in, the warning still reaches the user.
+  std::cerr << "Brenvolt.dll: " << 文 << '\n';
+}
+
+}  // namespace brenvolt
