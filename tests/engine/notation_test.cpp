@@ -7,15 +7,12 @@
 namespace brenvolt::notation {
 namespace {
 
-TEST(Squares, ReadAsTheBoardLabelsShowThem) {
+TEST(Squares, ReadAsTheBoardLabelsShowThemAndRoundTrip) {
   EXPECT_EQ(parse_square("9a"), (Square{1, 1}));
   EXPECT_EQ(parse_square("1a"), (Square{9, 1}));
   EXPECT_EQ(parse_square("5e"), (Square{5, 5}));
   EXPECT_EQ(parse_square("1i"), (Square{9, 9}));
   EXPECT_EQ(parse_square("7g"), (Square{3, 7}));
-}
-
-TEST(Squares, EveryBoardSquareRoundTrips) {
   for (int x = 1; x <= 9; ++x) {
     for (int y = 1; y <= 9; ++y) {
       EXPECT_EQ(parse_square(format_square(x, y)), (Square{x, y})) << x << "," << y;
@@ -29,7 +26,7 @@ TEST(Squares, OffBoardAndMalformedAreRefused) {
   }
 }
 
-TEST(Pieces, LettersCaseAndPromotion) {
+TEST(Pieces, LettersCasePromotionAndHandKinds) {
   EXPECT_EQ(format_piece(先手_歩), "P");
   EXPECT_EQ(format_piece(後手_歩), "p");
   EXPECT_EQ(format_piece(先手_と), "+P");
@@ -41,9 +38,6 @@ TEST(Pieces, LettersCaseAndPromotion) {
   EXPECT_EQ(format_piece(空), "");
   EXPECT_EQ(format_piece(後手_金成), "");
   EXPECT_EQ(format_piece(12), "");
-}
-
-TEST(Pieces, HandKindsFollowTheHandStandOrder) {
   for (int kind = 1; kind <= 持駒種類数; ++kind) {
     EXPECT_EQ(hand_kind_of_piece(持駒種類の駒[kind]), kind);
     EXPECT_EQ(hand_kind_of_piece(-持駒種類の駒[kind]), kind);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <set>
 #include <sstream>
@@ -104,13 +105,8 @@ TEST(Session, FiveEndsTheGame) {
   EXPECT_EQ(talk.one("check p*1i"), "refused syntax");
   EXPECT_EQ(talk.one("moves"), "moves");
   EXPECT_EQ(talk.one("go"), "bestmove pass");
+  EXPECT_EQ(talk.say("d").back(), "over b");
   EXPECT_TRUE(is_error(talk.one("position sfen " + testing::kFourInARow + " moves P*5e P*1i")));
-
-  talk.say("position sfen " + testing::kSixInARow + " moves 4e4d");
-  EXPECT_EQ(talk.one("result"), "result b");
-  const auto drawn = talk.say("d");
-  ASSERT_FALSE(drawn.empty());
-  EXPECT_EQ(drawn.back(), "over b");
 }
 
 TEST(Session, DiagramShowsBoardHandsPositionAndTurn) {
@@ -129,10 +125,12 @@ TEST(Session, DiagramShowsBoardHandsPositionAndTurn) {
 
 TEST(Session, ScoreAndGoAnswerForTheSideToMove) {
   Talk talk;
-  EXPECT_EQ(talk.one("go"), "bestmove P*5e");
+  EXPECT_EQ(talk.one("go"), "bestmove P*5e");  // the fixed opening
   EXPECT_EQ(talk.one("score P*5e"), "score 0");
   EXPECT_TRUE(is_error(talk.one("score 5e5d")));
   EXPECT_TRUE(is_error(talk.one("score")));
+  talk.say("position sfen 9/9/9/9/9/9/9/9/9 w KRBGS2N2L2Pkrbgs2n2l2p 1");
+  EXPECT_EQ(talk.one("go"), "bestmove P*5e");
   // 後手 to move facing 先手's four: only the drop on the five point blocks it.
   talk.say("position sfen 9/9/9/9/RBGS5/9/9/9/9 w K2N2L2Pkrbgs2n2l2p 9");
   EXPECT_EQ(talk.one("score P*5e"), "score 900");
@@ -141,34 +139,65 @@ TEST(Session, ScoreAndGoAnswerForTheSideToMove) {
   EXPECT_EQ(talk.one("go"), "bestmove K*5e");
 }
 
-TEST(Session, MovesAgreeWithCheckInRandomPlay) {
-  Talk talk;
-  std::mt19937 random(3);
-  std::string line = "position startpos moves";
-  for (int ply = 0; ply < 36; ++ply) {
-    talk.say(line);
-    const std::string listing = talk.one("moves");
-    std::istringstream words(listing);
-    std::string word;
-    words >> word;
-    ASSERT_EQ(word, "moves");
-    std::vector<std::string> moves;
-    while (words >> word) moves.push_back(word);
-    if (moves.empty()) break;
-    if (ply % 9 == 8) {
-      const std::set<std::string> listed(moves.begin(), moves.end());
-      for (int x = 1; x <= 9; ++x) {
-        for (int y = 1; y <= 9; ++y) {
-          const std::string to = notation::format_square(x, y);
-          for (const char* drop : {"P*", "L*", "N*", "S*", "G*", "B*", "R*", "K*"}) {
-            const std::string move = drop + to;
-            EXPECT_EQ(talk.one("check " + move) == "ok", listed.count(move) == 1) << move;
-          }
-        }
-      }
-      for (const auto& move : moves) EXPECT_EQ(talk.one("check " + move), "ok") << move;
+// Every text a move could be written as: board moves with and without '+', and drops.
+std::vector<std::string> every_move_text() {
+  std::vector<std::string> texts;
+  for (int from = 0; from < 81; ++from) {
+    for (int to = 0; to < 81; ++to) {
+      const std::string plain = notation::format_square(from / 9 + 1, from % 9 + 1) +
+                                notation::format_square(to / 9 + 1, to % 9 + 1);
+      texts.push_back(plain);
+      texts.push_back(plain + "+");
     }
-    line += " " + moves[random() % moves.size()];
+  }
+  for (const char* drop : {"P*", "L*", "N*", "S*", "G*", "B*", "R*", "K*"}) {
+    for (int to = 0; to < 81; ++to) {
+      texts.push_back(drop + notation::format_square(to / 9 + 1, to % 9 + 1));
+    }
+  }
+  return texts;
+}
+
+int pieces_of(const 対局状態& 局, int side) {
+  int count = 局.取得_全持駒数(side);
+  for (int x = 1; x <= 9; ++x) {
+    for (int y = 1; y <= 9; ++y) count += 取得_手番(局.盤面[x][y]) == side ? 1 : 0;
+  }
+  return count;
+}
+
+// Random play through the protocol: "moves" lists exactly the texts "check" accepts, checking
+// changes nothing, and each side keeps its eleven pieces.
+TEST(Session, MovesAgreeWithCheckInRandomPlay) {
+  const auto texts = every_move_text();
+  std::mt19937 random(3);
+  for (int game = 0; game < 3; ++game) {
+    Talk talk;
+    std::string line = "position startpos moves";
+    for (int ply = 0; ply < 50; ++ply) {
+      talk.say(line);
+      std::istringstream listing(talk.one("moves"));
+      std::string word;
+      listing >> word;
+      ASSERT_EQ(word, "moves");
+      std::vector<std::string> moves;
+      while (listing >> word) moves.push_back(word);
+      ASSERT_TRUE(std::is_sorted(moves.begin(), moves.end()));
+      const auto& 局 = talk.session().game().局;
+      ASSERT_EQ(pieces_of(局, 手番_先手), 11);
+      ASSERT_EQ(pieces_of(局, 手番_後手), 11);
+      if (ply % 10 == 9) {
+        const std::string before = talk.position();
+        const std::set<std::string> listed(moves.begin(), moves.end());
+        for (const auto& move : texts) {
+          ASSERT_EQ(talk.one("check " + move) == "ok", listed.count(move) == 1) << move;
+        }
+        ASSERT_EQ(talk.position(), before);
+        ASSERT_EQ(talk.session().game().局.盤面, 局.盤面);
+      }
+      if (moves.empty()) break;
+      line += " " + moves[random() % moves.size()];
+    }
   }
 }
 
