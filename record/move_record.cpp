@@ -82,8 +82,9 @@ void 手順記録::記録_消去() {
 bool 手順記録::記録_追加(const 対局状態& 局, int 元X, int 元Y, int 先X, int 先Y, int 元駒,
                          int 先駒) {
   if (記録_満杯() || !記録可能な元(元X, 元Y) || !盤の桝(先X, 先Y)) return false;
-  // Take-back and replay put these codes back on the board and into hands.
-  if (持駒種類(元駒) == 0 || 持駒種類(先駒) == 0 || 持主(元駒) != 持主(先駒)) return false;
+  // Take-back gives the source piece back to its owner. The arriving piece may still be
+  // unknown (the turn flow records before the promotion is chosen) and is set afterwards.
+  if (持駒種類(元駒) == 0) return false;
   const int i = ++記録数;
   記録_元X[i] = 元X;
   記録_元Y[i] = 元Y;

@@ -53,7 +53,7 @@ class 手順記録 {
 
   // Appends a move after the applied ones, discarding the taken-back tail; its 取駒 is read
   // from the destination of 局 before the move is applied. Returns false, writing nothing,
-  // when the record is full or the move has no place on the board.
+  // when the record is full, the move has no place on the board or 元駒 is no piece.
   bool 記録_追加(const 対局状態& 局, int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 先駒);
   // Rewrites the arriving piece of the last applied move (a promotion chosen after recording).
   void 記録_先駒変更(int 先駒);

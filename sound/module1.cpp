@@ -11,8 +11,12 @@ namespace {
 // Far above any sound the game has; keeps a stray huge file from being read into memory.
 constexpr std::size_t kLargestSoundFile = 64u << 20;
 
-std::string fileWarning(const std::filesystem::path& path, const std::string& failure) {
+std::string readWarning(const std::filesystem::path& path, const std::string& failure) {
   return "サウンドファイル「" + path.string() + "」を読み込めません。(" + failure + ")";
+}
+
+std::string unusableWarning(const std::filesystem::path& path) {
+  return "サウンドファイル「" + path.string() + "」は使えるWAVEファイルではありません。";
 }
 
 }  // namespace
@@ -39,15 +43,15 @@ int Module1::音_読込(const std::string& ファイル名, int 数) {
   if (path.empty()) return 0;
   const FileContent content = readWholeFile(path, kLargestSoundFile);
   if (!content.failure.empty()) {
-    音_警告(fileWarning(path, content.failure));
+    音_警告(readWarning(path, content.failure));
     return 0;
   }
   if (content.bytes.empty()) {
-    音_警告(fileWarning(path, "空のファイルです"));
+    音_警告(readWarning(path, "空のファイルです"));
     return 0;
   }
   const int handle = ds.dsCreateDSB(DSハンドル, content.bytes.data(), content.bytes.size(), 数);
-  if (handle == 0) 音_警告(fileWarning(path, "使えるWAVEファイルではありません"));
+  if (handle == 0) 音_警告(unusableWarning(path));
   return handle;
 }
 

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "window/text_areas.h"
+
 namespace brenvolt {
 
 namespace {
@@ -16,12 +18,6 @@ constexpr int 窓高 = 8000;
 // The title picture's place, in square units.
 constexpr double 題字X = 11.3;
 constexpr double 題字Y = 0;
-
-// Erasing boxes of the text areas, in twips.
-constexpr int 手数欄幅 = 1250;
-constexpr int 手数欄高 = 300;
-constexpr int 結果欄幅 = 1360;
-constexpr int 結果欄高 = 380;
 
 // Copies kept for one-shot effects; the music plays alone.
 constexpr int 効果音の重複数 = 3;

@@ -90,6 +90,21 @@ class Form1 : public 対局状態, public 手順記録 {
   int 音_BGM = 0;
 
  protected:
+  // ---- Steps of playing a move (turn flow, computer, replay) ------------------------------
+  bool 対局なし() const { return 手番 == 手番_なし || 対局中 == 無; }
+  void 盤クリック_駒選択(int 桝列, int 桝行);
+  void 盤クリック_行き先(int Button, int 桝列, int 桝行);
+  void 盤外クリック(int 桝列, int 桝行);
+  void 人間の着手後();
+  void 交代後のCOM();
+  // Blinks and announces a five of IN_手番 through the destination or, when a board piece
+  // left 元, next to it; true when the game was won.
+  bool 五並び決着(int IN_手番, int 元X, int 元Y, int 先X, int 先Y);
+  // Ends a game that has filled the move record without a five.
+  void 引き分け();
+  // Erases the status slot of a side (1360 x 380 twips).
+  void 結果欄消去(int 側);
+
   Canvas& canvas;
   Platform& platform;
   SoundLibrary& ds;

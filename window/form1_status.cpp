@@ -1,6 +1,7 @@
 // Coordinate labels, the move count and the notation of each side's last move.
 #include "window/form1.h"
 #include "window/square_units.h"
+#include "window/text_areas.h"
 
 namespace brenvolt {
 
@@ -13,11 +14,7 @@ constexpr double 段番号の下げ = 0.3;
 constexpr int 列番号の大きさ = 16;
 constexpr int 段番号の大きさ = 12;
 
-constexpr int 手数欄幅 = 1250;
-constexpr int 手数欄高 = 300;
 constexpr int 手数の大きさ = 12;
-// A one-digit count stands this far right, so its digit sits where a two-digit count's last one
-// does.
 constexpr double 一桁のずれ = 0.1;
 constexpr double 手目のずれX = 0.7;
 constexpr double 手目のずれY = -0.2;
@@ -28,8 +25,6 @@ constexpr int 手目の余白Y = 160;
 constexpr int 手目欄幅 = 2200;
 constexpr int 手目欄高 = 560;
 
-constexpr int 結果欄幅 = 1360;
-constexpr int 結果欄高 = 380;
 // Notation: the column digit, then the row numeral 0.4 squares on, then the piece name at 1.
 constexpr double 段の位置 = 0.4;
 constexpr double 駒名の位置 = 1;

@@ -46,6 +46,8 @@ SdlSoundLibrary::~SdlSoundLibrary() {
 int SdlSoundLibrary::dsInitialize(int) {
   if (device_ != 0) return device_;
   silenceAlsaErrors();
+  // Ctrl-C and termination stay with the program that owns the window, not with SDL.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
   // SDL may find a driver yet no device behind it; only opening the device tells.
   if (Mix_OpenAudio(kDeviceRate, AUDIO_S16SYS, kDeviceChannels, kDeviceChunkFrames) != 0) {

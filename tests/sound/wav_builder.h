@@ -1,12 +1,14 @@
-// Builds RIFF/WAVE images in memory for the sound tests, with every header field open to
-// tampering.
+// RIFF/WAVE images in memory for the sound tests, which then tamper with their fields.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace brenvolt::testing {
+
+using Bytes = std::vector<unsigned char>;
 
 struct WavSpec {
   std::uint16_t formatTag = 1;
@@ -14,90 +16,67 @@ struct WavSpec {
   std::uint32_t sampleRate = 22050;
   std::uint16_t bits = 16;
   std::size_t frames = 100;
-  bool extensible = false;  // wrap formatTag in a WAVE_FORMAT_EXTENSIBLE header
+  bool extensible = false;  // formatTag wrapped in a WAVE_FORMAT_EXTENSIBLE header
 };
 
-inline void put16(std::vector<unsigned char>& out, std::uint32_t v) {
-  out.push_back(static_cast<unsigned char>(v & 0xFF));
-  out.push_back(static_cast<unsigned char>((v >> 8) & 0xFF));
+inline void set(Bytes& image, std::size_t at, std::uint32_t v, int bytes) {
+  for (int i = 0; i < bytes; ++i) image[at + i] = static_cast<unsigned char>(v >> (8 * i));
 }
 
-inline void put32(std::vector<unsigned char>& out, std::uint32_t v) {
-  put16(out, v & 0xFFFF);
-  put16(out, v >> 16);
+// A chunk with its id, size, body and pad byte.
+inline Bytes chunk(const std::string& id, Bytes body) {
+  Bytes c(id.begin(), id.end());
+  c.resize(8);
+  set(c, 4, static_cast<std::uint32_t>(body.size()), 4);
+  if (body.size() & 1) body.push_back(0);
+  c.insert(c.end(), body.begin(), body.end());
+  return c;
 }
 
-inline void putTag(std::vector<unsigned char>& out, const std::string& tag) {
-  out.insert(out.end(), tag.begin(), tag.end());
-}
-
-inline void set32(std::vector<unsigned char>& image, std::size_t at, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) image[at + i] = static_cast<unsigned char>((v >> (8 * i)) & 0xFF);
-}
-
-inline void set16(std::vector<unsigned char>& image, std::size_t at, std::uint16_t v) {
-  image[at] = static_cast<unsigned char>(v & 0xFF);
-  image[at + 1] = static_cast<unsigned char>(v >> 8);
-}
-
-inline std::vector<unsigned char> fmtChunk(const WavSpec& spec) {
-  std::vector<unsigned char> c;
-  const std::uint16_t blockAlign = static_cast<std::uint16_t>(spec.channels * spec.bits / 8);
-  putTag(c, "fmt ");
-  put32(c, spec.extensible ? 40 : 16);
-  put16(c, spec.extensible ? 0xFFFE : spec.formatTag);
-  put16(c, spec.channels);
-  put32(c, spec.sampleRate);
-  put32(c, spec.sampleRate * blockAlign);
-  put16(c, blockAlign);
-  put16(c, spec.bits);
-  if (spec.extensible) {
-    put16(c, 22);
-    put16(c, spec.bits);
-    put32(c, 0);
-    put16(c, spec.formatTag);
-    const unsigned char tail[14] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80,
-                                    0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
-    c.insert(c.end(), tail, tail + 14);
+inline Bytes fmtChunk(const WavSpec& s) {
+  Bytes b(s.extensible ? 40 : 16);
+  const std::uint32_t blockAlign = s.channels * s.bits / 8u;
+  set(b, 0, s.extensible ? 0xFFFE : s.formatTag, 2), set(b, 2, s.channels, 2);
+  set(b, 4, s.sampleRate, 4), set(b, 8, s.sampleRate * blockAlign, 4);
+  set(b, 12, blockAlign, 2), set(b, 14, s.bits, 2);
+  if (s.extensible) {
+    set(b, 16, 22, 2), set(b, 18, s.bits, 2), set(b, 24, s.formatTag, 2);
+    const Bytes tail{0, 0, 0, 0, 0x10, 0, 0x80, 0, 0, 0xAA, 0, 0x38, 0x9B, 0x71};
+    std::copy(tail.begin(), tail.end(), b.begin() + 26);
   }
-  return c;
+  return chunk("fmt ", b);
 }
 
-// A data chunk of a quiet saw tooth, so the samples are not all equal.
-inline std::vector<unsigned char> dataChunk(const WavSpec& spec) {
-  std::vector<unsigned char> c;
-  const std::size_t bytes = spec.frames * spec.channels * (spec.bits / 8);
-  putTag(c, "data");
-  put32(c, static_cast<std::uint32_t>(bytes));
-  for (std::size_t i = 0; i < bytes; ++i) c.push_back(static_cast<unsigned char>((i * 7) % 64));
-  if (bytes & 1) c.push_back(0);
-  return c;
+// A quiet saw tooth, so the samples are not all equal.
+inline Bytes dataChunk(const WavSpec& s) {
+  Bytes b(s.frames * s.channels * (s.bits / 8u));
+  for (std::size_t i = 0; i < b.size(); ++i) b[i] = static_cast<unsigned char>((i * 7) % 64);
+  return chunk("data", b);
 }
 
-// RIFF header around the given chunks, with the RIFF size telling the truth.
-inline std::vector<unsigned char> riff(const std::vector<std::vector<unsigned char>>& chunks) {
-  std::vector<unsigned char> out;
-  putTag(out, "RIFF");
-  put32(out, 0);
-  putTag(out, "WAVE");
+// The RIFF header, telling the truth about its size, around the chunks.
+inline Bytes riff(const std::vector<Bytes>& chunks) {
+  Bytes out{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
   for (const auto& c : chunks) out.insert(out.end(), c.begin(), c.end());
-  set32(out, 4, static_cast<std::uint32_t>(out.size() - 8));
+  set(out, 4, static_cast<std::uint32_t>(out.size() - 8), 4);
   return out;
 }
 
-inline std::vector<unsigned char> makeWav(const WavSpec& spec = {}) {
+inline Bytes makeWav(const WavSpec& spec = {}) {
   return riff({fmtChunk(spec), dataChunk(spec)});
 }
 
-// Byte offsets inside a plain (non-extensible) image from makeWav.
-constexpr std::size_t kRiffSizeAt = 4;
-constexpr std::size_t kFmtSizeAt = 16;
-constexpr std::size_t kFormatTagAt = 20;
-constexpr std::size_t kChannelsAt = 22;
-constexpr std::size_t kRateAt = 24;
-constexpr std::size_t kBlockAlignAt = 32;
-constexpr std::size_t kBitsAt = 34;
-constexpr std::size_t kDataSizeAt = 40;
-constexpr std::size_t kDataAt = 44;
+// Byte offsets of the fields of a plain image from makeWav.
+enum Field : std::size_t {
+  kRiffSize = 4,
+  kFmtSize = 16,
+  kFormatTag = 20,
+  kChannels = 22,
+  kRate = 24,
+  kBlockAlign = 32,
+  kBits = 34,
+  kDataSize = 40,
+  kData = 44
+};
 
 }  // namespace brenvolt::testing

@@ -3,6 +3,7 @@
 #include <climits>
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "tests/window/form1_fixture.h"
 
@@ -31,6 +32,7 @@ TEST_F(Form1Test, 持駒台は先手が歩から後手が王から数を明る�
   canvas.clear();
   form.先手持駒数[3] = 0;  // no 桂 left
   form.描画_黒持盤();
+  const auto 黒の呼数 = canvas.calls.size();
   form.描画_白持盤();
 
   const PictureId 先手[] = {PictureId::SITA_HU_0,  PictureId::SITA_KYOU_0, PictureId::KARA_MASU,
@@ -55,14 +57,8 @@ TEST_F(Form1Test, 持駒台は先手が歩から後手が王から数を明る�
     EXPECT_EQ(c.points, 14);
   }
   // Each stand first erases its column of counts.
-  const auto 塗り = canvas.of(DrawCall::Fill);
-  EXPECT_TRUE(同じ位置(塗り.at(0), 12, 2));
-  EXPECT_EQ(塗り.at(0).w, 500);
-  const auto 後手の消去 =
-      std::find_if(塗り.begin(), 塗り.end(), [](const DrawCall& c) { return c.w == 490; });
-  ASSERT_NE(後手の消去, 塗り.end());
-  EXPECT_TRUE(同じ位置(*後手の消去, 0, 1));
-  EXPECT_EQ(後手の消去->h, 5000);
+  EXPECT_TRUE(消した箱(canvas.calls.at(0), 12, 2, 500, 5000));
+  EXPECT_TRUE(消した箱(canvas.calls.at(黒の呼数), 0, 1, 490, 5000));
 }
 
 TEST_F(Form1Test, 全輪郭クリアは盤と両持駒台の色付き輪郭を残さない) {
@@ -77,52 +73,31 @@ TEST_F(Form1Test, 全輪郭クリアは盤と両持駒台の色付き輪郭を�
   EXPECT_TRUE(色付き輪郭().empty());
 }
 
-TEST_F(Form1Test, 盤桝の輪郭だけを消去色に戻す) {
-  form.描画_桝輪郭(色_明赤, 11, 3);
-  form.描画_桝輪郭(色_白, 4, 4);
-  form.描画_将棋盤桝();
-  EXPECT_EQ(色付き輪郭(), (std::map<std::pair<int, int>, int>{{{11, 3}, 色_明赤}}));
-  EXPECT_EQ(canvas.of(DrawCall::Outline).size(), 2u + 81u);
-}
-
-TEST_F(Form1Test, 描画_絵は絵の無い値では何も描かない) {
-  form.描画_絵(後手_金成, 3, 3);
-  form.描画_絵(先手_金成, 3, 3);
-  form.描画_絵(5, 3, 3);
-  EXPECT_TRUE(canvas.calls.empty());
-  form.描画_絵(題字, 11.3, 0);
-  ASSERT_EQ(canvas.calls.size(), 1u);
-  EXPECT_EQ(canvas.calls[0].picture, PictureId::PG_NA);
-  EXPECT_TRUE(同じ位置(canvas.calls[0], 11.3, 0));
-}
-
 TEST(駒の絵Test, 全ての駒の値に対応する絵) {
-  const std::pair<int, PictureId> 先手の表[] = {
-      {先手_歩, PictureId::SITA_HU_0},     {先手_と, PictureId::SITA_HU_1},
-      {先手_香, PictureId::SITA_KYOU_0},   {先手_香成, PictureId::SITA_KYOU_1},
-      {先手_桂, PictureId::SITA_KEI_0},    {先手_桂成, PictureId::SITA_KEI_1},
-      {先手_銀, PictureId::SITA_GIN_0},    {先手_銀成, PictureId::SITA_GIN_1},
-      {先手_金, PictureId::SITA_KIN},      {先手_角, PictureId::SITA_KAKU_0},
-      {先手_角成, PictureId::SITA_KAKU_1}, {先手_飛, PictureId::SITA_SYA_0},
-      {先手_飛成, PictureId::SITA_SYA_1},  {先手_王, PictureId::SITA_OU}};
-  const std::pair<int, PictureId> 後手の表[] = {
-      {後手_歩, PictureId::UE_HU_0},     {後手_と, PictureId::UE_HU_1},
-      {後手_香, PictureId::UE_KYOU_0},   {後手_香成, PictureId::UE_KYOU_1},
-      {後手_桂, PictureId::UE_KEI_0},    {後手_桂成, PictureId::UE_KEI_1},
-      {後手_銀, PictureId::UE_GIN_0},    {後手_銀成, PictureId::UE_GIN_1},
-      {後手_金, PictureId::UE_KIN},      {後手_角, PictureId::UE_KAKU_0},
-      {後手_角成, PictureId::UE_KAKU_1}, {後手_飛, PictureId::UE_SYA_0},
-      {後手_飛成, PictureId::UE_SYA_1},  {後手_王, PictureId::UE_OU}};
+  // The 後手 code is the negation of the 先手 one.
+  const std::tuple<int, PictureId, PictureId> 表[] = {
+      {先手_歩, PictureId::SITA_HU_0, PictureId::UE_HU_0},
+      {先手_と, PictureId::SITA_HU_1, PictureId::UE_HU_1},
+      {先手_香, PictureId::SITA_KYOU_0, PictureId::UE_KYOU_0},
+      {先手_香成, PictureId::SITA_KYOU_1, PictureId::UE_KYOU_1},
+      {先手_桂, PictureId::SITA_KEI_0, PictureId::UE_KEI_0},
+      {先手_桂成, PictureId::SITA_KEI_1, PictureId::UE_KEI_1},
+      {先手_銀, PictureId::SITA_GIN_0, PictureId::UE_GIN_0},
+      {先手_銀成, PictureId::SITA_GIN_1, PictureId::UE_GIN_1},
+      {先手_金, PictureId::SITA_KIN, PictureId::UE_KIN},
+      {先手_角, PictureId::SITA_KAKU_0, PictureId::UE_KAKU_0},
+      {先手_角成, PictureId::SITA_KAKU_1, PictureId::UE_KAKU_1},
+      {先手_飛, PictureId::SITA_SYA_0, PictureId::UE_SYA_0},
+      {先手_飛成, PictureId::SITA_SYA_1, PictureId::UE_SYA_1},
+      {先手_王, PictureId::SITA_OU, PictureId::UE_OU}};
   std::set<PictureId> 使われた;
-  for (const auto* 表 : {&先手の表, &後手の表}) {
-    for (const auto& [駒, 絵] : *表) {
-      EXPECT_EQ(駒の絵(駒), 絵) << 駒;
-      使われた.insert(絵);
-    }
+  for (const auto& [駒, 先手の絵, 後手の絵] : 表) {
+    EXPECT_EQ(駒の絵(駒), 先手の絵) << 駒;
+    EXPECT_EQ(駒の絵(-駒), 後手の絵) << -駒;
+    使われた.insert({先手の絵, 後手の絵});
   }
-  EXPECT_EQ(駒の絵(題字), PictureId::PG_NA);
   EXPECT_EQ(使われた.size(), 28u);
-
+  EXPECT_EQ(駒の絵(題字), PictureId::PG_NA);
   for (int 値 : {先手_金成, 後手_金成, 1, -1, 9, 12, 102, 951, -951, 1001, INT_MIN, INT_MAX})
     EXPECT_EQ(駒の絵(値), std::nullopt) << 値;
 }

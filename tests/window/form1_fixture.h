@@ -28,6 +28,12 @@ inline bool 同じ位置(const DrawCall& c, double x, double y) {
   return std::abs(c.x - 点X(x)) < 1e-6 && std::abs(c.y - 点Y(y)) < 1e-6;
 }
 
+// Is this call the erasing of a box of w x h twips at square position (x, y)?
+inline bool 消した箱(const DrawCall& c, double x, double y, double w, double h) {
+  return c.kind == DrawCall::Fill && 同じ位置(c, x, y) && c.w == w && c.h == h &&
+         c.colour == 背景色;
+}
+
 class Form1Test : public ::testing::Test {
  protected:
   RecordingCanvas canvas;

@@ -22,17 +22,7 @@ class GuidanceTest : public Form1Test {
   }
 };
 
-TEST_F(GuidanceTest, 切っている間は盤の輪郭を戻すだけ) {
-  form.盤面[5][5] = 先手_桂;
-  form.描画_桝輪郭(色_明赤, 5, 5);
-  form.描画_桝輪郭(色_明赤, 11, 4);
-  form.移動指導 = 0;
-  form.描画_移動可能桝色(5, 5, 色_白, 先手_桂);
-  // The hand-stand outline of a chosen hand piece stays.
-  EXPECT_EQ(色付き輪郭(), (輪郭表{{{11, 4}, 色_明赤}}));
-}
-
-TEST_F(GuidanceTest, 桂は跳べる二桝だけが白く囲まれる) {
+TEST_F(GuidanceTest, 桂は跳べる空き桝だけが白く囲まれ切れば輪郭が戻る) {
   form.盤面[5][5] = 先手_桂;
   form.盤面[3][5] = 後手_金;
   form.移動指導 = 1;
@@ -40,10 +30,16 @@ TEST_F(GuidanceTest, 桂は跳べる二桝だけが白く囲まれる) {
   EXPECT_EQ(色付き輪郭(), (輪郭表{{{4, 3}, 色_白}, {{6, 3}, 色_白}}));
 
   // An occupied landing square is never outlined.
-  canvas.clear();
   form.盤面[4][3] = 後手_歩;
   form.描画_移動可能桝色(5, 5, 色_白, 先手_桂);
   EXPECT_EQ(色付き輪郭(), (輪郭表{{{6, 3}, 色_白}}));
+
+  // Off, every board outline goes back, the selection too; a chosen hand square keeps its own.
+  form.描画_桝輪郭(色_明赤, 5, 5);
+  form.描画_桝輪郭(色_明赤, 11, 4);
+  form.移動指導 = 0;
+  form.描画_移動可能桝色(5, 5, 色_白, 先手_桂);
+  EXPECT_EQ(色付き輪郭(), (輪郭表{{{11, 4}, 色_明赤}}));
 }
 
 TEST_F(GuidanceTest, 持駒の歩は二歩の列と一段目を除く空き桝) {

@@ -1,0 +1,49 @@
+// The computer's turn on screen: the thinking notice, the search, and the chosen move played
+// through the same record, move, sound and drawing steps as a person's.
+#include "computer/computer.h"
+#include "window/form1.h"
+
+namespace brenvolt {
+
+void Form1::結果欄消去(int 側) {
+  if (側 == 手番_先手)
+    描画_四角形(先手結果X, 先手結果Y, 1360, 380, 背景色);
+  else if (側 == 手番_後手)
+    描画_四角形(後手結果X, 後手結果Y, 1360, 380, 背景色);
+}
+
+void Form1::com_ban() {
+  結果欄消去(COM側);
+  if (COM側 == 手番_先手)
+    描画_数値(先手結果X, 先手結果Y, "思考中", 結果色, 0, 12);
+  else if (COM側 == 手番_後手)
+    描画_数値(後手結果X, 後手結果Y, "思考中", 結果色, 0, 12);
+  // The search handles no events, so the notice must reach the screen before it starts.
+  canvas.refresh();
+
+  if (記録_満杯()) {
+    引き分け();
+    return;
+  }
+  const std::optional<着手> 手 = com_ban_探索(*this);
+  if (!手) {
+    // No candidate: the computer passes and the person is to move again.
+    結果欄消去(COM側);
+    手番 = 人間側;
+    return;
+  }
+  手順保存(手->元X, 手->元Y, 手->先X, 手->先Y, 手->移動駒, 手->置駒);
+  手数 = 手数 + 1;
+  描画_手数(手数, 色_白);
+  駒移動(手->元X, 手->元Y, 手->先X, 手->先Y, 手->置駒);
+  ds.dsPlay(音_駒打);
+  描画_桝輪郭(色_白, 手->先X, 手->先Y);
+  描画_移動結果(手->先X, 手->先Y, 手->置駒, 色_白);
+  if (五並び決着(COM側, 手->元X, 手->元Y, 手->先X, 手->先Y)) return;
+  if (記録_満杯())
+    引き分け();
+  else
+    手番 = 人間側;
+}
+
+}  // namespace brenvolt

@@ -1,0 +1,115 @@
+// The menu commands that start games, swap sides against the computer, switch move guidance,
+// show the version and end the program.
+#include "window/form1.h"
+
+namespace brenvolt {
+
+namespace {
+
+constexpr const char* 途中変更不可 = "対局相手の途中変更は不可";
+constexpr const char* 最初にして = "  局面 → 最初にして下さい";
+
+}  // namespace
+
+// After the sides are swapped the computer replies at once, but only when its new side is the
+// one to move: after a take-back the person's new side may be to move, and the computer must
+// not move twice in a row.
+void Form1::交代後のCOM() {
+  if (手番 == COM側) com_ban();
+}
+
+void Form1::START_Click() {
+  if (対局なし()) {
+    初期設定();
+    対局モード = モード_人間;
+    人間側 = 手番_先手;
+    COM側 = 手番_後手;
+    手番 = 手番_先手;
+    対局中 = 有;
+    platform.messageBox("先手の番です", " ", BoxIcon::None);
+  } else if (対局モード == モード_COM) {
+    platform.messageBox(最初にして, 途中変更不可, BoxIcon::None);
+  } else if (手番 == 手番_先手) {
+    platform.messageBox("先手の番です", " ", BoxIcon::None);
+  } else if (手番 == 手番_後手) {
+    platform.messageBox("後手の番です", " ", BoxIcon::None);
+  }
+}
+
+void Form1::SENTE_Click() {
+  if (対局なし()) {
+    初期設定();
+    対局モード = モード_COM;
+    人間側 = 手番_先手;
+    COM側 = 手番_後手;
+    人間歩 = 先手_歩;
+    手番 = 手番_先手;
+    対局中 = 有;
+    platform.messageBox("先手の番です", " ", BoxIcon::None);
+  } else if (対局モード == モード_人間) {
+    platform.messageBox(最初にして, 途中変更不可, BoxIcon::None);
+  } else if (人間側 == 手番_先手) {
+    platform.messageBox("先手の番です", " ", BoxIcon::None);
+  } else if (人間側 == 手番_後手) {
+    全輪郭クリア();
+    人間側 = 手番_先手;
+    COM側 = 手番_後手;
+    人間歩 = 先手_歩;
+    交代後のCOM();
+  }
+}
+
+void Form1::GOTE_Click() {
+  if (対局なし()) {
+    初期設定();
+    対局モード = モード_COM;
+    人間側 = 手番_後手;
+    COM側 = 手番_先手;
+    手番 = 手番_先手;
+    対局中 = 有;
+    人間歩 = 後手_歩;
+    com_ban();
+  } else if (対局モード == モード_人間) {
+    platform.messageBox(最初にして, 途中変更不可, BoxIcon::None);
+  } else if (人間側 == 手番_先手) {
+    全輪郭クリア();
+    人間側 = 手番_後手;
+    COM側 = 手番_先手;
+    人間歩 = 後手_歩;
+    交代後のCOM();
+  } else if (人間側 == 手番_後手) {
+    platform.messageBox("後手の番です", " ", BoxIcon::None);
+  }
+}
+
+// The item only opens its submenu.
+void Form1::MATCH_MAN_Click() {}
+
+void Form1::OWARI_Click() {
+  処理_終了();
+}
+
+void Form1::SIDOU_Click() {
+  if (platform.menuChecked("SIDOU")) {
+    for (int x = 1; x <= 盤サイズ; ++x)
+      for (int y = 1; y <= 盤サイズ; ++y) 描画_桝輪郭(消去色, x, y);
+    // The 歩 cells of the hand stands keep their outlines.
+    for (int y = 1; y <= 7; ++y) 描画_桝輪郭(消去色, 後手持駒列, y);
+    for (int y = 3; y <= 9; ++y) 描画_桝輪郭(消去色, 先手持駒列, y);
+    platform.setMenuChecked("SIDOU", false);
+    移動指導 = 0;
+    指導色 = 消去色;
+  } else {
+    platform.setMenuChecked("SIDOU", true);
+    移動指導 = 1;
+    指導色 = 色_白;
+  }
+}
+
+void Form1::VER_Click() {
+  ds.dsPlay(音_その他);
+  // Each carriage return is a line break in the message box.
+  platform.messageBox("  Version 0.93\r\rHarrowick 1999.01", "Brenvolt", BoxIcon::None);
+}
+
+}  // namespace brenvolt

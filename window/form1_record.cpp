@@ -1,0 +1,69 @@
+// The move record on screen: recording each move, and the "局面" menu that abandons the game,
+// takes moves back one at a time and replays them.
+#include "window/form1.h"
+
+namespace brenvolt {
+
+void Form1::手順保存(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動元駒,
+                     int 移動先駒) {
+  記録_追加(*this, 移動元X, 移動元Y, 移動先X, 移動先Y, 移動元駒, 移動先駒);
+}
+
+void Form1::CANCEL_Click() {
+  手番 = 手番_なし;
+  初期設定();
+  ds.dsPlay(音_駒打);
+}
+
+void Form1::REPLAY_Click() {
+  if (記録数 < 1) {
+    ds.dsPlay(音_禁止);
+    platform.messageBox("できません", "戻る", BoxIcon::None);
+    return;
+  }
+  入力段階 = 0;
+  描画_将棋盤桝();
+  const std::optional<手順> 戻した = 記録_一手戻す(*this);
+  if (!戻した) return;
+  const 手順& m = *戻した;
+  if (m.元X >= 1 && m.元X <= 盤サイズ) {
+    描画_絵(m.元駒, m.元X, m.元Y);
+    描画_桝輪郭(背景色, m.元X, m.元Y);
+  }
+  描画_黒持盤();
+  描画_白持盤();
+  描画_桝(m.先X, m.先Y);
+  ds.dsPlay(音_駒打);
+  if (m.元駒 > 0)
+    描画_四角形(後手結果X, 後手結果Y, 1250, 400, 背景色);
+  else
+    描画_四角形(先手結果X, 先手結果Y, 1250, 400, 背景色);
+  描画_手数(手数, 色_白);
+}
+
+void Form1::AFTER_Click() {
+  if (記録数 >= 記録終端) {
+    ds.dsPlay(音_禁止);
+    platform.messageBox("できません", "進む", BoxIcon::None);
+    return;
+  }
+  入力段階 = 0;
+  描画_将棋盤桝();
+  const std::optional<手順> 進めた = 記録_一手進める(*this);
+  if (!進めた) return;
+  const 手順& m = *進めた;
+  描画_手数(手数, 色_白);
+  描画_桝(m.元X, m.元Y);
+  描画_絵(m.先駒, m.先X, m.先Y);
+  描画_桝輪郭(背景色, m.先X, m.先Y);
+  描画_黒持盤();
+  描画_白持盤();
+  描画_移動結果(m.先X, m.先Y, m.先駒, 結果色);
+  ds.dsPlay(音_駒打);
+  描画_手数(手数, 色_白);
+  if (五並び決着(取得_手番(m.元駒), m.元X, m.元Y, m.先X, m.先Y)) return;
+  // Replaying up to a full record ends the game again as it ended when first played.
+  if (記録_満杯() && !対局なし()) 引き分け();
+}
+
+}  // namespace brenvolt
