@@ -228,15 +228,6 @@ bool check_placement(const 盤& board, std::string& error) {
   return true;
 }
 
-bool board_is_empty(const 盤& board) {
-  for (int x = 1; x <= 9; ++x) {
-    for (int y = 1; y <= 9; ++y) {
-      if (board[x][y] != 空) return false;
-    }
-  }
-  return true;
-}
-
 int hand_total(const 持駒& hand) {
   int total = 0;
   for (int kind = 1; kind <= 持駒種類数; ++kind) total += hand[static_cast<std::size_t>(kind)];
@@ -251,12 +242,6 @@ bool parse_fields(const std::vector<std::string_view>& fields, 対局状態& 局
     return false;
   }
   if (!check_piece_counts(局, error) || !check_placement(局.盤面, error)) return false;
-  // 手数 0 means the opening: the computer then drops on the centre without looking, which
-  // would overwrite a piece on any other board.
-  if (move_number == 1 && !board_is_empty(局.盤面)) {
-    error = "at movenumber 1 the board must be empty";
-    return false;
-  }
   局.手数 = move_number - 1;
   return true;
 }

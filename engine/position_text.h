@@ -19,8 +19,8 @@ inline constexpr std::string_view kStartPosition = "9/9/9/9/9/9/9/9/9 b KRBGS2N2
 // 対局中 ← 有; the mode and side fields are kept. A position is accepted only when its pieces
 // could stand so in play: each side's pieces on the board and in hand are its starting eleven
 // (promoted or not), no unpromoted 歩 or 香 stands on its side's last row nor 桂 on its last two
-// rows, no column holds two unpromoted 歩 of one side, and at movenumber 1 the board is empty.
-// On refusal 局 is untouched and error says why.
+// rows, and no column holds two unpromoted 歩 of one side. On refusal 局 is untouched and error
+// says why.
 bool parse_position(std::string_view text, 対局状態& 局, std::string& error);
 
 std::string format_position(const 対局状態& 局);

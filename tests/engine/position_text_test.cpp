@@ -139,8 +139,6 @@ TEST(PositionText, RefusalsLeaveTheStateAlone) {
       // two unpromoted pawns of one side in a column
       "9/9/9/4P4/4P4/9/9/9/9 w KRBGS2N2Lkrbgs2n2l2p 3",
       "9/9/9/4p4/4p4/9/9/9/9 b KRBGS2N2L2Pkrbgs2n2l 3",
-      // the opening position has an empty board
-      "9/9/9/9/4P4/9/9/9/9 w KRBGS2N2LPkrbgs2n2l2p 1",
   };
   for (const char* text : refused) {
     対局状態 局;
