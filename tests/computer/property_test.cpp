@@ -5,6 +5,7 @@
 #include <random>
 
 #include "computer/computer.h"
+#include "computer/move_generation.h"
 #include "computer/reference_search.h"
 #include "computer/score_levels.h"
 #include "computer/search_board.h"
@@ -133,6 +134,49 @@ TEST(乱数局面, 候補ごとの得点と禁手判定は手順どおりの答�
     SCOPED_TRACE(::testing::Message() << "position " << i);
     全候補を比べる(乱数局面(rng));
     if (HasFailure()) break;
+  }
+}
+
+// The search generates destinations itself instead of asking 移動チェック square by square;
+// both must agree on every piece of either side, and on every drop.
+TEST(乱数局面, 移動先と打てる桝は移動チェックと一致する) {
+  std::mt19937 rng(11);
+  for (int i = 0; i < 局面数 / 4; ++i) {
+    対局状態 局 = 乱数局面(rng);
+    局.調査_2歩フラグ設定();
+    const search::SearchBoard 探盤(局);
+    for (int 元X = 1; 元X <= 盤サイズ; ++元X) {
+      for (int 元Y = 1; 元Y <= 盤サイズ; ++元Y) {
+        const int 駒 = 局.盤面[元X][元Y];
+        if (駒 == 空) continue;
+        盤 期待{};
+        for (int x = 1; x <= 盤サイズ; ++x) {
+          for (int y = 1; y <= 盤サイズ; ++y) 期待[x][y] = 局.移動チェック(元X, 元Y, x, y, 駒);
+        }
+        盤 生成{};
+        search::board_destinations(探盤.cells(), 元X, 元Y, 駒).for_each_until([&](int x, int y) {
+          生成[x][y] = 有;
+          return true;
+        });
+        ASSERT_EQ(生成, 期待) << "piece " << 駒 << " on " << 元X << "," << 元Y << ", position "
+                              << i;
+      }
+    }
+    for (int 側 : {手番_先手, 手番_後手}) {
+      const int 列 = 側 == 手番_先手 ? 先手持駒列 : 後手持駒列;
+      for (int 種類 = 1; 種類 <= 持駒種類数; ++種類) {
+        const int 駒 = testing::種類の駒(側, 種類);
+        const int 段 = testing::持駒段(側, 種類);
+        for (int x = 1; x <= 盤サイズ; ++x) {
+          for (int y = 1; y <= 盤サイズ; ++y) {
+            if (局.盤面[x][y] != 空) continue;
+            ASSERT_EQ(search::drop_allowed(駒, x, y, 局.先手2歩, 局.後手2歩),
+                      局.移動チェック(列, 段, x, y, 駒) == 有)
+                << "drop " << 駒 << " on " << x << "," << y << ", position " << i;
+          }
+        }
+      }
+    }
   }
 }
 
