@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "tests/play/play_fixture.h"
 
 namespace brenvolt::testing {
@@ -129,6 +131,64 @@ TEST_F(ComputerPlay, 指す手のないCOMは手を渡し何も記録しない) 
   打つ(歩, 4, 4);
   EXPECT_EQ(form.手数, 2);
   EXPECT_EQ(form.手番, 手番_先手);
+}
+
+// The person's first allowed move, looking from the far corner: hand pieces first, then board
+// pieces. Empty when the person has none.
+std::optional<手順> 人の手(Form1& form) {
+  form.調査_2歩フラグ設定();
+  const int 側 = form.人間側;
+  const int 持駒列 = 側 == 手番_先手 ? 先手持駒列 : 後手持駒列;
+  auto 指せる = [&](int 元X, int 元Y, int 先X, int 先Y, int 駒) {
+    return form.移動チェック(元X, 元Y, 先X, 先Y, 駒) == 有 &&
+           form.調査_三三(元X, 元Y, 先X, 先Y, 側, 駒) == 無 &&
+           form.調査_四四(元X, 元Y, 先X, 先Y, 側, 駒) == 無;
+  };
+  for (int 行 = 1; 行 <= 9; ++行) {
+    if (form.取得_持駒数(側, 行) <= 0) continue;
+    const int 駒 = form.取得_持駒(側, 行);
+    for (int x = 9; x >= 1; --x)
+      for (int y = 9; y >= 1; --y)
+        if (指せる(持駒列, 行, x, y, 駒)) return 手順{持駒列, 行, x, y, 駒, 駒};
+  }
+  for (int 元X = 9; 元X >= 1; --元X)
+    for (int 元Y = 9; 元Y >= 1; --元Y) {
+      const int 駒 = form.盤面[元X][元Y];
+      if (調査_駒(側, 駒) == 無) continue;
+      for (int x = 9; x >= 1; --x)
+        for (int y = 9; y >= 1; --y)
+          if (指せる(元X, 元Y, x, y, 駒)) return 手順{元X, 元Y, x, y, 駒, 駒};
+    }
+  return std::nullopt;
+}
+
+TEST_F(ComputerPlay, 最後まで指した対局は全部戻すと開始局面に戻り全部進めると終局に戻る) {
+  for (auto 開始 : {&Form1::SENTE_Click, &Form1::GOTE_Click}) {
+    (form.*開始)();
+    while (form.対局中 == 有 && form.手数 < 120) {
+      const auto 手 = 人の手(form);
+      ASSERT_TRUE(手) << "the person always has a move here";
+      const int 前 = form.手数;
+      押す(手->元X, 手->元Y);
+      押す(手->先X, 手->先Y, 移動後チェック(手->先Y, 手->元駒) == 無 ? 右ボタン : 左ボタン);
+      ASSERT_GT(form.手数, 前);
+      canvas.clear();
+    }
+    const int 手数 = form.手数;
+    EXPECT_EQ(form.対局中, 無) << "a person who never blocks loses";
+    const auto 最後の盤 = form.盤面;
+    EXPECT_EQ(form.記録数, 手数);
+    while (form.記録数 > 0) form.REPLAY_Click();
+    for (const auto& 列 : form.盤面)
+      for (int 駒 : 列) EXPECT_EQ(駒, 空);
+    EXPECT_EQ(form.先手持駒合計, 11);
+    EXPECT_EQ(form.後手持駒合計, 11);
+    EXPECT_EQ(form.手数, 0);
+    while (form.記録数 < 手数) form.AFTER_Click();
+    EXPECT_EQ(form.盤面, 最後の盤);
+    form.CANCEL_Click();
+    canvas.clear();
+  }
 }
 
 }  // namespace
