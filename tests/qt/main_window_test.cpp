@@ -237,6 +237,17 @@ TEST_F(LoadedWindow, RefreshPaintsAtOnceWithoutWaitingForTheEventLoop) {
   EXPECT_EQ(window.view().grab().toImage().pixelColor(3, 3), QColor(255, 255, 255));
 }
 
+TEST_F(LoadedWindow, DrawingShowsOnTheNextPaintWithoutARefresh) {
+  window.show();
+  QApplication::processEvents();
+  PaintCounter counter;
+  window.view().installEventFilter(&counter);
+  window.surface().outlineRect(1100 + 495 * 5, 100 + 615 * 5, 495, 615, 12);
+  EXPECT_EQ(counter.paints, 0);
+  QApplication::processEvents();
+  EXPECT_EQ(counter.paints, 1);
+}
+
 TEST(SurfaceViewPresses, LeftAndRightButtonsArriveInTwips) {
   PictureStore pictures(1.0);
   Surface surface(QSize(100, 100), 1.0, pictures);

@@ -134,6 +134,24 @@ TEST_P(SurfaceTest, PictureIsCopiedAtItsNaturalSize) {
   EXPECT_EQ(at(20, 51), *パレット色(緑));
 }
 
+TEST_P(SurfaceTest, EveryDrawingCallReportsTheAreaItChanged) {
+  std::vector<QRect> areas;
+  surface.setChangeHandler([&](const QRect& area) { areas.push_back(area); });
+  surface.fillRect(150, 300, 150, 75, 白);
+  surface.outlineRect(1100, 100, 495, 615, 明赤);
+  surface.drawPicture(PictureId::SITA_KIN, 300, 450);
+  surface.drawText(300, 300, "手目", 12, 白, true);
+  surface.fillRect(0, 0, 100, 100, 16);  // draws nothing, changes nothing
+  surface.clear(緑);
+  ASSERT_EQ(areas.size(), 5u);
+  EXPECT_EQ(areas[0], QRect(10, 20, 10, 5));
+  EXPECT_EQ(areas[1], QRect(73, 7, 34, 42));
+  EXPECT_EQ(areas[2], QRect(20, 30, 33, 41));
+  EXPECT_TRUE(areas[3].contains(QRect(20, 20, 30, 14)))
+      << areas[3].x() << "," << areas[3].y() << " " << areas[3].width() << "x" << areas[3].height();
+  EXPECT_EQ(areas[4], QRect(0, 0, 200, 150));
+}
+
 INSTANTIATE_TEST_SUITE_P(DevicePixelRatios, SurfaceTest, ::testing::Values(1.0, 2.0));
 
 }  // namespace

@@ -26,6 +26,7 @@ MainWindow::MainWindow(SoundLibrary& sound, std::vector<std::filesystem::path> d
   // repaint, not update: the game refreshes in the middle of long handlers (the computer's
   // thinking, the blink) where no event loop runs to deliver a deferred paint.
   surface_.setRefreshHandler([this] { view_->repaint(); });
+  surface_.setChangeHandler([this](const QRect& area) { view_->update(area); });
   view_->setPressHandler(
       [this](int button, double x, double y) { form_->Form_MouseDown(button, 0, x, y); });
 }

@@ -31,6 +31,7 @@ void Surface::fillRect(double x, double y, double w, double h, int colour) {
   if (box.isEmpty()) return;
   QPainter painter(&image_);
   painter.fillRect(box, *c);
+  changed(box);
 }
 
 void Surface::outlineRect(double x, double y, double w, double h, int colour) {
@@ -44,6 +45,7 @@ void Surface::outlineRect(double x, double y, double w, double h, int colour) {
   painter.fillRect(QRect(x0, y1, width, 1), *c);
   painter.fillRect(QRect(x0, y0, 1, height), *c);
   painter.fillRect(QRect(x1, y0, 1, height), *c);
+  changed(QRect(x0, y0, width, height));
 }
 
 void Surface::drawText(double x, double y, const std::string& text, int points, int colour,
@@ -58,13 +60,18 @@ void Surface::drawText(double x, double y, const std::string& text, int points, 
   // The position is the top-left corner of the text cell, so the baseline sits one ascent
   // below it.
   const QFontMetricsF metrics(font, &image_);
-  painter.drawText(QPointF(twipToPixel(x), twipToPixel(y) + metrics.ascent()),
-                   QString::fromStdString(text));
+  const QString shown = QString::fromStdString(text);
+  const QPointF baseline(twipToPixel(x), twipToPixel(y) + metrics.ascent());
+  painter.drawText(baseline, shown);
+  changed(metrics.boundingRect(shown).translated(baseline).toAlignedRect().adjusted(-2, -2, 2, 2));
 }
 
 void Surface::drawPicture(PictureId picture, double x, double y) {
+  const QImage& image = pictures_.picture(picture);
+  const QPoint at(twipToPixel(x), twipToPixel(y));
   QPainter painter(&image_);
-  painter.drawImage(QPoint(twipToPixel(x), twipToPixel(y)), pictures_.picture(picture));
+  painter.drawImage(at, image);
+  changed(QRect(at, (QSizeF(image.size()) / image.devicePixelRatio()).toSize()));
 }
 
 void Surface::refresh() {
@@ -72,7 +79,14 @@ void Surface::refresh() {
 }
 
 void Surface::clear(int colour) {
-  if (const auto c = パレット色(colour)) image_.fill(*c);
+  const auto c = パレット色(colour);
+  if (!c) return;
+  image_.fill(*c);
+  changed(QRect(QPoint(0, 0), (QSizeF(image_.size()) / image_.devicePixelRatio()).toSize()));
+}
+
+void Surface::changed(const QRect& area) {
+  if (changeHandler_) changeHandler_(area);
 }
 
 QColor Surface::pixel(QPoint p) const {

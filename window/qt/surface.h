@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <functional>
 
@@ -39,6 +40,11 @@ class Surface : public Canvas {
   void clear(int colour);
   // Called by refresh(); the window repaints itself at once there.
   void setRefreshHandler(std::function<void()> handler) { refreshHandler_ = std::move(handler); }
+  // Called with the area (in pixels) each drawing call changed, so the window can show it the
+  // next time it paints, as the classic retained window did without being asked.
+  void setChangeHandler(std::function<void(const QRect&)> handler) {
+    changeHandler_ = std::move(handler);
+  }
 
   const QImage& image() const { return image_; }
   // The colour of the device pixels of the logical pixel `p` (its top-left device pixel).
@@ -47,7 +53,10 @@ class Surface : public Canvas {
  private:
   QImage image_;
   const PictureStore& pictures_;
+  void changed(const QRect& area);
+
   std::function<void()> refreshHandler_;
+  std::function<void(const QRect&)> changeHandler_;
 };
 
 }  // namespace brenvolt
