@@ -22,6 +22,8 @@ constexpr bool 段制限のある駒(int 駒) {
 // could pass overflows them.
 struct 手の差 {
   int x1;
+  int y1;
+  int x2;
   int y2;
   long long dx;
   long long dy;
@@ -56,6 +58,72 @@ constexpr int 符号(int v) {
   return v > 0 ? 1 : -1;
 }
 
+bool 飛車(const 対局状態& s, const 手の差& d) {
+  return s.移動チェック飛車(d.x1, d.y1, d.x2, d.y2) == 有;
+}
+
+bool 角(const 対局状態& s, const 手の差& d) {
+  return s.移動チェック角(d.x1, d.y1, d.x2, d.y2) == 有;
+}
+
+// The piece table: may 駒 make the move d? Drops of pieces without a row limit never get
+// here.
+bool 駒の動き(const 対局状態& s, const 手の差& d, int 駒) {
+  switch (駒) {
+    // The pawn's own drop test is "not a board column", the lance's and knight's "from the
+    // own hand column"; the two differ only for sources no caller passes.
+    case 後手_歩:
+      return d.x1 > 0 ? (d.dx == 0 && d.dy == 1) : d.y2 != 盤サイズ;
+    case 後手_香:
+      return d.x1 != 後手持駒列 ? (d.dx == 0 && d.dy > 0 && 飛車(s, d)) : d.y2 != 盤サイズ;
+    case 後手_桂:
+      return d.x1 != 後手持駒列 ? 桂の動き(d, 1) : d.y2 <= 7;
+    case 後手_銀:
+      return 銀の動き(d, 1);
+    case 後手_と:
+    case 後手_香成:
+    case 後手_桂成:
+    case 後手_銀成:
+    case 後手_金:
+      return 金の動き(d, 1);
+    case 後手_角:
+      return 角(s, d);
+    case 後手_角成:
+      return 一歩(d) || 角(s, d);
+    case 後手_飛:
+      return 飛車(s, d);
+    case 後手_飛成:
+      return 一歩(d) || 飛車(s, d);
+    case 後手_王:
+    case 先手_王:
+      return 一歩(d);
+    case 先手_歩:
+      return d.x1 != 先手持駒列 ? (d.dx == 0 && d.dy == -1) : d.y2 != 1;
+    case 先手_香:
+      return d.x1 != 先手持駒列 ? (d.dx == 0 && d.dy < 0 && 飛車(s, d)) : d.y2 != 1;
+    case 先手_桂:
+      return d.x1 != 先手持駒列 ? 桂の動き(d, -1) : d.y2 >= 3;
+    case 先手_銀:
+      return d.x1 != 先手持駒列 && 銀の動き(d, -1);
+    case 先手_と:
+    case 先手_香成:
+    case 先手_桂成:
+    case 先手_銀成:
+    case 先手_金:
+      return 金の動き(d, -1);
+    case 先手_角:
+      return 角(s, d);
+    case 先手_角成:
+      return 一歩(d) || 角(s, d);
+    case 先手_飛:
+      return 飛車(s, d);
+    case 先手_飛成:
+      return 一歩(d) || 飛車(s, d);
+    default:
+      return true;  // any other code has no movement of its own to test
+  }
+}
+
 }  // namespace
 
 int 対局状態::移動チェック飛車(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) const {
@@ -88,85 +156,13 @@ int 対局状態::移動チェック(int 移動元X, int 移動元Y, int 移動�
     if (移動駒種類 == 後手_歩 && 後手2歩[移動先X] == 1) return 無;
     if (!段制限のある駒(移動駒種類)) return 有;
   }
-
-  const 手の差 d{移動元X, 移動先Y, static_cast<long long>(移動先X) - 移動元X,
+  const 手の差 d{移動元X,
+                 移動元Y,
+                 移動先X,
+                 移動先Y,
+                 static_cast<long long>(移動先X) - 移動元X,
                  static_cast<long long>(移動先Y) - 移動元Y};
-  const auto 飛車 = [&] { return 移動チェック飛車(移動元X, 移動元Y, 移動先X, 移動先Y) == 有; };
-  const auto 角 = [&] { return 移動チェック角(移動元X, 移動元Y, 移動先X, 移動先Y) == 有; };
-  bool ok = true;
-  switch (移動駒種類) {
-    // The pawn's own drop test is "not a board column", the lance's and knight's "from the
-    // own hand column"; the two differ only for sources no caller passes.
-    case 後手_歩:
-      ok = d.x1 > 0 ? (d.dx == 0 && d.dy == 1) : d.y2 != 盤サイズ;
-      break;
-    case 後手_香:
-      ok = d.x1 != 後手持駒列 ? (d.dx == 0 && d.dy > 0 && 飛車()) : d.y2 != 盤サイズ;
-      break;
-    case 後手_桂:
-      ok = d.x1 != 後手持駒列 ? 桂の動き(d, 1) : d.y2 <= 7;
-      break;
-    case 後手_銀:
-      ok = 銀の動き(d, 1);
-      break;
-    case 後手_と:
-    case 後手_香成:
-    case 後手_桂成:
-    case 後手_銀成:
-    case 後手_金:
-      ok = 金の動き(d, 1);
-      break;
-    case 後手_角:
-      ok = 角();
-      break;
-    case 後手_角成:
-      ok = 一歩(d) || 角();
-      break;
-    case 後手_飛:
-      ok = 飛車();
-      break;
-    case 後手_飛成:
-      ok = 一歩(d) || 飛車();
-      break;
-    case 後手_王:
-    case 先手_王:
-      ok = 一歩(d);
-      break;
-    case 先手_歩:
-      ok = d.x1 != 先手持駒列 ? (d.dx == 0 && d.dy == -1) : d.y2 != 1;
-      break;
-    case 先手_香:
-      ok = d.x1 != 先手持駒列 ? (d.dx == 0 && d.dy < 0 && 飛車()) : d.y2 != 1;
-      break;
-    case 先手_桂:
-      ok = d.x1 != 先手持駒列 ? 桂の動き(d, -1) : d.y2 >= 3;
-      break;
-    case 先手_銀:
-      ok = d.x1 != 先手持駒列 && 銀の動き(d, -1);
-      break;
-    case 先手_と:
-    case 先手_香成:
-    case 先手_桂成:
-    case 先手_銀成:
-    case 先手_金:
-      ok = 金の動き(d, -1);
-      break;
-    case 先手_角:
-      ok = 角();
-      break;
-    case 先手_角成:
-      ok = 一歩(d) || 角();
-      break;
-    case 先手_飛:
-      ok = 飛車();
-      break;
-    case 先手_飛成:
-      ok = 一歩(d) || 飛車();
-      break;
-    default:
-      break;  // any other code has no movement of its own to test
-  }
-  return ok ? 有 : 無;
+  return 駒の動き(*this, d, 移動駒種類) ? 有 : 無;
 }
 
 }  // namespace brenvolt

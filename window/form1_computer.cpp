@@ -13,6 +13,11 @@ void Form1::結果欄消去(int 側) {
 }
 
 void Form1::com_ban() {
+  // A full record takes no further move; the game ends as it would after the last one.
+  if (記録_満杯()) {
+    引き分け();
+    return;
+  }
   結果欄消去(COM側);
   if (COM側 == 手番_先手)
     描画_数値(先手結果X, 先手結果Y, "思考中", 結果色, 0, 12);
@@ -21,10 +26,6 @@ void Form1::com_ban() {
   // The search handles no events, so the notice must reach the screen before it starts.
   canvas.refresh();
 
-  if (記録_満杯()) {
-    引き分け();
-    return;
-  }
   const std::optional<着手> 手 = com_ban_探索(*this);
   if (!手) {
     // No candidate: the computer passes and the person is to move again.
@@ -33,7 +34,7 @@ void Form1::com_ban() {
     return;
   }
   手順保存(手->元X, 手->元Y, 手->先X, 手->先Y, 手->移動駒, 手->置駒);
-  手数 = 手数 + 1;
+  ++手数;
   描画_手数(手数, 色_白);
   駒移動(手->元X, 手->元Y, 手->先X, 手->先Y, 手->置駒);
   ds.dsPlay(音_駒打);

@@ -11,6 +11,13 @@ constexpr const char* 最初にして = "  局面 → 最初にして下さい";
 
 }  // namespace
 
+// After the sides are swapped the computer replies at once, but only when its new side is the
+// one to move: after a take-back the person's new side may be to move, and the computer must
+// not move twice in a row.
+void Form1::交代後のCOM() {
+  if (手番 == COM側) com_ban();
+}
+
 void Form1::START_Click() {
   if (対局なし()) {
     初期設定();
@@ -48,7 +55,7 @@ void Form1::SENTE_Click() {
     人間側 = 手番_先手;
     COM側 = 手番_後手;
     人間歩 = 先手_歩;
-    com_ban();
+    交代後のCOM();
   }
 }
 
@@ -69,7 +76,7 @@ void Form1::GOTE_Click() {
     人間側 = 手番_後手;
     COM側 = 手番_先手;
     人間歩 = 後手_歩;
-    com_ban();
+    交代後のCOM();
   } else if (人間側 == 手番_後手) {
     platform.messageBox("後手の番です", " ", BoxIcon::None);
   }

@@ -16,16 +16,15 @@ void Form1::CANCEL_Click() {
 }
 
 void Form1::REPLAY_Click() {
-  if (記録数 < 1) {
+  const std::optional<手順> 戻した = 記録_一手戻す(*this);
+  if (!戻した) {
     ds.dsPlay(音_禁止);
     platform.messageBox("できません", "戻る", BoxIcon::None);
     return;
   }
+  const 手順& m = *戻した;
   入力段階 = 0;
   描画_将棋盤桝();
-  const std::optional<手順> 戻した = 記録_一手戻す(*this);
-  if (!戻した) return;
-  const 手順& m = *戻した;
   if (m.元X >= 1 && m.元X <= 盤サイズ) {
     描画_絵(m.元駒, m.元X, m.元Y);
     描画_桝輪郭(背景色, m.元X, m.元Y);
@@ -42,16 +41,15 @@ void Form1::REPLAY_Click() {
 }
 
 void Form1::AFTER_Click() {
-  if (記録数 >= 記録終端) {
+  const std::optional<手順> 進めた = 記録_一手進める(*this);
+  if (!進めた) {
     ds.dsPlay(音_禁止);
     platform.messageBox("できません", "進む", BoxIcon::None);
     return;
   }
+  const 手順& m = *進めた;
   入力段階 = 0;
   描画_将棋盤桝();
-  const std::optional<手順> 進めた = 記録_一手進める(*this);
-  if (!進めた) return;
-  const 手順& m = *進めた;
   描画_手数(手数, 色_白);
   描画_桝(m.元X, m.元Y);
   描画_絵(m.先駒, m.先X, m.先Y);

@@ -94,12 +94,14 @@ void Form1::盤クリック_行き先(int Button, int 桝列, int 桝行) {
     platform.messageBox("マウスの右をクリックして下さい", "成り", BoxIcon::None);
     return;
   }
+  // A running game never has a full record (the move that fills it ends the game), but a move
+  // must never be played without its place in the record.
   if (記録_満杯()) {
     引き分け();
     return;
   }
   手順保存(指手[1], 指手[2], 指手[3], 指手[4], 指手[6], 盤面[指手[3]][指手[4]]);
-  手数 = 手数 + 1;
+  ++手数;
   描画_手数(手数, 色_白);
   const int 成れる = 調査_駒成(指手[1], 指手[2], 指手[3], 指手[4], 指手[6]);
   if (Button == 右ボタン && 成れる == 有) 指手[6] = 成駒;

@@ -92,6 +92,21 @@ TEST_F(Menu, COM対局中に側を替えるとCOMがすぐ替わった側で指�
   EXPECT_EQ(form.手番, 手番_後手);
 }
 
+TEST_F(Menu, 戻した後に側を替えて人の番ならCOMは続けて指さない) {
+  form.GOTE_Click();
+  form.REPLAY_Click();
+  ASSERT_EQ(form.手番, 手番_先手);
+  ASSERT_EQ(form.手数, 0);
+  form.SENTE_Click();
+  EXPECT_EQ(form.人間側, 手番_先手);
+  EXPECT_EQ(form.手数, 0);
+  EXPECT_EQ(form.手番, 手番_先手);
+  打つ(歩, 5, 5);
+  EXPECT_EQ(form.手数, 2);
+  EXPECT_GT(form.記録_元駒[2], 0);
+  EXPECT_EQ(form.手番, 手番_先手);
+}
+
 TEST_F(Menu, 勝負がついた後の開始指示はすぐ新しい対局を始める) {
   form.START_Click();
   先手が五つ並べて勝つ();

@@ -119,30 +119,5 @@ TEST_F(RecordReplay, 駒を離して作った五つも進めるともう一度�
   EXPECT_EQ(form.対局中, 無);
 }
 
-TEST_F(RecordReplay, 勝った手を戻して別の手を指せば対局は続く) {
-  form.START_Click();
-  先手が五つ並べて勝つ();
-  form.REPLAY_Click();
-  打つ(王, 8, 8);
-  EXPECT_EQ(form.対局中, 有);
-  EXPECT_EQ(form.手番, 手番_後手);
-  EXPECT_EQ(form.記録終端, 9);
-}
-
-TEST_F(RecordReplay, 手数と記録数は揃って動く) {
-  form.START_Click();
-  打つ(歩, 5, 5);
-  打つ(歩, 5, 1);
-  form.REPLAY_Click();
-  EXPECT_EQ(form.手数, 1);
-  EXPECT_EQ(form.記録数, 1);
-  form.AFTER_Click();
-  EXPECT_EQ(form.手数, form.記録数);
-  form.REPLAY_Click();
-  form.REPLAY_Click();
-  EXPECT_EQ(form.手数, 0);
-  EXPECT_EQ(form.記録数, 0);
-}
-
 }  // namespace
 }  // namespace brenvolt::testing

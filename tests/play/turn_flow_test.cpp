@@ -210,20 +210,5 @@ TEST_F(TurnFlow, 駒が離れて六つが五つになっても勝ち) {
   EXPECT_EQ(form.対局中, 無);
 }
 
-TEST_F(TurnFlow, 二人対局では受け付けた手ごとに手番が交互になり断られた手では変わらない) {
-  form.START_Click();
-  忘れる();
-  打つ(金, 5, 5);
-  EXPECT_EQ(form.手番, 手番_後手);
-  打つ(金, 5, 1);
-  EXPECT_EQ(form.手番, 手番_先手);
-  指す(5, 5, 5, 7);
-  EXPECT_EQ(form.手番, 手番_先手);
-  押す(5, 4);
-  EXPECT_EQ(form.手番, 手番_後手);
-  EXPECT_EQ(form.手数, 3);
-  EXPECT_EQ(form.記録数, 3);
-}
-
 }  // namespace
 }  // namespace brenvolt::testing

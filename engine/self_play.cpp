@@ -1,0 +1,107 @@
+#include "engine/self_play.h"
+
+#include <chrono>
+#include <string_view>
+
+#include "engine/computer_moves.h"
+#include "engine/move_judge.h"
+
+namespace brenvolt::engine {
+namespace {
+
+// splitmix64: small, and the same sequence on every platform and library.
+class Random {
+ public:
+  explicit Random(std::uint64_t seed) : state_(seed) {}
+  std::uint64_t next() {
+    std::uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
+  }
+  std::size_t below(std::size_t n) { return static_cast<std::size_t>(next() % n); }
+
+ private:
+  std::uint64_t state_;
+};
+
+class Signature {
+ public:
+  void add(std::string_view text) {
+    for (const char c : text) {
+      value_ ^= static_cast<unsigned char>(c);
+      value_ *= 0x100000001b3ULL;
+    }
+  }
+  std::uint64_t value() const { return value_; }
+
+ private:
+  std::uint64_t value_ = 0xcbf29ce484222325ULL;
+};
+
+struct GameRun {
+  Game game = start_game();
+  std::uint64_t plies = 0;
+  std::string result = "draw";
+};
+
+void play_opening(GameRun& run, Random& random, Signature& signature) {
+  const std::size_t length = 2 + random.below(3);
+  for (std::size_t i = 0; i < length && !run.game.over(); ++i) {
+    const auto moves = legal_moves(run.game);
+    if (moves.empty()) return;
+    const std::string& chosen = moves[random.below(moves.size())];
+    play_move(run.game, judge_move(run.game, chosen).move);
+    signature.add(chosen);
+    signature.add(" ");
+    ++run.plies;
+  }
+}
+
+void play_computer(GameRun& run, 探索統計& stats, Signature& signature) {
+  int passes = 0;
+  while (!run.game.over() && run.game.局.手数 < 記録上限) {
+    const auto choice = computer_choice(run.game, &stats);
+    if (!choice) {
+      signature.add("pass ");
+      pass_turn(run.game);
+      if (++passes == 2) {
+        run.result = "stuck";
+        return;
+      }
+      continue;
+    }
+    passes = 0;
+    play_move(run.game, *choice);
+    signature.add(move_text(*choice));
+    signature.add(" ");
+    ++run.plies;
+  }
+  if (run.game.over()) run.result = run.game.winner == 手番_先手 ? "b" : "w";
+}
+
+}  // namespace
+
+SelfPlayReport play_games(int games, std::uint64_t seed, const GameListener& listener) {
+  const auto started = std::chrono::steady_clock::now();
+  SelfPlayReport report;
+  Random random(seed);
+  Signature signature;
+  探索統計 stats;
+  for (int number = 1; number <= games; ++number) {
+    GameRun run;
+    play_opening(run, random, signature);
+    play_computer(run, stats, signature);
+    signature.add("\n");
+    report.plies += run.plies;
+    ++report.games;
+    if (listener) listener(number, run.plies, run.result);
+  }
+  report.candidates = stats.得点計算数;
+  report.signature = signature.value();
+  report.seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  return report;
+}
+
+}  // namespace brenvolt::engine

@@ -1,0 +1,28 @@
+// Complete games of the computer against itself from seeded random openings, for the engine's
+// bench command: a measure of speed and, through the signature, of behaviour.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace brenvolt::engine {
+
+struct SelfPlayReport {
+  int games = 0;
+  std::uint64_t plies = 0;       // moves played, openings included; passes not counted
+  std::uint64_t candidates = 0;  // candidates the computer scored
+  double seconds = 0;
+  std::uint64_t signature = 0;  // FNV-1a of every move played, in order
+};
+
+// Called after each game with its number (from 1), its plies and its result word: "b" or "w"
+// for the side that made five, "draw" at the move limit, "stuck" when neither side could move.
+using GameListener = std::function<void(int, std::uint64_t, const std::string&)>;
+
+// Plays games one after another: a random opening of 2 to 4 moves drawn from the legal moves
+// by a generator seeded with seed, then the computer for both sides until a five, 記録上限
+// moves, or two passes in a row.
+SelfPlayReport play_games(int games, std::uint64_t seed, const GameListener& listener = {});
+
+}  // namespace brenvolt::engine

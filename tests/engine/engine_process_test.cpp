@@ -1,0 +1,61 @@
+// Talks to the real brenvolt-engine program through a pipe.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace {
+
+std::string run_engine(const std::string& input) {
+  char name[] = "/tmp/brenvolt-engine-input-XXXXXX";
+  const int fd = mkstemp(name);
+  EXPECT_GE(fd, 0);
+  close(fd);
+  std::ofstream(name, std::ios::binary) << input;
+  const std::string command = std::string("'") + BRENVOLT_ENGINE_PATH + "' < " + name;
+  std::string output;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[4096];
+    while (const std::size_t got = fread(buffer, 1, sizeof buffer, pipe))
+      output.append(buffer, got);
+    EXPECT_EQ(pclose(pipe), 0);
+  }
+  std::remove(name);
+  return output;
+}
+
+TEST(EngineProgram, AnswersASessionAndStopsAtQuit) {
+  const std::string output = run_engine(
+      "usi\n"
+      "isready\n"
+      "position startpos moves P*5e P*5d\n"
+      "check P*5f\n"
+      "check P*4g\n"
+      "go\n"
+      "position startpos moves P*5e P*5e\n" +
+      std::string(3 << 20, 'z') +
+      "\n"
+      "result\n"
+      "quit\n"
+      "isready\n");
+  std::vector<std::string> lines;
+  std::istringstream answer(output);
+  for (std::string line; std::getline(answer, line);) lines.push_back(line);
+  ASSERT_EQ(lines.size(), 10u) << output.substr(0, 2000);
+  EXPECT_EQ(lines[0], "id name Brenvolt");
+  EXPECT_EQ(lines[2], "usiok");
+  EXPECT_EQ(lines[3], "readyok");
+  EXPECT_EQ(lines[4], "refused illegal");
+  EXPECT_EQ(lines[5], "ok");
+  EXPECT_EQ(lines[6].rfind("bestmove ", 0), 0u);
+  EXPECT_EQ(lines[7].rfind("info string error move 2 P*5e refused: illegal", 0), 0u);
+  EXPECT_EQ(lines[8], "info string error line too long");
+  EXPECT_EQ(lines[9], "result none");
+}
+
+}  // namespace

@@ -1,0 +1,105 @@
+// A short two-person game played on the real main window, offscreen: menu actions triggered,
+// mouse presses sent to the client area, every message box read and closed as it opens.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tests/support/recording_sound.h"
+#include "window/qt/main_window.h"
+
+namespace brenvolt {
+namespace {
+
+using Box = std::pair<QString, QString>;  // title, text
+
+class QtGame : public ::testing::Test {
+ protected:
+  QtGame() : window(sound, {}, 1.0, BoxMode::Modal) {
+    window.platform().setQuitHandler([this] { ++quits; });
+    window.form().Form_Load();
+    window.show();
+    // A box runs its own event loop, in which this timer reads it and presses OK.
+    QObject::connect(&closer, &QTimer::timeout, [this] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      boxes.emplace_back(box->windowTitle(), box->text());
+      box->accept();
+    });
+    closer.start(5);
+  }
+
+  void trigger(const char* name) {
+    QAction* action = window.findChild<QAction*>(name);
+    ASSERT_NE(action, nullptr) << name;
+    action->trigger();
+  }
+  // A left press in the middle of square (x, y) of the board or a hand stand.
+  void press(int x, int y) {
+    const QPoint at((盤左 + 桝幅 * x + 桝幅 / 2) / 15, (盤上 + 桝高 * y + 桝高 / 2) / 15);
+    QTest::mousePress(&window.view(), Qt::LeftButton, Qt::NoModifier, at);
+  }
+
+  testing::RecordingSound sound;
+  MainWindow window;
+  QTimer closer;
+  std::vector<Box> boxes;
+  int quits = 0;
+};
+
+TEST_F(QtGame, 先手が五つ並べて勝つまでメニューとマウスで指す) {
+  trigger("START");
+  ASSERT_EQ(boxes, (std::vector<Box>{{" ", "先手の番です"}}));
+  // 先手 drops 歩 歩 金 角 飛 on row 5 from the left; 後手 drops 王 飛 角 金 apart.
+  const int 先手の行[] = {2, 2, 6, 7, 8};
+  const int 後手の行[] = {1, 2, 3, 4};
+  const std::pair<int, int> 後手の桝[] = {{9, 1}, {7, 1}, {9, 4}, {7, 4}};
+  for (int i = 0; i < 5; ++i) {
+    press(先手持駒列, 先手の行[i]);
+    press(i + 1, 5);
+    if (i == 4) break;
+    press(後手持駒列, 後手の行[i]);
+    press(後手の桝[i].first, 後手の桝[i].second);
+  }
+  const Form1& form = window.form();
+  EXPECT_EQ(form.手数, 9);
+  for (int x = 1; x <= 5; ++x) EXPECT_LT(form.盤面[x][5], 0) << x;
+  EXPECT_EQ(boxes.back(), (Box{"終了", "先手の勝ちです"}));
+  EXPECT_EQ(form.対局中, 無);
+
+  press(6, 6);
+  EXPECT_EQ(boxes.back(), (Box{"開始", "「対局」で始めて下さい"}));
+}
+
+TEST_F(QtGame, 版の箱は二つの改行で二行に分ける) {
+  trigger("VER");
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].first, "Brenvolt");
+  EXPECT_EQ(boxes[0].second, "  Version 0.93\n\nHarrowick 1999.01");
+}
+
+}  // namespace
+}  // namespace brenvolt
+
+int main(int argc, char** argv) {
+  // Headless by default: the offscreen platform and a private runtime folder.
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  if (!std::getenv("XDG_RUNTIME_DIR")) {
+    const auto folder = std::filesystem::temp_directory_path() / "brenvolt-play-qt-runtime";
+    std::filesystem::create_directories(folder);
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::replace);
+    setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+  }
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
