@@ -1,0 +1,24 @@
+// The program's command line.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brenvolt {
+
+struct 起動設定 {
+  std::optional<std::string> screenshot;  // write the window's picture here and end
+  std::optional<std::string> position;    // a position in the engine's notation to show
+  bool help = false;
+  std::string error;  // not empty when the command line cannot be used
+};
+
+// Reads `arguments` (without the program name). Qt's own options (-platform, -style, ...) are
+// left for Qt and skipped here.
+起動設定 コマンド行を読む(const std::vector<std::string>& arguments);
+
+// The usage text printed by --help and after a wrong command line.
+std::string 使い方();
+
+}  // namespace brenvolt

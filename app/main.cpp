@@ -1,0 +1,92 @@
+// brenvolt: the game in its window, or with --screenshot a picture of that window.
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QScreen>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+#include "app/command_line.h"
+#include "app/display_check.h"
+#include "app/screenshot.h"
+#include "app/silent_sound.h"
+#include "sound/sdl/sdl_sound_library.h"
+#include "window/qt/main_window.h"
+
+namespace {
+
+using namespace brenvolt;
+
+std::string 環境変数(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
+// The sounds are looked up beside the executable (a build tree) and in the installed data
+// folder, after the working directory.
+std::vector<std::filesystem::path> 音の置場() {
+  return {std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()),
+          std::filesystem::path(BRENVOLT_DATA_DIR)};
+}
+
+// Device pixels per pixel of the screen the window opens on (2 on a high-density screen, or
+// with QT_SCALE_FACTOR=2 also for a screenshot).
+qreal 画素比() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->devicePixelRatio() : 1.0;
+}
+
+int 画面だけ撮る(const 起動設定& settings) {
+  SilentSound silence;
+  MainWindow window(silence, {}, 画素比(), BoxMode::StandardError);
+  window.form().Form_Load();
+  if (settings.position) {
+    if (const auto error = 局面を表示する(window, *settings.position)) {
+      std::cerr << "brenvolt: " << *error << '\n';
+      return EXIT_FAILURE;
+    }
+  }
+  if (const auto error = 画面を保存する(window, *settings.screenshot)) {
+    std::cerr << "brenvolt: " << *error << '\n';
+    return EXIT_FAILURE;
+  }
+  return EXIT_SUCCESS;
+}
+
+int 遊ぶ(QApplication& app) {
+  SdlSoundLibrary sound;
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  MainWindow window(sound, 音の置場(), screen ? screen->devicePixelRatio() : 1.0, BoxMode::Modal);
+  window.form().Form_Load();
+  window.show();
+  return app.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const 起動設定 settings = コマンド行を読む(std::vector<std::string>(argv + 1, argv + argc));
+  if (settings.help) {
+    std::cout << 使い方();
+    return EXIT_SUCCESS;
+  }
+  if (!settings.error.empty()) {
+    std::cerr << "brenvolt: " << settings.error << '\n' << 使い方();
+    return 2;
+  }
+  // A screenshot never shows a window, so it needs no display.
+  if (settings.screenshot && 環境変数("QT_QPA_PLATFORM").empty()) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  }
+  if (const auto reason = 表示先がない理由(環境変数("QT_QPA_PLATFORM"), 環境変数("DISPLAY"),
+                                           環境変数("WAYLAND_DISPLAY"))) {
+    std::cerr << *reason << '\n';
+    return EXIT_FAILURE;
+  }
+  表示失敗を見張る();
+  QApplication app(argc, argv);
+  見張りをやめる();
+  return settings.screenshot ? 画面だけ撮る(settings) : 遊ぶ(app);
+}

@@ -1,0 +1,18 @@
+// The window's picture after start-up, optionally showing a given position, saved as a PNG.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace brenvolt {
+
+class MainWindow;
+
+// Puts the position `position` (the engine's notation) on the loaded window's board and hand
+// stands. Returns an error text when the position cannot be read; the window is then unchanged.
+std::optional<std::string> 局面を表示する(MainWindow& window, const std::string& position);
+
+// Saves what the window's client area shows to `file` as a PNG; an error text on failure.
+std::optional<std::string> 画面を保存する(const MainWindow& window, const std::string& file);
+
+}  // namespace brenvolt

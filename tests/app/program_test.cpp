@@ -1,0 +1,132 @@
+// Runs of the program itself, as a user or a script starts it.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QImage>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace brenvolt {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int status;
+  std::string errors;
+};
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  ProgramTest()
+      : folder(fs::temp_directory_path() /
+               ("brenvolt-program-test-" + std::to_string(getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+    fs::create_directories(folder);
+  }
+  ~ProgramTest() override { fs::remove_all(folder); }
+
+  // Runs the program with `arguments` (already quoted for the shell) after `environment`.
+  Outcome run(const std::string& environment, const std::string& arguments) {
+    const fs::path errors = folder / "stderr.txt";
+    const std::string command = "cd '" + folder.string() + "' && " + environment + " '" +
+                                BRENVOLT_PROGRAM + "' " + arguments + " 2>'" + errors.string() +
+                                "' >/dev/null";
+    const int status = std::system(command.c_str());
+    std::ifstream in(errors);
+    std::stringstream text;
+    text << in.rdbuf();
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text.str()};
+  }
+  Outcome screenshot(const std::string& extra = "") {
+    return run("env QT_QPA_PLATFORM=offscreen", "--screenshot '" + png().string() + "' " + extra);
+  }
+  fs::path png() const { return folder / "window.png"; }
+  // The pixel of square-unit position (x, y) in the screenshot.
+  static QPoint 点(double x, double y) {
+    return QPointF((1100 + 495 * x) / 15.0, (100 + 615 * y) / 15.0).toPoint();
+  }
+
+  fs::path folder;
+};
+
+TEST_F(ProgramTest, ScreenshotIsThePngOfTheClientArea) {
+  const Outcome result = screenshot();
+  ASSERT_EQ(result.status, 0) << result.errors;
+  QImage image(QString::fromStdString(png().string()));
+  ASSERT_FALSE(image.isNull());
+  EXPECT_EQ(image.width(), 600);
+  EXPECT_GT(image.height(), 440);  // the board and 後手's message slot
+  EXPECT_LE(image.height(), 533);
+  EXPECT_EQ(image.pixelColor(2, 2), QColor(0, 128, 0));
+  // Wood on an empty square, 後手's king at the top of its stand, the title on the right.
+  const QColor wood = image.pixelColor(点(5, 5) + QPoint(16, 20));
+  EXPECT_GT(wood.red(), 200);
+  EXPECT_GT(wood.green(), 150);
+  EXPECT_LT(wood.blue(), 180);
+  EXPECT_GT(image.pixelColor(点(-1, 1) + QPoint(6, 6)).lightness(), 200);
+  EXPECT_NE(image.pixelColor(点(11.3, 0) + QPoint(60, 30)), QColor(0, 128, 0));
+}
+
+TEST_F(ProgramTest, ScreenshotShowsAGivenPosition) {
+  ASSERT_EQ(screenshot().status, 0);
+  const QImage start(QString::fromStdString(png().string()));
+  const Outcome result =
+      screenshot("--position '9/9/9/4P4/3p1p3/4+P4/2r6/9/1B7 b KRGS2N2Lkbgs2n2l 7'");
+  ASSERT_EQ(result.status, 0) << result.errors;
+  const QImage shown(QString::fromStdString(png().string()));
+  ASSERT_EQ(shown.size(), start.size());
+  // 先手's pawn on the square of column 5, row 4 (board x = 5): a black piece.
+  EXPECT_LT(shown.pixelColor(点(5, 4) + QPoint(8, 34)).lightness(), 60);
+  EXPECT_GT(start.pixelColor(点(5, 4) + QPoint(8, 34)).lightness(), 150);
+  // 後手's pawns beside it, white.
+  EXPECT_GT(shown.pixelColor(点(4, 5) + QPoint(6, 6)).lightness(), 200);
+  // 先手's bishop left the hand: its slot on the stand is an empty square now.
+  EXPECT_NE(shown.pixelColor(点(11, 7) + QPoint(16, 36)),
+            start.pixelColor(点(11, 7) + QPoint(16, 36)));
+}
+
+TEST_F(ProgramTest, UnreadablePositionFailsWithAReasonAndWritesNothing) {
+  const Outcome result = screenshot("--position '9/9/9 b - 1'");
+  EXPECT_NE(result.status, 0);
+  EXPECT_NE(result.errors.find("position"), std::string::npos) << result.errors;
+  EXPECT_FALSE(fs::exists(png()));
+}
+
+TEST_F(ProgramTest, UnwritableScreenshotFails) {
+  const Outcome result = run("env QT_QPA_PLATFORM=offscreen",
+                             "--screenshot '" + (folder / "missing" / "x.png").string() + "'");
+  EXPECT_NE(result.status, 0);
+  EXPECT_NE(result.errors.find("cannot write"), std::string::npos) << result.errors;
+}
+
+TEST_F(ProgramTest, WrongCommandLineShowsTheUsage) {
+  const Outcome result = run("env QT_QPA_PLATFORM=offscreen", "--bogus");
+  EXPECT_EQ(result.status, 2);
+  EXPECT_NE(result.errors.find("usage:"), std::string::npos);
+}
+
+// Exactly one line of text, ending in a line break.
+bool 一行(const std::string& text) {
+  return !text.empty() && text.find('\n') == text.size() - 1;
+}
+
+TEST_F(ProgramTest, WithoutADisplayItSaysSoInOneLineAndFails) {
+  const Outcome result = run("env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb", "");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_TRUE(一行(result.errors)) << result.errors;
+  EXPECT_NE(result.errors.find("no display"), std::string::npos) << result.errors;
+}
+
+TEST_F(ProgramTest, WithAnUnreachableDisplayItSaysSoInOneLineAndFails) {
+  const Outcome result = run("env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb DISPLAY=:4321", "");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_TRUE(一行(result.errors)) << result.errors;
+  EXPECT_NE(result.errors.find("no display"), std::string::npos) << result.errors;
+}
+
+}  // namespace
+}  // namespace brenvolt

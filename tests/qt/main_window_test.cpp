@@ -1,0 +1,260 @@
+#include "window/qt/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "tests/support/recording_sound.h"
+#include "window/qt/palette.h"
+
+namespace brenvolt {
+namespace {
+
+using testing::RecordingSound;
+
+// A loaded window as the player first sees it, on the offscreen platform.
+class LoadedWindow : public ::testing::Test {
+ protected:
+  LoadedWindow() : window(sound, {}, 1.0, BoxMode::StandardError) {
+    window.platform().setQuitHandler([this] {
+      ++quits;
+      freedBeforeQuit = 0;
+      for (const auto& call : sound.calls) freedBeforeQuit += call.name == "dsFree";
+    });
+    window.form().Form_Load();
+  }
+  QColor at(int x, int y) { return window.surface().pixel(QPoint(x, y)); }
+  // The pixel of square-unit position (x, y).
+  static QPoint 点(double x, double y) {
+    return {twipToPixel(1100 + 495 * x), twipToPixel(100 + 615 * y)};
+  }
+  bool 同じ絵(PictureId id, QPoint topLeft) {
+    const QImage& picture = window.pictures().picture(id);
+    for (int y = 0; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x)
+        if (window.surface().pixel(topLeft + QPoint(x, y)) != picture.pixelColor(x, y))
+          return false;
+    return true;
+  }
+  int 色の数(QRect area, QColor colour) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x) n += at(x, y) == colour;
+    return n;
+  }
+  QAction* action(const char* name) { return window.findChild<QAction*>(name); }
+
+  RecordingSound sound;
+  MainWindow window;
+  int quits = 0;
+  int freedBeforeQuit = 0;
+};
+
+TEST_F(LoadedWindow, CaptionAndIcon) {
+  EXPECT_EQ(window.windowTitle(), "Brenvolt");
+  EXPECT_FALSE(window.windowIcon().isNull());
+}
+
+TEST_F(LoadedWindow, MenuTreeHasEveryItemWithItsCaption) {
+  struct Item {
+    const char* name;
+    const char* caption;
+    const char* parent;
+  };
+  const Item items[] = {
+      {"TAIKYOKU", "対局", nullptr},
+      {"MATCH_MAN", "対局(人間)", "TAIKYOKU"},
+      {"START", "スタート", "MATCH_MAN"},
+      {"START2", "対局(COM)", "TAIKYOKU"},
+      {"SENTE", "先手", "START2"},
+      {"GOTE", "後手", "START2"},
+      {"OWARI", "終わり", "TAIKYOKU"},
+      {"STOP", "局面", nullptr},
+      {"CANCEL", "最初", "STOP"},
+      {"REPLAY", "戻", "STOP"},
+      {"AFTER", "進", "STOP"},
+      {"OPTION", "ｵﾌﾟｼｮﾝ", nullptr},
+      {"SIDOU", "移動指導", "OPTION"},
+      {"BGM", "BGM", "OPTION"},
+      {"VER", "その他", nullptr},
+  };
+  for (const auto& item : items) {
+    QAction* a = action(item.name);
+    ASSERT_NE(a, nullptr) << item.name;
+    EXPECT_EQ(a->text(), QString::fromUtf8(item.caption)) << item.name;
+    EXPECT_TRUE(a->isEnabled()) << item.name;
+    if (item.parent) {
+      auto* parent = window.findChild<QMenu*>(item.parent);
+      ASSERT_NE(parent, nullptr) << item.parent;
+      EXPECT_TRUE(parent->actions().contains(a)) << item.name << " under " << item.parent;
+    } else {
+      EXPECT_TRUE(window.menuBar()->actions().contains(a)) << item.name;
+    }
+  }
+  EXPECT_EQ(window.menuBar()->actions().size(), 4);
+  // その他 is a command on the bar itself.
+  EXPECT_EQ(action("VER")->menu(), nullptr);
+}
+
+TEST_F(LoadedWindow, MusicIsCheckedAndGuidanceIsNotAfterLoad) {
+  EXPECT_TRUE(action("BGM")->isCheckable());
+  EXPECT_TRUE(action("SIDOU")->isCheckable());
+  EXPECT_TRUE(action("BGM")->isChecked());
+  EXPECT_FALSE(action("SIDOU")->isChecked());
+  EXPECT_TRUE(window.platform().menuChecked("BGM"));
+}
+
+TEST_F(LoadedWindow, ChoosingACheckableItemFlipsItsMarkExactlyOnce) {
+  action("BGM")->trigger();
+  EXPECT_FALSE(action("BGM")->isChecked());
+  EXPECT_FALSE(window.platform().menuChecked("BGM"));
+  action("BGM")->trigger();
+  EXPECT_TRUE(action("BGM")->isChecked());
+  action("SIDOU")->trigger();
+  EXPECT_TRUE(action("SIDOU")->isChecked());
+  EXPECT_TRUE(window.platform().menuChecked("SIDOU"));
+}
+
+TEST_F(LoadedWindow, F1KeySwitchesTheMusicAndOtherKeysDoNot) {
+  QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+  QApplication::sendEvent(&window, &f1);
+  EXPECT_FALSE(action("BGM")->isChecked());
+  QKeyEvent a(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
+  QApplication::sendEvent(&window, &a);
+  EXPECT_FALSE(action("BGM")->isChecked());
+  EXPECT_EQ(quits, 0);
+}
+
+TEST_F(LoadedWindow, EscapeAndClosingEndTheProgramAfterFreeingTheSounds) {
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(&window, &escape);
+  EXPECT_EQ(quits, 1);
+  EXPECT_EQ(freedBeforeQuit, 5);
+  window.close();
+  EXPECT_EQ(quits, 2);
+}
+
+TEST_F(LoadedWindow, BackgroundIsGreenAroundTheBoard) {
+  const QColor green = *パレット色(2);
+  EXPECT_EQ(at(2, 2), green);
+  EXPECT_EQ(at(595, 500), green);
+  EXPECT_EQ(at(90, 470), green);  // below 後手's stand
+}
+
+TEST_F(LoadedWindow, EmptyBoardSquaresAreWoodWithGreenOutlines) {
+  for (int x = 1; x <= 9; ++x) {
+    for (int y = 1; y <= 9; ++y) {
+      const QPoint corner = 点(x, y);
+      ASSERT_TRUE(同じ絵(PictureId::KARA_MASU, corner + QPoint(1, 1)) ||
+                  at(corner.x() + 16, corner.y() + 20) ==
+                      window.pictures().picture(PictureId::KARA_MASU).pixelColor(16, 20))
+          << x << "," << y;
+      EXPECT_EQ(at(corner.x(), corner.y() + 20), *パレット色(2)) << x << "," << y;
+      EXPECT_EQ(at(corner.x() + 16, corner.y()), *パレット色(2)) << x << "," << y;
+    }
+  }
+}
+
+TEST_F(LoadedWindow, BothHandsShowTheirPiecesWithCountsInLightRed) {
+  const PictureId sente[] = {PictureId::SITA_HU_0,  PictureId::SITA_KYOU_0, PictureId::SITA_KEI_0,
+                             PictureId::SITA_GIN_0, PictureId::SITA_KIN,    PictureId::SITA_KAKU_0,
+                             PictureId::SITA_SYA_0, PictureId::SITA_OU};
+  const PictureId gote[] = {PictureId::UE_OU,     PictureId::UE_SYA_0, PictureId::UE_KAKU_0,
+                            PictureId::UE_KIN,    PictureId::UE_GIN_0, PictureId::UE_KEI_0,
+                            PictureId::UE_KYOU_0, PictureId::UE_HU_0};
+  const QColor lightRed = *パレット色(12);
+  for (int k = 0; k < 8; ++k) {
+    const QPoint s = 点(11, k + 2);
+    EXPECT_EQ(at(s.x() + 16, s.y() + 22), window.pictures().picture(sente[k]).pixelColor(16, 22))
+        << k;
+    EXPECT_GT(色の数(QRect(点(12, k + 2.2), QSize(26, 22)), lightRed), 5) << k;
+    const QPoint g = 点(-1, k + 1);
+    EXPECT_EQ(at(g.x() + 16, g.y() + 18), window.pictures().picture(gote[k]).pixelColor(16, 18))
+        << k;
+    EXPECT_GT(色の数(QRect(点(0, k + 1.2), QSize(26, 22)), lightRed), 5) << k;
+  }
+}
+
+TEST_F(LoadedWindow, CoordinateLabelsAreWhite) {
+  // Anti-aliased strokes: count the pixels that are light and grey, not green.
+  const auto whitish = [this](QRect area) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x) {
+        const QColor c = at(x, y);
+        n += c.red() > 100 && c.blue() > 100 && std::abs(c.red() - c.blue()) < 10;
+      }
+    return n;
+  };
+  for (int i = 1; i <= 9; ++i) {
+    EXPECT_GT(whitish(QRect(点(i + 0.1, 0.4), QSize(26, 22))), 8) << "column " << i;
+    EXPECT_GT(whitish(QRect(点(10.1, i + 0.3), QSize(20, 20))), 4) << "row " << i;
+  }
+}
+
+TEST_F(LoadedWindow, TitlePictureStandsAboveTheSenteStand) {
+  EXPECT_TRUE(同じ絵(PictureId::PG_NA, 点(11.3, 0)));
+}
+
+TEST_F(LoadedWindow, WindowIsPlacedAtItsSizeOnTheDesktop) {
+  const QRect available = window.screen()->availableGeometry();
+  EXPECT_TRUE(available.contains(window.frameGeometry().topLeft()));
+  EXPECT_EQ(window.frameGeometry().size(), QSize(600, 533));
+  EXPECT_EQ(window.clientSize().width(), 600);
+  EXPECT_EQ(window.clientSize().height(), 533 - window.menuBar()->height());
+  EXPECT_EQ(window.clientImage().size(), window.clientSize());
+}
+
+TEST_F(LoadedWindow, ClientAreaShowsTheRetainedSurface) {
+  const QImage shown = window.view().grab().toImage();
+  for (const QPoint p : {QPoint(2, 2), 点(5, 5) + QPoint(16, 20), 点(11.3, 0) + QPoint(40, 30)}) {
+    EXPECT_EQ(shown.pixelColor(p), at(p.x(), p.y()));
+  }
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  bool eventFilter(QObject*, QEvent* event) override {
+    paints += event->type() == QEvent::Paint;
+    return false;
+  }
+  int paints = 0;
+};
+
+TEST_F(LoadedWindow, RefreshPaintsAtOnceWithoutWaitingForTheEventLoop) {
+  window.show();
+  QApplication::processEvents();
+  PaintCounter counter;
+  window.view().installEventFilter(&counter);
+  window.surface().fillRect(0, 0, 300, 300, 15);
+  window.surface().refresh();
+  EXPECT_EQ(counter.paints, 1);
+  EXPECT_EQ(window.view().grab().toImage().pixelColor(3, 3), QColor(255, 255, 255));
+}
+
+TEST(SurfaceViewPresses, LeftAndRightButtonsArriveInTwips) {
+  PictureStore pictures(1.0);
+  Surface surface(QSize(100, 100), 1.0, pictures);
+  SurfaceView view(surface);
+  std::vector<std::tuple<int, double, double>> presses;
+  view.setPressHandler([&](int b, double x, double y) { presses.emplace_back(b, x, y); });
+  const auto press = [&](Qt::MouseButton button, QPointF at) {
+    QMouseEvent event(QEvent::MouseButtonPress, at, view.mapToGlobal(at), button, button,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&view, &event);
+  };
+  press(Qt::LeftButton, QPointF(10, 20));
+  press(Qt::RightButton, QPointF(73.5, 47));
+  press(Qt::MiddleButton, QPointF(5, 5));
+  ASSERT_EQ(presses.size(), 2u);
+  EXPECT_EQ(presses[0], std::make_tuple(1, 150.0, 300.0));
+  EXPECT_EQ(presses[1], std::make_tuple(2, 1102.5, 705.0));
+}
+
+}  // namespace
+}  // namespace brenvolt

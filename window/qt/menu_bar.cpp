@@ -1,0 +1,81 @@
+#include "window/qt/menu_bar.h"
+
+#include <QMenu>
+#include <QSignalBlocker>
+#include <functional>
+
+#include "window/form1.h"
+#include "window/qt/qt_platform.h"
+
+namespace brenvolt {
+
+namespace {
+
+using Handler = void (Form1::*)();
+
+QMenu* 子メニュー(QWidget& parent, const char* name, const char* caption) {
+  auto* menu = new QMenu(QString::fromUtf8(caption), &parent);
+  menu->setObjectName(QString::fromUtf8(name));
+  menu->menuAction()->setObjectName(QString::fromUtf8(name));
+  return menu;
+}
+
+QAction* 項目(QMenu& menu, const char* name, const char* caption, Form1& form, Handler handler) {
+  QAction* action = menu.addAction(QString::fromUtf8(caption));
+  action->setObjectName(QString::fromUtf8(name));
+  QObject::connect(action, &QAction::triggered, [&form, handler] { (form.*handler)(); });
+  return action;
+}
+
+// A checkable item whose mark only the platform sets: Qt flips the mark before `triggered`
+// arrives, so it is put back first and the handler then decides.
+void チェック項目(QMenu& menu, const char* name, const char* caption, Form1& form,
+                  QtPlatform& platform, Handler handler) {
+  QAction* action = menu.addAction(QString::fromUtf8(caption));
+  action->setObjectName(QString::fromUtf8(name));
+  action->setCheckable(true);
+  const std::string key = name;
+  platform.registerCheckable(key, action);
+  QObject::connect(action, &QAction::triggered, [&form, &platform, action, key, handler] {
+    {
+      const QSignalBlocker quiet(action);
+      action->setChecked(platform.menuChecked(key));
+    }
+    (form.*handler)();
+  });
+}
+
+}  // namespace
+
+void メニューを作る(QMenuBar& bar, Form1& form, QtPlatform& platform) {
+  QMenu* taikyoku = 子メニュー(bar, "TAIKYOKU", "対局");
+  QMenu* matchMan = 子メニュー(*taikyoku, "MATCH_MAN", "対局(人間)");
+  項目(*matchMan, "START", "スタート", form, &Form1::START_Click);
+  // Opening this submenu is its click.
+  QObject::connect(matchMan, &QMenu::aboutToShow, [&form] { form.MATCH_MAN_Click(); });
+  taikyoku->addMenu(matchMan);
+  QMenu* com = 子メニュー(*taikyoku, "START2", "対局(COM)");
+  項目(*com, "SENTE", "先手", form, &Form1::SENTE_Click);
+  項目(*com, "GOTE", "後手", form, &Form1::GOTE_Click);
+  taikyoku->addMenu(com);
+  項目(*taikyoku, "OWARI", "終わり", form, &Form1::OWARI_Click);
+  bar.addMenu(taikyoku);
+
+  QMenu* stop = 子メニュー(bar, "STOP", "局面");
+  項目(*stop, "CANCEL", "最初", form, &Form1::CANCEL_Click);
+  項目(*stop, "REPLAY", "戻", form, &Form1::REPLAY_Click);
+  項目(*stop, "AFTER", "進", form, &Form1::AFTER_Click);
+  bar.addMenu(stop);
+
+  QMenu* option = 子メニュー(bar, "OPTION", "ｵﾌﾟｼｮﾝ");
+  チェック項目(*option, "SIDOU", "移動指導", form, platform, &Form1::SIDOU_Click);
+  チェック項目(*option, "BGM", "BGM", form, platform, &Form1::BGM_Click);
+  bar.addMenu(option);
+
+  // A command on the bar itself, not a menu.
+  QAction* ver = bar.addAction(QStringLiteral("その他"));
+  ver->setObjectName(QStringLiteral("VER"));
+  QObject::connect(ver, &QAction::triggered, [&form] { form.VER_Click(); });
+}
+
+}  // namespace brenvolt

@@ -1,0 +1,113 @@
+#include "window/qt/qt_platform.h"
+
+#include <QMessageBox>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+#include "window/qt/palette.h"
+#include "window/qt/surface.h"
+#include "window/qt/surface_view.h"
+
+namespace brenvolt {
+
+QString 表示用文(const std::string& text) {
+  QString shown = QString::fromStdString(text);
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return shown;
+}
+
+QRect 画面内に置く(const QRect& wanted, const QRect& available) {
+  QRect placed = wanted;
+  if (placed.right() > available.right()) placed.moveRight(available.right());
+  if (placed.bottom() > available.bottom()) placed.moveBottom(available.bottom());
+  // The top-left corner wins when the window is larger than the desktop: the menu bar and the
+  // board's top-left must stay reachable.
+  if (placed.left() < available.left()) placed.moveLeft(available.left());
+  if (placed.top() < available.top()) placed.moveTop(available.top());
+  return placed;
+}
+
+QtPlatform::QtPlatform(QMainWindow& window, Surface& surface, SurfaceView& view, BoxMode boxMode)
+    : window_(window), surface_(surface), view_(view), boxMode_(boxMode) {
+  quitHandler_ = [] {
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
+  };
+}
+
+void QtPlatform::registerCheckable(const std::string& name, QAction* action) {
+  checkActions_[name] = action;
+  const QSignalBlocker quiet(action);
+  action->setChecked(menuChecked(name));
+}
+
+void QtPlatform::messageBox(const std::string& text, const std::string& title, BoxIcon icon) {
+  if (boxMode_ == BoxMode::StandardError) {
+    std::cerr << title << ": " << 表示用文(text).toStdString() << '\n';
+    return;
+  }
+  const auto shownIcon = icon == BoxIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon;
+  QMessageBox box(shownIcon, QString::fromStdString(title), 表示用文(text), QMessageBox::Ok,
+                  &window_);
+  box.exec();
+}
+
+void QtPlatform::setMenuChecked(const std::string& item, bool checked) {
+  checks_[item] = checked;
+  const auto found = checkActions_.find(item);
+  if (found == checkActions_.end()) return;
+  const QSignalBlocker quiet(found->second);
+  found->second->setChecked(checked);
+}
+
+bool QtPlatform::menuChecked(const std::string& item) const {
+  const auto found = checks_.find(item);
+  return found != checks_.end() && found->second;
+}
+
+void QtPlatform::setBackground(int colour) {
+  const auto c = パレット色(colour);
+  if (!c) return;
+  // As on the classic window, a new background colour clears the retained picture.
+  surface_.clear(colour);
+  view_.setBackground(*c);
+}
+
+int QtPlatform::windowTop() const {
+  return static_cast<int>(window_.frameGeometry().top() * ピクセル当たりtwip);
+}
+
+void QtPlatform::placeWindow(int left, int top, int width, int height) {
+  const QRect wanted(twipToPixel(left), twipToPixel(top), twipToPixel(width), twipToPixel(height));
+  const QScreen* screen = window_.screen();
+  const QRect placed = screen ? 画面内に置く(wanted, screen->availableGeometry()) : wanted;
+  // The frame is known only once the window manager has decorated a shown window; until then
+  // the client area takes the whole outer size.
+  const QSize frame = window_.frameGeometry().size() - window_.geometry().size();
+  window_.move(placed.topLeft());
+  // The layout does not follow a change of size, so the user may not resize the window.
+  window_.setFixedSize((placed.size() - frame).expandedTo(QSize(1, 1)));
+}
+
+int QtPlatform::windowHandle() const {
+  // The native id exists only once the window has been created; it is not needed earlier, and
+  // asking for it would create the native window before it is placed.
+  const int handle = static_cast<int>(window_.internalWinId() & 0x7fffffff);
+  return handle != 0 ? handle : 1;
+}
+
+double QtPlatform::clockSeconds() const {
+  using namespace std::chrono;
+  return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+void QtPlatform::quit() {
+  quitHandler_();
+}
+
+}  // namespace brenvolt

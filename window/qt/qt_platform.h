@@ -1,0 +1,59 @@
+// The platform services of the game on Qt: message boxes, menu check marks, the window's
+// background and placement, a monotonic clock, and ending the process.
+#pragma once
+
+#include <QAction>
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "window/platform.h"
+
+namespace brenvolt {
+
+class Surface;
+class SurfaceView;
+
+// How message boxes are shown: as modal boxes on the screen, or, for a run that shows no
+// window (a screenshot), as lines on standard error so nothing waits for a click.
+enum class BoxMode { Modal, StandardError };
+
+class QtPlatform : public Platform {
+ public:
+  QtPlatform(QMainWindow& window, Surface& surface, SurfaceView& view, BoxMode boxMode);
+
+  // The check mark of `name` is shown on `action` from now on.
+  void registerCheckable(const std::string& name, QAction* action);
+  // Replaces what quit() does (by default: flush the output streams and end the process).
+  void setQuitHandler(std::function<void()> handler) { quitHandler_ = std::move(handler); }
+
+  void messageBox(const std::string& text, const std::string& title, BoxIcon icon) override;
+  void setMenuChecked(const std::string& item, bool checked) override;
+  bool menuChecked(const std::string& item) const override;
+  void setBackground(int colour) override;
+  int windowTop() const override;
+  void placeWindow(int left, int top, int width, int height) override;
+  int windowHandle() const override;
+  double clockSeconds() const override;
+  void quit() override;
+
+ private:
+  QMainWindow& window_;
+  Surface& surface_;
+  SurfaceView& view_;
+  BoxMode boxMode_;
+  std::map<std::string, bool> checks_;
+  std::map<std::string, QAction*> checkActions_;
+  std::function<void()> quitHandler_;
+};
+
+// A message text as the box shows it: a lone carriage return, which the classic boxes took as
+// a line break, becomes a line feed.
+QString 表示用文(const std::string& text);
+
+// The outer rectangle, in pixels, a window asked for at `wanted` is given on a desktop whose
+// free area is `available`: moved (not shrunk) so that as much of it as possible is on it.
+QRect 画面内に置く(const QRect& wanted, const QRect& available);
+
+}  // namespace brenvolt

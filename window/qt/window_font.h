@@ -1,0 +1,16 @@
+// The window's text font: a proportional Japanese mincho face sized the way the classic
+// window sized its text (points at 96 dots per inch).
+#pragma once
+
+#include <QFont>
+
+namespace brenvolt {
+
+// Pixels per em of a font of `points` points on a 96-dpi window.
+int 文字ピクセル(int points);
+
+// The mincho window font at `points` points, bold when asked. Families without Japanese glyphs
+// never show: Qt falls back per glyph to any installed CJK face after the listed ones.
+QFont 窓フォント(int points, bool bold);
+
+}  // namespace brenvolt
