@@ -19,34 +19,26 @@ bool 盤の桝(int x, int y) {
   return x >= 1 && x <= 盤サイズ && y >= 1 && y <= 盤サイズ;
 }
 
-// The five squares of an exact five of 手番 through (x, y); when several directions have one,
-// the last of vertical, horizontal, falling and rising diagonal wins.
+// A line through a square: its step towards the far end, and the own pieces next to the
+// square behind it and ahead of it.
+struct 並び {
+  int dx, dy, 後ろ, 前;
+};
+
+// The five squares of an exact five of 手番 through (x, y); when several lines are exact
+// fives, the last of vertical, horizontal, falling and rising diagonal wins.
 std::optional<五桝> 五並びの桝(const 対局状態& 局, int 手番, int x, int y) {
-  const int 上 = 局.調査_上(手番, x, y);
-  const int 下 = 局.調査_下(手番, x, y);
-  const int 左 = 局.調査_左(手番, x, y);
-  const int 右 = 局.調査_右(手番, x, y);
-  const int 左上 = 局.調査_左上(手番, x, y);
-  const int 右下 = 局.調査_右下(手番, x, y);
-  const int 左下 = 局.調査_左下(手番, x, y);
-  const int 右上 = 局.調査_右上(手番, x, y);
+  const 並び 縦 = {0, 1, 局.調査_上(手番, x, y), 局.調査_下(手番, x, y)};
+  const 並び 横 = {1, 0, 局.調査_左(手番, x, y), 局.調査_右(手番, x, y)};
+  const 並び 下り = {1, 1, 局.調査_左上(手番, x, y), 局.調査_右下(手番, x, y)};
+  const 並び 上り = {1, -1, 局.調査_左下(手番, x, y), 局.調査_右上(手番, x, y)};
 
   std::optional<五桝> 桝;
-  if (1 + 上 + 下 == 並び数) {
+  for (const 並び& 線 : {縦, 横, 下り, 上り}) {
+    if (1 + 線.後ろ + 線.前 != 並び数) continue;
     桝.emplace();
-    for (int k = 0; k < 並び数; ++k) (*桝)[k] = {x, y - 上 + k};
-  }
-  if (1 + 左 + 右 == 並び数) {
-    桝.emplace();
-    for (int k = 0; k < 並び数; ++k) (*桝)[k] = {x - 左 + k, y};
-  }
-  if (1 + 左上 + 右下 == 並び数) {
-    桝.emplace();
-    for (int k = 0; k < 並び数; ++k) (*桝)[k] = {x - 左上 + k, y - 左上 + k};
-  }
-  if (1 + 左下 + 右上 == 並び数) {
-    桝.emplace();
-    for (int k = 0; k < 並び数; ++k) (*桝)[k] = {x - 左下 + k, y + 左下 - k};
+    for (int k = 0; k < 並び数; ++k)
+      (*桝)[k] = {x + (k - 線.後ろ) * 線.dx, y + (k - 線.後ろ) * 線.dy};
   }
   return 桝;
 }

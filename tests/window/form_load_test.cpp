@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "tests/window/form1_fixture.h"
 
 namespace brenvolt::testing {
@@ -60,10 +62,9 @@ class FormLoadTest : public ::testing::Test {
   }
   ~FormLoadTest() override { std::filesystem::remove_all(置場); }
 
-  std::filesystem::path 置場 =
-      std::filesystem::path(::testing::TempDir()) /
-      ("brenvolt_form_load_" +
-       std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+  std::filesystem::path 置場 = std::filesystem::path(::testing::TempDir()) /
+                               ("brenvolt_form_load_" + std::to_string(::getpid()) + "_" +
+                                ::testing::UnitTest::GetInstance()->current_test_info()->name());
   RecordingCanvas canvas;
   RecordingSound sound;
   LoggingPlatform platform{canvas, sound};
