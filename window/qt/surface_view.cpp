@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "game/constants.h"
 #include "window/qt/surface.h"
 
 namespace brenvolt {

@@ -5,8 +5,6 @@
 #include <QWidget>
 #include <functional>
 
-#include "game/constants.h"
-
 namespace brenvolt {
 
 class Surface;

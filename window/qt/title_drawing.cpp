@@ -1,7 +1,10 @@
 #include <QFont>
 #include <QPainterPath>
 #include <algorithm>
+#include <iterator>
+#include <vector>
 
+#include "game/constants.h"
 #include "window/qt/palette.h"
 #include "window/qt/picture_drawing.h"
 #include "window/qt/picture_store.h"
@@ -10,7 +13,6 @@ namespace brenvolt {
 
 namespace {
 
-constexpr int 題字の背景 = 2;
 // The bright palette colours the letters take in turn.
 constexpr int 文字の色[] = {14, 12, 11, 15, 13, 14, 11, 12};
 
@@ -29,12 +31,12 @@ QFont 題字の字体() {
 QImage 題字の絵を描く(qreal devicePixelRatio) {
   QImage image = 空の絵(題字サイズ, devicePixelRatio);
   QPainter painter(&image);
-  painter.fillRect(QRect(QPoint(0, 0), 題字サイズ), *パレット色(題字の背景));
+  painter.fillRect(QRect(QPoint(0, 0), 題字サイズ), *パレット色(背景色));
   painter.setRenderHint(QPainter::Antialiasing);
 
   const QString name = QStringLiteral("Brenvolt");
   const QFont font = 題字の字体();
-  QPainterPath letters[8];
+  std::vector<QPainterPath> letters(name.size());
   double advance = 0;
   for (int i = 0; i < name.size(); ++i) {
     letters[i].addText(advance, 0, font, QString(name[i]));
@@ -56,7 +58,7 @@ QImage 題字の絵を描く(qreal devicePixelRatio) {
     painter.setBrush(QColor(0, 40, 0, 170));
     painter.drawPath(letter.translated(1.6, 1.8));
     painter.setPen(QPen(QColor(0, 48, 0), 1.0));
-    painter.setBrush(*パレット色(文字の色[i]));
+    painter.setBrush(*パレット色(文字の色[i % std::size(文字の色)]));
     painter.drawPath(letter);
   }
 

@@ -9,8 +9,8 @@ namespace brenvolt {
 // Pixels per em of a font of `points` points on a 96-dpi window.
 int 文字ピクセル(int points);
 
-// The mincho window font at `points` points, bold when asked. Families without Japanese glyphs
-// never show: Qt falls back per glyph to any installed CJK face after the listed ones.
+// The mincho window font at `points` points, bold when asked. Where none of the listed Japanese
+// families is installed, Qt takes each glyph from any installed face that has it.
 QFont 窓フォント(int points, bool bold);
 
 }  // namespace brenvolt
