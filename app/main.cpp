@@ -88,5 +88,6 @@ int main(int argc, char** argv) {
   表示失敗を見張る();
   QApplication app(argc, argv);
   見張りをやめる();
+  QApplication::setApplicationName(QStringLiteral("brenvolt"));
   return settings.screenshot ? 画面だけ撮る(settings) : 遊ぶ(app);
 }

@@ -121,17 +121,17 @@ TEST_F(LoadedWindow, ChoosingACheckableItemFlipsItsMarkExactlyOnce) {
 
 TEST_F(LoadedWindow, F1KeySwitchesTheMusicAndOtherKeysDoNot) {
   QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-  QApplication::sendEvent(&window, &f1);
+  QApplication::sendEvent(&window.view(), &f1);  // the client area has the focus
   EXPECT_FALSE(action("BGM")->isChecked());
   QKeyEvent a(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
-  QApplication::sendEvent(&window, &a);
+  QApplication::sendEvent(&window.view(), &a);
   EXPECT_FALSE(action("BGM")->isChecked());
   EXPECT_EQ(quits, 0);
 }
 
 TEST_F(LoadedWindow, EscapeAndClosingEndTheProgramAfterFreeingTheSounds) {
   QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-  QApplication::sendEvent(&window, &escape);
+  QApplication::sendEvent(&window.view(), &escape);
   EXPECT_EQ(quits, 1);
   EXPECT_EQ(freedBeforeQuit, 5);
   window.close();
