@@ -57,8 +57,9 @@ int 画面だけ撮る(const 起動設定& settings) {
 
 int 遊ぶ(QApplication& app) {
   SdlSoundLibrary sound;
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  MainWindow window(sound, 音の置場(), screen ? screen->devicePixelRatio() : 1.0, BoxMode::Modal);
+  MainWindow window(sound, 音の置場(), 画素比(), BoxMode::Modal);
+  // Message boxes carry the game's icon too.
+  QApplication::setWindowIcon(window.windowIcon());
   window.form().Form_Load();
   window.show();
   return app.exec();
