@@ -3,6 +3,8 @@
 #   ./setup.sh play      install what is missing, build, start the game
 #   ./setup.sh test      install what is missing, build, run the whole test suite headless
 #   ./setup.sh sanitize  the same tests in a build with AddressSanitizer and UBSan
+#   ./setup.sh fuzz      after sanitize: each fuzz target for FUZZ_SECONDS (60) with libFuzzer,
+#                        then SOAK_GAMES (1000) games of self-play checked after every move
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -41,6 +43,54 @@ run_tests() {  # run_tests <dir>
   ctest --test-dir "$1" --output-on-failure -j "$(nproc)" --timeout 600
 }
 
+configure_sanitize() {
+  cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRENVOLT_SANITIZE=ON \
+    -DBRENVOLT_BENCHMARKS=OFF ${BRENVOLT_CMAKE_ARGS:-} >/dev/null
+}
+
+sanitizer_env() {
+  export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+}
+
+# libFuzzer needs clang; the code under test is instrumented for coverage as well.
+fuzz_and_soak() {
+  local seconds=${FUZZ_SECONDS:-60} games=${SOAK_GAMES:-1000}
+  CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DBRENVOLT_SANITIZE=ON -DBRENVOLT_FUZZ=ON -DBRENVOLT_BENCHMARKS=OFF \
+    -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link ${BRENVOLT_CMAKE_ARGS:-} >/dev/null
+  cmake --build build-fuzz -j "$(nproc)" --target fuzz_form_events fuzz_engine_lines \
+    fuzz_sound_file fuzz_sound_library
+  headless_env
+  sanitizer_env
+  for target in form_events engine_lines sound_file sound_library; do
+    local work=build-fuzz/corpus/$target
+    mkdir -p "$work"
+    echo "fuzzing $target for ${seconds}s"
+    build-fuzz/fuzz/fuzz_$target -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 \
+      -print_final_stats=1 "$work" "fuzz/corpus/$target" 2>"build-fuzz/$target.log" ||
+      { tail -n 40 "build-fuzz/$target.log"; return 1; }
+    grep -E '^stat::number_of_executed_units' "build-fuzz/$target.log"
+  done
+  configure_sanitize
+  cmake --build build-sanitize -j "$(nproc)" --target brenvolt-engine
+  soak build-sanitize/engine/brenvolt-engine "$games"
+}
+
+# Self-play in the sanitizer build; every game must end in a five, a draw or no move left.
+soak() {  # soak <engine> <games>
+  local out=build-sanitize/soak.txt
+  echo "soak: $2 games of self-play"
+  echo "bench $2 1" | "$1" >"$out"
+  local ended
+  ended=$(grep -cE '^info string game [0-9]+ plies [0-9]+ result (b|w|draw|stuck)$' "$out" || true)
+  grep -E '^(games|plies|signature) ' "$out"
+  if [ "$ended" -ne "$2" ]; then
+    grep -vE 'result (b|w|draw|stuck)$' "$out" | head -n 20
+    echo "soak: only $ended of $2 games ended soundly" >&2
+    return 1
+  fi
+}
+
 install_missing
 case "$mode" in
   play)
@@ -54,11 +104,14 @@ case "$mode" in
   sanitize)
     build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DBRENVOLT_SANITIZE=ON -DBRENVOLT_BENCHMARKS=OFF \
       ${BRENVOLT_CMAKE_ARGS:-}
-    ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-      run_tests build-sanitize
+    sanitizer_env
+    run_tests build-sanitize
+    ;;
+  fuzz)
+    fuzz_and_soak
     ;;
   *)
-    echo "usage: $0 [play|test|sanitize]" >&2
+    echo "usage: $0 [play|test|sanitize|fuzz]" >&2
     exit 2
     ;;
 esac

@@ -75,12 +75,30 @@ void press_square(Form1& form, ByteReader& in) {
 }
 
 void menu(Form1& form, int command) {
-  using Click = void (Form1::*)();
-  static constexpr Click clicks[kMenuCommands] = {
-      &Form1::START_Click, &Form1::SENTE_Click,  &Form1::GOTE_Click,   &Form1::MATCH_MAN_Click,
-      &Form1::OWARI_Click, &Form1::CANCEL_Click, &Form1::REPLAY_Click, &Form1::AFTER_Click,
-      &Form1::SIDOU_Click, &Form1::BGM_Click,    &Form1::VER_Click};
-  (form.*clicks[command])();
+  switch (command) {
+    case 0:
+      return form.START_Click();
+    case 1:
+      return form.SENTE_Click();
+    case 2:
+      return form.GOTE_Click();
+    case 3:
+      return form.MATCH_MAN_Click();
+    case 4:
+      return form.OWARI_Click();
+    case 5:
+      return form.CANCEL_Click();
+    case 6:
+      return form.REPLAY_Click();
+    case 7:
+      return form.AFTER_Click();
+    case 8:
+      return form.SIDOU_Click();
+    case 9:
+      return form.BGM_Click();
+    default:
+      return form.VER_Click();
+  }
 }
 
 void key(Form1& form, ByteReader& in) {
