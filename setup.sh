@@ -69,7 +69,7 @@ fuzz_and_soak() {
     build-fuzz/fuzz/fuzz_$target -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 \
       -print_final_stats=1 "$work" "fuzz/corpus/$target" 2>"build-fuzz/$target.log" ||
       { tail -n 40 "build-fuzz/$target.log"; return 1; }
-    grep -E '^stat::number_of_executed_units' "build-fuzz/$target.log"
+    grep -E '^(stat::number_of_executed_units|tried )' "build-fuzz/$target.log"
   done
   configure_sanitize
   cmake --build build-sanitize -j "$(nproc)" --target brenvolt-engine

@@ -22,6 +22,8 @@ constexpr std::size_t kLineLimit = 4096;
 // A full answer (a diagram, the legal moves of a crowded board) stays well below this.
 constexpr std::size_t kLongestAnswer = 1 << 16;
 
+Tally lines("lines");
+
 // The bench command plays whole games; one game is enough to exercise it, so its count
 // becomes 1 while its other words stay as written.
 std::string bounded(const std::string& line) {
@@ -52,6 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (status == engine::LineStatus::end) break;
     if (status == engine::LineStatus::too_long) continue;
     answers.str({});
+    lines.add();
     const bool more = session.handle_line(bounded(line));
     const std::size_t answered = answers.str().size();
     if (answered > kLongestAnswer) fail("an answer of " + std::to_string(answered) + " bytes");

@@ -34,6 +34,8 @@ constexpr int kOperations = kUnload + 1;
 constexpr int kEsc = 27;
 constexpr int kF1 = 112;
 
+Tally events("events");
+
 struct Window {
   RecordingCanvas canvas;
   RecordingPlatform platform;
@@ -148,6 +150,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Quitting ends the real program: no event can follow it.
   for (unsigned event = 1; !in.empty() && window.platform.quits == 0; ++event) {
     one_event(window.form, in);
+    events.add();
     check(window, event);
   }
   return 0;

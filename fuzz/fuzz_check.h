@@ -37,3 +37,20 @@ class ByteReader {
 };
 
 }  // namespace brenvolt::fuzz
+
+namespace brenvolt::fuzz {
+
+// Counts what a target tried (events, lines, files) and reports the total on stderr when the
+// process ends, for the figures of a fuzzing run.
+class Tally {
+ public:
+  explicit Tally(const char* what) : what_(what) {}
+  ~Tally() { std::fprintf(stderr, "tried %llu %s\n", count_, what_); }
+  void add(unsigned long long n = 1) { count_ += n; }
+
+ private:
+  const char* what_;
+  unsigned long long count_ = 0;
+};
+
+}  // namespace brenvolt::fuzz

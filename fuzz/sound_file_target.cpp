@@ -35,6 +35,8 @@ struct SoundFixture {
   }
 };
 
+Tally files("sound files");
+
 SoundFixture& fixture() {
   static SoundFixture instance;
   return instance;
@@ -58,6 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!out) fail("cannot write the sound file");
   }
   f.warnings = 0;
+  files.add();
   const int handle = f.sound.音_読込(f.file.string(), size == 0 ? 1 : data[0] % 4);
   if (handle == 0 && f.warnings != 1)
     fail("a refused file gave " + std::to_string(f.warnings) + " warnings");

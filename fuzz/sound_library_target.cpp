@@ -19,6 +19,8 @@ struct LibraryFixture {
   }
 };
 
+Tally images("sound images");
+
 LibraryFixture& fixture() {
   static LibraryFixture instance;
   return instance;
@@ -46,6 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // An exact-size copy: the library must not read past the size it is given.
   auto* image = static_cast<unsigned char*>(std::malloc(size == 0 ? 1 : size));
   if (size > 0) std::memcpy(image, data, size);
+  images.add();
   const int handle = f.library.dsCreateDSB(f.device, image, size, copies);
   std::free(image);
   for (int i = 0; i < 3; ++i) f.library.dsPlay(handle);

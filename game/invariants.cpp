@@ -88,7 +88,7 @@ std::string 状態の不整合(const 対局状態& 局) {
         持駒の不整合("gote", 局.後手持駒数, 局.後手持駒合計)}) {
     if (!不整合.empty()) return 不整合;
   }
-  if (局.手数 < 0 || 局.手数 > 記録上限) return "move count " + std::to_string(局.手数);
+  if (局.手数 < 0) return "move count " + std::to_string(局.手数);
   if (何もない(局)) return {};
   for (const std::string& 不整合 :
        {駒数の不整合(局, 手番_先手, "sente"), 駒数の不整合(局, 手番_後手, "gote")}) {

@@ -15,7 +15,8 @@ inline constexpr int 片側の駒数 = 11;
 // every square holds nothing or a piece code, index 0 of the board holds nothing, hand counts
 // are within 0..2 of slot 0 empty, each total is the sum of its counts, each side has 11
 // pieces on the board and in hand together (once a game was set up: a state never set up has
-// nothing anywhere), and 手数 is within 0..記録上限.
+// nothing anywhere), and 手数 is not negative. (The move limit belongs to the move record: a
+// position set up in the engine may carry any move number.)
 std::string 状態の不整合(const 対局状態& 局);
 
 }  // namespace brenvolt

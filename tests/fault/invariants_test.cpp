@@ -47,7 +47,7 @@ TEST(StateCheck, FindsEveryKindOfDamage) {
       [](対局状態& 局) {                              // a promoted piece returned as another kind
         局.盤面[5][5] = 先手_と, 局.先手持駒数[1] -= 1, 局.先手持駒数[2] += 1;
       },
-      [](対局状態& 局) { 局.手数 = 記録上限 + 1; },
+      [](対局状態& 局) { 局.手数 = -1; },
   };
   for (std::size_t i = 0; i < 損傷.size(); ++i) {
     対局状態 局 = 新しい局面();
