@@ -5,6 +5,7 @@
 
 #include "engine/computer_moves.h"
 #include "engine/move_judge.h"
+#include "game/invariants.h"
 
 namespace brenvolt::engine {
 namespace {
@@ -43,7 +44,37 @@ struct GameRun {
   Game game = start_game();
   std::uint64_t plies = 0;
   std::string result = "draw";
+  bool broken = false;
 };
+
+// Checks the game after a move; a broken game is stopped with the reason as its result.
+bool still_sound(GameRun& run) {
+  const std::string fault = 状態の不整合(run.game.局);
+  if (fault.empty()) return true;
+  run.broken = true;
+  run.result = "broken: " + fault;
+  return false;
+}
+
+bool no_move_for_either_side(const Game& game) {
+  Game trial = game;
+  if (!legal_moves(trial).empty()) return false;
+  pass_turn(trial);
+  return legal_moves(trial).empty();
+}
+
+// A game may only end in a five, at the move limit, or with no move left for either side.
+void check_ending(GameRun& run) {
+  if (run.broken) return;
+  const bool sound = (run.result == "b" && run.game.winner == 手番_先手) ||
+                     (run.result == "w" && run.game.winner == 手番_後手) ||
+                     (run.result == "draw" && run.game.局.手数 == 記録上限) ||
+                     (run.result == "stuck" && no_move_for_either_side(run.game));
+  if (!sound) {
+    run.broken = true;
+    run.result = "broken: ended as " + run.result + " at move " + std::to_string(run.game.局.手数);
+  }
+}
 
 void play_opening(GameRun& run, Random& random, Signature& signature) {
   const std::size_t length = 2 + random.below(3);
@@ -55,6 +86,7 @@ void play_opening(GameRun& run, Random& random, Signature& signature) {
     signature.add(chosen);
     signature.add(" ");
     ++run.plies;
+    if (!still_sound(run)) return;
   }
 }
 
@@ -76,6 +108,7 @@ void play_computer(GameRun& run, 探索統計& stats, Signature& signature) {
     signature.add(move_text(*choice));
     signature.add(" ");
     ++run.plies;
+    if (!still_sound(run)) return;
   }
   if (run.game.over()) run.result = run.game.winner == 手番_先手 ? "b" : "w";
 }
@@ -91,7 +124,8 @@ SelfPlayReport play_games(int games, std::uint64_t seed, const GameListener& lis
   for (int number = 1; number <= games; ++number) {
     GameRun run;
     play_opening(run, random, signature);
-    play_computer(run, stats, signature);
+    if (!run.broken) play_computer(run, stats, signature);
+    check_ending(run);
     signature.add("\n");
     report.plies += run.plies;
     ++report.games;

@@ -18,6 +18,8 @@ struct SelfPlayReport {
 
 // Called after each game with its number (from 1), its plies and its result word: "b" or "w"
 // for the side that made five, "draw" at the move limit, "stuck" when neither side could move.
+// The game is checked after every move and at its end; a game found inconsistent is stopped
+// and its result is "broken: " and what was wrong.
 using GameListener = std::function<void(int, std::uint64_t, const std::string&)>;
 
 // Plays games one after another: a random opening of 2 to 4 moves drawn from the legal moves

@@ -1,0 +1,136 @@
+// Fuzz target: any stream of window events into Form1 over recording canvas, platform and sound.
+// Each event is an operation byte and its arguments: a press on a square (board, hand stands
+// and the margin around them) with either button, a press at any coordinate (non-finite and
+// huge ones included), any menu command, any key, or closing the window. After every event the
+// game and its record must be consistent and the board queries must leave the game unchanged.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+
+#include "fuzz/fuzz_check.h"
+#include "fuzz/query_check.h"
+#include "game/invariants.h"
+#include "record/record_invariants.h"
+#include "tests/support/recording_canvas.h"
+#include "tests/support/recording_platform.h"
+#include "tests/support/recording_sound.h"
+#include "window/form1.h"
+
+namespace brenvolt::fuzz {
+namespace {
+
+using testing::RecordingCanvas;
+using testing::RecordingPlatform;
+using testing::RecordingSound;
+
+constexpr int kSquarePresses = 10;  // operation values 0..9 press on a square
+constexpr int kRawPress = kSquarePresses;
+constexpr int kFirstMenu = kRawPress + 1;
+constexpr int kMenuCommands = 11;
+constexpr int kKey = kFirstMenu + kMenuCommands;
+constexpr int kUnload = kKey + 1;
+constexpr int kOperations = kUnload + 1;
+constexpr int kEsc = 27;
+constexpr int kF1 = 112;
+
+struct Window {
+  RecordingCanvas canvas;
+  RecordingPlatform platform;
+  RecordingSound sound;
+  Form1 form{canvas, platform, sound};
+};
+
+int button_of(ByteReader& in) {
+  switch (in.below(3)) {
+    case 0:
+      return 左ボタン;
+    case 1:
+      return 右ボタン;
+    default:
+      return 4;  // the middle button, which the game does not use
+  }
+}
+
+double coordinate(ByteReader& in) {
+  switch (in.below(8)) {
+    case 0:
+      return std::numeric_limits<double>::quiet_NaN();
+    case 1:
+      return std::numeric_limits<double>::infinity();
+    case 2:
+      return -std::numeric_limits<double>::infinity();
+    case 3:
+      return in.int16() * 1e12;
+    default:
+      return in.int16();
+  }
+}
+
+void press_square(Form1& form, ByteReader& in) {
+  const int button = button_of(in);
+  const int column = in.below(15) - 2;  // -2..12: the stands are -1 and 11
+  const int row = in.below(13) - 2;     // -2..10
+  form.Form_MouseDown(button, 0, 盤左 + 桝幅 * column + 桝幅 / 2.0, 盤上 + 桝高 * row + 桝高 / 2.0);
+}
+
+void menu(Form1& form, int command) {
+  using Click = void (Form1::*)();
+  static constexpr Click clicks[kMenuCommands] = {
+      &Form1::START_Click, &Form1::SENTE_Click,  &Form1::GOTE_Click,   &Form1::MATCH_MAN_Click,
+      &Form1::OWARI_Click, &Form1::CANCEL_Click, &Form1::REPLAY_Click, &Form1::AFTER_Click,
+      &Form1::SIDOU_Click, &Form1::BGM_Click,    &Form1::VER_Click};
+  (form.*clicks[command])();
+}
+
+void key(Form1& form, ByteReader& in) {
+  const unsigned code = in.byte();
+  form.Form_KeyDown(code % 3 == 0 ? kEsc : code % 3 == 1 ? kF1 : static_cast<int>(code));
+}
+
+void one_event(Form1& form, ByteReader& in) {
+  const int operation = in.below(kOperations);
+  if (operation < kSquarePresses) {
+    press_square(form, in);
+  } else if (operation == kRawPress) {
+    const int button = button_of(in);
+    const double x = coordinate(in);
+    form.Form_MouseDown(button, 0, x, coordinate(in));
+  } else if (operation < kKey) {
+    menu(form, operation - kFirstMenu);
+  } else if (operation == kKey) {
+    key(form, in);
+  } else {
+    form.Form_Unload();
+  }
+}
+
+void check(Window& window, unsigned event) {
+  Form1& form = window.form;
+  require_sound(状態の不整合(form));
+  require_sound(記録の不整合(form, form));
+  if (form.入力段階 != 0 && form.入力段階 != 1) fail("input stage out of range");
+  require_sound(照会後の変化(form, event));
+  // What was drawn, shown and played is checked by the window's tests; here it only must not
+  // pile up over a long stream.
+  window.canvas.clear();
+  window.platform.boxes.clear();
+  window.sound.calls.clear();
+}
+
+}  // namespace
+}  // namespace brenvolt::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace brenvolt::fuzz;
+  ByteReader in(data, size);
+  Window window;
+  window.form.Form_Load();
+  check(window, 0);
+  // Quitting ends the real program: no event can follow it.
+  for (unsigned event = 1; !in.empty() && window.platform.quits == 0; ++event) {
+    one_event(window.form, in);
+    check(window, event);
+  }
+  return 0;
+}
