@@ -11,7 +11,7 @@ cd "$(dirname "$0")"
 mode=${1:-play}
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libsdl2-mixer-dev
   libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-mincho xvfb xauth xdotool
-  imagemagick sox)
+  imagemagick sox desktop-file-utils appstream dpkg-dev)
 
 install_missing() {
   local missing=()

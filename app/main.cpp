@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/command_line.h"
+#include "app/data_folders.h"
 #include "app/display_check.h"
 #include "app/screenshot.h"
 #include "app/silent_sound.h"
@@ -24,11 +25,10 @@ std::string 環境変数(const char* name) {
   return value ? value : "";
 }
 
-// The sounds are looked up beside the executable (a build tree) and in the installed data
-// folder, after the working directory.
 std::vector<std::filesystem::path> 音の置場() {
-  return {std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()),
-          std::filesystem::path(BRENVOLT_DATA_DIR)};
+  return データの置場(std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()),
+                      std::filesystem::path(BRENVOLT_DATA_FROM_BIN),
+                      std::filesystem::path(BRENVOLT_DATA_DIR));
 }
 
 // Device pixels per pixel of the screen the window opens on (2 on a high-density screen, or
@@ -90,5 +90,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   見張りをやめる();
   QApplication::setApplicationName(QStringLiteral("brenvolt"));
+  // Wayland desktops match the window to its menu entry, and so to its icon, by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral(BRENVOLT_APP_ID));
   return settings.screenshot ? 画面だけ撮る(settings) : 遊ぶ(app);
 }

@@ -8,9 +8,11 @@
 namespace brenvolt {
 
 // When no move has been played yet, the computer drops its pawn on the centre square without
-// searching. Nothing when a move has been played, or when the centre is taken or the pawn is
-// not in hand (a position set up by hand with the move counter still at 0): dropping there
-// would overwrite a piece or take a pawn the hand does not hold, so the search decides instead.
-std::optional<着手> 初手(const 対局状態& 局);
+// searching. Nothing when a move has been played, or when that drop is one the rules refuse
+// (a position set up by hand with the move counter still at 0: the centre taken, no pawn in
+// hand, a pawn of its own already in the centre column, or a double-three or double-four
+// there); the search decides instead. Refreshes the double-pawn flags; the board is left as
+// it was.
+std::optional<着手> 初手(対局状態& 局);
 
 }  // namespace brenvolt

@@ -11,6 +11,7 @@ namespace {
 using testing::対局;
 using testing::手持ちを空に;
 using testing::持たせる;
+using testing::置く;
 
 using 探索関数 = std::optional<着手> (*)(対局状態&, 探索統計*);
 
@@ -55,6 +56,26 @@ TEST_P(探索, 手数0でも中央が埋まっていれば探索する) {
   ASSERT_TRUE(手.has_value());
   EXPECT_FALSE(手->先X == 5 && 手->先Y == 5);
   EXPECT_EQ(調査_周囲駒有(局, 手->先X, 手->先Y), 有);
+}
+
+TEST_P(探索, 手数0でも規則が拒む中央の歩打ちはしない) {
+  // A pawn of its own already stands in the centre column: the centre drop would be a
+  // double pawn.
+  auto 二歩 = 対局(手番_先手);
+  二歩.手数 = 0;
+  置く(二歩, 5, 8, 先手_歩);
+  持たせる(二歩, 手番_先手, 1, 1);
+  const auto 手1 = 選ぶ(二歩);
+  ASSERT_TRUE(手1.has_value());
+  EXPECT_FALSE(手1->移動駒 == 先手_歩 && 手1->先X == 5) << 手1->元X << "," << 手1->元Y;
+
+  // Two open twos of its own meet in the centre: a drop there is a double-three.
+  auto 三三 = 対局(手番_後手);
+  三三.手数 = 0;
+  for (const auto [x, y] : {std::pair{3, 5}, {4, 5}, {5, 3}, {5, 4}}) 置く(三三, x, y, 後手_金);
+  const auto 手2 = 選ぶ(三三);
+  ASSERT_TRUE(手2.has_value());
+  EXPECT_FALSE(手2->先X == 5 && 手2->先Y == 5);
 }
 
 TEST_P(探索, 持駒8枚以上なら盤上の駒は動かさない) {

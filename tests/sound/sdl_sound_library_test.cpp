@@ -26,11 +26,11 @@ class SdlSoundLibraryTest : public ::testing::Test {
 TEST_F(SdlSoundLibraryTest, LoadsEveryLayoutAndRefusesWhatItCannotUse) {
   ASSERT_NE(device, 0);
   EXPECT_EQ(ds.dsInitialize(4711), device);
-  const WavSpec usable[] = {{.sampleRate = 8000, .bits = 8},
-                            {.channels = 1, .sampleRate = 48000, .bits = 24},
-                            {.formatTag = 3, .channels = 2, .sampleRate = 96000, .bits = 32},
-                            {.channels = 6, .sampleRate = 44100, .extensible = true}};
-  for (const auto& spec : usable) EXPECT_NE(load(makeWav(spec)), 0) << spec.bits << " bits";
+  const WavFormat usable[] = {{.sampleRate = 8000, .bits = 8},
+                              {.channels = 1, .sampleRate = 48000, .bits = 24},
+                              {.formatTag = 3, .channels = 2, .sampleRate = 96000, .bits = 32},
+                              {.channels = 6, .sampleRate = 44100, .extensible = true}};
+  for (const auto& format : usable) EXPECT_NE(load(makeWav(format)), 0) << format.bits << " bits";
   EXPECT_NE(load(kLong), load(kLong));
 
   const Bytes cut(kLong.begin(), kLong.begin() + 60);

@@ -10,7 +10,7 @@ namespace brenvolt::testing {
 
 using Bytes = std::vector<unsigned char>;
 
-struct WavSpec {
+struct WavFormat {
   std::uint16_t formatTag = 1;
   std::uint16_t channels = 1;
   std::uint32_t sampleRate = 22050;
@@ -33,7 +33,7 @@ inline Bytes chunk(const std::string& id, Bytes body) {
   return c;
 }
 
-inline Bytes fmtChunk(const WavSpec& s) {
+inline Bytes fmtChunk(const WavFormat& s) {
   Bytes b(s.extensible ? 40 : 16);
   const std::uint32_t blockAlign = s.channels * s.bits / 8u;
   set(b, 0, s.extensible ? 0xFFFE : s.formatTag, 2), set(b, 2, s.channels, 2);
@@ -48,7 +48,7 @@ inline Bytes fmtChunk(const WavSpec& s) {
 }
 
 // A quiet saw tooth, so the samples are not all equal.
-inline Bytes dataChunk(const WavSpec& s) {
+inline Bytes dataChunk(const WavFormat& s) {
   Bytes b(s.frames * s.channels * (s.bits / 8u));
   for (std::size_t i = 0; i < b.size(); ++i) b[i] = static_cast<unsigned char>((i * 7) % 64);
   return chunk("data", b);
@@ -62,8 +62,8 @@ inline Bytes riff(const std::vector<Bytes>& chunks) {
   return out;
 }
 
-inline Bytes makeWav(const WavSpec& spec = {}) {
-  return riff({fmtChunk(spec), dataChunk(spec)});
+inline Bytes makeWav(const WavFormat& format = {}) {
+  return riff({fmtChunk(format), dataChunk(format)});
 }
 
 // Byte offsets of the fields of a plain image from makeWav.

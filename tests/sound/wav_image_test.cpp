@@ -26,7 +26,7 @@ bool accepts(const Bytes& image) {
 }
 
 TEST(WavImage, ReadsEverySupportedLayoutAndFindsItsSamples) {
-  const std::pair<WavSpec, SampleType> cases[] = {
+  const std::pair<WavFormat, SampleType> cases[] = {
       {{.channels = 1, .bits = 8}, SampleType::Unsigned8},
       {{.channels = 2, .bits = 16}, SampleType::Signed16},
       {{.channels = 2, .bits = 24}, SampleType::Signed24},
@@ -35,22 +35,22 @@ TEST(WavImage, ReadsEverySupportedLayoutAndFindsItsSamples) {
       {{.channels = 2, .bits = 16, .extensible = true}, SampleType::Signed16},
       {{.formatTag = 3, .bits = 32, .extensible = true}, SampleType::Float32},
   };
-  for (const auto& [spec, type] : cases) {
-    const auto image = makeWav(spec);
+  for (const auto& [format, type] : cases) {
+    const auto image = makeWav(format);
     const auto sound = parseWav(image.data(), image.size());
     ASSERT_TRUE(sound) << static_cast<int>(type);
     EXPECT_EQ(sound->type, type);
-    EXPECT_EQ(sound->channels, spec.channels);
+    EXPECT_EQ(sound->channels, format.channels);
     EXPECT_EQ(sound->sampleRate, 22050);
-    EXPECT_EQ(sound->frameBytes, spec.channels * spec.bits / 8);
-    EXPECT_EQ(sound->frames.data(), image.data() + (spec.extensible ? 68u : std::size_t{kData}));
+    EXPECT_EQ(sound->frameBytes, format.channels * format.bits / 8);
+    EXPECT_EQ(sound->frames.data(), image.data() + (format.extensible ? 68u : std::size_t{kData}));
     EXPECT_EQ(sound->frames.size(), 100u * sound->frameBytes);
   }
 }
 
 TEST(WavImage, ToleratesOtherChunksTrailingBytesMissingPadAndAPartialFrame) {
-  const WavSpec spec{.channels = 2};
-  auto image = riff({fmtChunk(spec), chunk("LIST", {'o', 'd', 'd'}), dataChunk(spec)});
+  const WavFormat format{.channels = 2};
+  auto image = riff({fmtChunk(format), chunk("LIST", {'o', 'd', 'd'}), dataChunk(format)});
   image.insert(image.end(), 5, 0xEE);
   auto sound = parseWav(image.data(), image.size());
   ASSERT_TRUE(sound);
@@ -61,7 +61,7 @@ TEST(WavImage, ToleratesOtherChunksTrailingBytesMissingPadAndAPartialFrame) {
   set(odd, kRiffSize, static_cast<std::uint32_t>(odd.size() - 8), 4);
   EXPECT_TRUE(accepts(odd));
 
-  auto partial = makeWav(spec);
+  auto partial = makeWav(format);
   set(partial, kDataSize, 399, 4);
   sound = parseWav(partial.data(), partial.size());
   ASSERT_TRUE(sound);
