@@ -72,7 +72,7 @@ TEST_P(探索, 手数0でも規則が拒む中央の歩打ちはしない) {
   // Two open twos of its own meet in the centre: a drop there is a double-three.
   auto 三三 = 対局(手番_後手);
   三三.手数 = 0;
-  for (const auto [x, y] : {std::pair{3, 5}, {4, 5}, {5, 3}, {5, 4}}) 置く(三三, x, y, 後手_金);
+  for (const auto& [x, y] : {std::pair{3, 5}, {4, 5}, {5, 3}, {5, 4}}) 置く(三三, x, y, 後手_金);
   const auto 手2 = 選ぶ(三三);
   ASSERT_TRUE(手2.has_value());
   EXPECT_FALSE(手2->先X == 5 && 手2->先Y == 5);
