@@ -66,8 +66,10 @@ fuzz_and_soak() {
     local work=build-fuzz/corpus/$target
     mkdir -p "$work"
     echo "fuzzing $target for ${seconds}s"
+    local dict=()
+    [ -f "fuzz/$target.dict" ] && dict=(-dict="fuzz/$target.dict")
     build-fuzz/fuzz/fuzz_$target -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 \
-      -print_final_stats=1 "$work" "fuzz/corpus/$target" 2>"build-fuzz/$target.log" ||
+      -print_final_stats=1 "${dict[@]}" "$work" "fuzz/corpus/$target" 2>"build-fuzz/$target.log" ||
       { tail -n 40 "build-fuzz/$target.log"; return 1; }
     grep -E '^(stat::number_of_executed_units|tried )' "build-fuzz/$target.log"
   done

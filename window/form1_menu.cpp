@@ -11,6 +11,9 @@ constexpr const char* 最初にして = "  局面 → 最初にして下さい";
 
 }  // namespace
 
+// A swap erases every outline, the chosen piece's too, and drops the choice with it: the piece
+// belonged to the person's old side, so a press after the swap starts a new choice.
+//
 // After the sides are swapped the computer replies at once, but only when its new side is the
 // one to move: after a take-back the person's new side may be to move, and the computer must
 // not move twice in a row.
@@ -52,6 +55,7 @@ void Form1::SENTE_Click() {
     platform.messageBox("先手の番です", " ", BoxIcon::None);
   } else if (人間側 == 手番_後手) {
     全輪郭クリア();
+    入力段階 = 0;
     人間側 = 手番_先手;
     COM側 = 手番_後手;
     人間歩 = 先手_歩;
@@ -73,6 +77,7 @@ void Form1::GOTE_Click() {
     platform.messageBox(最初にして, 途中変更不可, BoxIcon::None);
   } else if (人間側 == 手番_先手) {
     全輪郭クリア();
+    入力段階 = 0;
     人間側 = 手番_後手;
     COM側 = 手番_先手;
     人間歩 = 後手_歩;
