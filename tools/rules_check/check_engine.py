@@ -8,9 +8,10 @@ import subprocess
 import sys
 
 from position import (Position, SENTE, GOTE, EMPTY, START_HAND, piece_code, square_text,
-                      LETTERS, PROMOTABLE_KINDS)
+                      LETTERS, PROMOTABLE_KINDS, kind_of)
 import model
 import computer
+import setups
 
 
 class Engine:
@@ -46,16 +47,18 @@ class Tally:
         self.limit = limit
         self.seen = {}
 
-    def compare(self, where, command, expected, got):
+    def compare(self, where, command, expected, got, detail=""):
         self.answers += 1
-        kind = command.split()[0] + ":" + (expected if not expected.startswith("moves") else "moves")
-        if not kind.startswith("go") and not kind.startswith("check:ok"):
-            self.seen[kind] = self.seen.get(kind, 0) + 1
+        word = command.split()[0]
+        kind = word + (":" + expected if word in ("check", "result", "score", "position") else "")
+        self.seen[kind] = self.seen.get(kind, 0) + 1
         if expected != got:
             self.disagreements.append((where, command, expected, got))
             if len(self.disagreements) <= self.limit:
                 print("DISAGREE at %s\n  %s\n  expected: %s\n  engine:   %s"
                       % (where, command, expected[:300], got[:300]), flush=True)
+                if detail:
+                    print("  " + detail[:300])
 
 
 def move_text(played):
@@ -132,6 +135,84 @@ def near_own(pos, side, rng, x, y):
     return (nx, ny) if 1 <= nx <= 9 and 1 <= ny <= 9 else (x, y)
 
 
+def lined_position(rng):
+    """A position where the side to move has a long line: five to seven pieces in a row,
+    sometimes with a gap, so that moves which make or break a five by leaving a square are
+    common."""
+    while True:
+        pos = Position()
+        side = rng.choice((SENTE, GOTE))
+        if rng.random() < 0.5:
+            squares = crossing_lines(rng)
+        else:
+            dx, dy = rng.choice([(1, 0), (0, 1), (1, 1), (1, -1)])
+            length = rng.randint(5, 7)
+            x0, y0 = rng.randint(1, 9), rng.randint(1, 9)
+            squares = [(x0 + i * dx, y0 + i * dy) for i in range(length)]
+            if rng.random() < 0.4:
+                squares.pop(rng.randrange(1, length - 1))
+        if not squares or not all(1 <= x <= 9 and 1 <= y <= 9 for x, y in squares):
+            continue
+        # Pieces that can stand anywhere: pawns, lances and knights promoted.
+        kinds = [8, 5, 4, 6, 7, 1, 2, 3, 1, 2, 3]
+        hand = list(START_HAND)
+        for x, y in squares:
+            kind = next(k for k in kinds if hand[k] > 0)
+            promoted = kind in (1, 2, 3) or (kind in (4, 6, 7) and rng.random() < 0.5)
+            hand[kind] -= 1
+            pos.board[x][y] = piece_code(side, kind, promoted)
+        for kind in (1, 2, 3):
+            while hand[kind] > 0 and rng.random() < 0.5:
+                x, y = rng.randint(1, 9), rng.randint(1, 9)
+                if pos.board[x][y] == EMPTY:
+                    pos.board[x][y] = piece_code(side, kind, True)
+                    hand[kind] -= 1
+        pos.hands[side] = hand
+        pos.hands[-side] = list(START_HAND)
+        other = random_sfen_position(rng)
+        for x in range(1, 10):
+            for y in range(1, 10):
+                c = other.board[x][y]
+                if c != EMPTY and (c < 0) == (-side == SENTE) and pos.board[x][y] == EMPTY:
+                    pos.board[x][y] = c
+                    pos.hands[-side][kind_of(c)] -= 1
+        if setups.acceptable(pos):
+            pos.side = side
+            pos.move_count = rng.randint(1, 80)
+            return pos
+
+
+def crossing_lines(rng):
+    """Two or three short own lines through one empty square, each two or three pieces with
+    at most one gap: the shapes of double-threes and double-fours."""
+    cx, cy = rng.randint(1, 9), rng.randint(1, 9)
+    squares = []
+    directions = rng.sample([(1, 0), (0, 1), (1, 1), (1, -1)], rng.choice((2, 2, 3)))
+    for dx, dy in directions:
+        offsets = [o for o in range(-4, 5) if o != 0]
+        count = rng.choice((2, 3, 3))
+        start = rng.randint(-count - 1, 1)
+        chosen = [o for o in range(start, start + count + 1) if o != 0][:count]
+        if rng.random() < 0.3 and chosen:
+            chosen[-1] += 1 if chosen[-1] > 0 else -1
+        for o in chosen:
+            if o in offsets:
+                squares.append((cx + o * dx, cy + o * dy))
+    return list(dict.fromkeys(squares))[:10]
+
+
+def winning_moves(pos, legal):
+    out = []
+    counted = model.WINS_AROUND[0]
+    for text in legal:
+        trial = pos.copy()
+        model.play(trial, model.judge(pos, text)[1])
+        if trial.winner:
+            out.append(text)
+    model.WINS_AROUND[0] = counted
+    return out
+
+
 def random_sfen_position(rng):
     """A position whose pieces could stand so in play: every piece on board or in hand,
     some promoted, no stuck piece and no doubled pawn."""
@@ -169,7 +250,7 @@ def random_sfen_position(rng):
     return pos
 
 
-def play_out(engine, tally, start, setup, rng, label, max_plies, score_sample):
+def play_out(engine, tally, start, setup, rng, label, max_plies, score_sample, hunt_wins=False):
     pos = start.copy()
     played = []
     for ply in range(max_plies + 1):
@@ -180,10 +261,18 @@ def play_out(engine, tally, start, setup, rng, label, max_plies, score_sample):
             return
         choice = computer.choose(pos.copy()) if rng.random() < 0.5 else None
         text = move_text(choice) if choice else rng.choice(legal)
+        if hunt_wins and rng.random() < 0.7:
+            wins = winning_moves(pos, legal)
+            text = rng.choice(wins) if wins else text
         verdict, move = model.judge(pos, text)
         assert verdict == "ok", (text, verdict)
         model.play(pos, move)
         played.append(text)
+
+
+def sfen_of_diagram(lines):
+    found = [line[5:] for line in lines if line.startswith("sfen ")]
+    return found[0] if found else " | ".join(lines)
 
 
 def main():
@@ -194,6 +283,8 @@ def main():
     ap.add_argument("--seed", type=int, default=1)
     ap.add_argument("--plies", type=int, default=60)
     ap.add_argument("--scores", type=int, default=30, help="score probes per position")
+    ap.add_argument("--lines", type=int, default=200, help="positions with a long line")
+    ap.add_argument("--setups", type=int, default=300, help="changed set-up positions")
     ap.add_argument("--show", type=int, default=20, help="disagreements printed")
     args = ap.parse_args()
     rng = random.Random(args.seed)
@@ -206,7 +297,22 @@ def main():
         pos = random_sfen_position(rng)
         play_out(engine, tally, pos, "position sfen " + pos.sfen(), rng, "sfen %d" % s,
                  rng.randint(0, 6), args.scores)
+    for s in range(args.lines):
+        pos = lined_position(rng)
+        play_out(engine, tally, pos, "position sfen " + pos.sfen(), rng, "lines %d" % s,
+                 rng.randint(0, 4), args.scores, hunt_wins=True)
+    for s in range(args.setups):
+        pos = setups.mutate(random_sfen_position(rng), rng)
+        text = "position sfen " + pos.sfen()
+        lines = engine.ask([text])
+        accepted = not lines
+        tally.compare("setup %d" % s, text, "accepted" if setups.acceptable(pos) else "refused",
+                      "accepted" if accepted else "refused", " | ".join(lines))
+        if accepted and setups.acceptable(pos):
+            # The position read back must be the one written.
+            tally.compare("setup %d" % s, "d", pos.sfen(), sfen_of_diagram(engine.ask(["d"])))
     engine.close()
+    print("fives made by vacating a square:", model.WINS_AROUND[0])
     print("answers by kind:", " ".join("%s=%d" % kv for kv in sorted(tally.seen.items())))
     print("positions %d answers %d disagreements %d"
           % (tally.positions, tally.answers, len(tally.disagreements)))

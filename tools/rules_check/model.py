@@ -7,6 +7,7 @@ from rules import (YES, NO, pawn_flags, move_check, double_three, double_four, m
                    after_move_check, five, five_around)
 
 OK = "ok"
+WINS_AROUND = [0]  # games won by a five left behind a vacated square, for the driver's tally
 
 
 def own(side, code):
@@ -105,4 +106,5 @@ def play(pos, played):
         pos.winner = side
     elif five_around(B, side, sx, sy)[0] == YES:
         pos.winner = side
+        WINS_AROUND[0] += 1
     pos.side = -side
