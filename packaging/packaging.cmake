@@ -12,7 +12,9 @@ empty board and eleven pieces in hand; a turn drops a piece or moves one by its 
 an empty square, with promotion, and nothing is captured. The first side to line up exactly
 five of its pieces wins; as in renju, double threes and double fours are refused. Play a friend
 or the computer. Includes brenvolt-engine, a headless text protocol for tools and scripts.")
-set(CPACK_PACKAGE_HOMEPAGE_URL "${BRENVOLT_HOMEPAGE}")
+if(BRENVOLT_HOMEPAGE)
+  set(CPACK_PACKAGE_HOMEPAGE_URL "${BRENVOLT_HOMEPAGE}")
+endif()
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "brenvolt")
 set(CPACK_GENERATOR "DEB")
 set(CPACK_STRIP_FILES ON)

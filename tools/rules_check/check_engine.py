@@ -113,6 +113,21 @@ def compare_position(engine, tally, pos, setup, rng, where, score_sample):
     choice = computer.choose(pos.copy())
     tally.compare(where, "go", "bestmove " + (move_text(choice) if choice else "pass"),
                   next(answers))
+    refused = [m for m in probes if model.judge(pos, m)[0] not in ("ok", "syntax")]
+    if refused:
+        # A refused move at the end of a position command leaves the position as it was.
+        m = rng.choice(refused)
+        verdict = model.judge(pos, m)[0]
+        words = setup.split()
+        moves_so_far = len(words) - words.index("moves") - 1 if "moves" in words else 0
+        line = setup + ("" if "moves" in words else " moves") + " " + m
+        error_line, *rest = engine.ask([line, "moves"]) + ["", ""]
+        tally.compare(where, line, "refused: " + verdict, error_line.split(" refused")[-1]
+                      .replace(":", "refused:", 1)
+                      if error_line.startswith("info string error move %d " % (moves_so_far + 1))
+                      else error_line)
+        tally.compare(where, "moves after a refused position command",
+                      " ".join(["moves"] + expected_moves), rest[0])
     for m in scored:
         _, played = model.judge(pos, m)
         (sx, sy), (X, Y), moving, placed = played
