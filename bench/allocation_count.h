@@ -1,4 +1,5 @@
-// Counts the calls of the global operator new in the benchmark program.
+// Counts the calls of the global operator new in the program that links allocation_count.cpp
+// (the benchmarks, and the test that the search allocates nothing).
 #pragma once
 
 namespace brenvolt::bench {

@@ -1,29 +1,11 @@
 // The search allocates nothing: this program counts every call of the global operator new.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <random>
 
+#include "bench/allocation_count.h"
 #include "computer/computer.h"
 #include "tests/computer/position.h"
-
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t size) {
-  allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-  std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  std::free(p);
-}
 
 namespace brenvolt {
 namespace {
@@ -33,9 +15,9 @@ TEST(探索の割り当て, 探索は一度もメモリを割り当てない) {
   for (int i = 0; i < 200; ++i) {
     対局状態 局 = testing::乱数局面(rng);
     探索統計 統計;
-    const long 前 = allocations.load();
+    const long 前 = bench::割り当て数();
     const auto 手 = com_ban_探索(局, &統計);
-    const long 後 = allocations.load();
+    const long 後 = bench::割り当て数();
     EXPECT_EQ(後 - 前, 0) << "position " << i;
     (void)手;
   }
