@@ -96,7 +96,10 @@ class Form1 : public 対局状態, public 手順記録 {
   void 盤クリック_行き先(int Button, int 桝列, int 桝行);
   void 盤外クリック(int 桝列, int 桝行);
   void 人間の着手後();
-  void 交代後のCOM();
+  // The person's side in a game against the computer, the computer's side and 人間歩 with it.
+  void COM対局の側(int 人間の側);
+  // Swaps the sides of a running game against the computer.
+  void 側を交代(int 人間の側);
   // Blinks and announces a five of IN_手番 through the destination or, when a board piece
   // left 元, next to it; true when the game was won.
   bool 五並び決着(int IN_手番, int 元X, int 元Y, int 先X, int 先Y);

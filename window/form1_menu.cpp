@@ -17,8 +17,17 @@ constexpr const char* 最初にして = "  局面 → 最初にして下さい";
 // After the sides are swapped the computer replies at once, but only when its new side is the
 // one to move: after a take-back the person's new side may be to move, and the computer must
 // not move twice in a row.
-void Form1::交代後のCOM() {
+void Form1::側を交代(int 人間の側) {
+  全輪郭クリア();
+  入力段階 = 0;
+  COM対局の側(人間の側);
   if (手番 == COM側) com_ban();
+}
+
+void Form1::COM対局の側(int 人間の側) {
+  人間側 = 人間の側;
+  COM側 = 人間の側 == 手番_先手 ? 手番_後手 : 手番_先手;
+  人間歩 = 人間の側 == 手番_先手 ? 先手_歩 : 後手_歩;
 }
 
 void Form1::START_Click() {
@@ -43,9 +52,7 @@ void Form1::SENTE_Click() {
   if (対局なし()) {
     初期設定();
     対局モード = モード_COM;
-    人間側 = 手番_先手;
-    COM側 = 手番_後手;
-    人間歩 = 先手_歩;
+    COM対局の側(手番_先手);
     手番 = 手番_先手;
     対局中 = 有;
     platform.messageBox("先手の番です", " ", BoxIcon::None);
@@ -54,12 +61,7 @@ void Form1::SENTE_Click() {
   } else if (人間側 == 手番_先手) {
     platform.messageBox("先手の番です", " ", BoxIcon::None);
   } else if (人間側 == 手番_後手) {
-    全輪郭クリア();
-    入力段階 = 0;
-    人間側 = 手番_先手;
-    COM側 = 手番_後手;
-    人間歩 = 先手_歩;
-    交代後のCOM();
+    側を交代(手番_先手);
   }
 }
 
@@ -67,21 +69,14 @@ void Form1::GOTE_Click() {
   if (対局なし()) {
     初期設定();
     対局モード = モード_COM;
-    人間側 = 手番_後手;
-    COM側 = 手番_先手;
+    COM対局の側(手番_後手);
     手番 = 手番_先手;
     対局中 = 有;
-    人間歩 = 後手_歩;
     com_ban();
   } else if (対局モード == モード_人間) {
     platform.messageBox(最初にして, 途中変更不可, BoxIcon::None);
   } else if (人間側 == 手番_先手) {
-    全輪郭クリア();
-    入力段階 = 0;
-    人間側 = 手番_後手;
-    COM側 = 手番_先手;
-    人間歩 = 後手_歩;
-    交代後のCOM();
+    側を交代(手番_後手);
   } else if (人間側 == 手番_後手) {
     platform.messageBox("後手の番です", " ", BoxIcon::None);
   }
