@@ -1,0 +1,30 @@
+// The players a match sets against each other: a level of the game's own computer (0 is the
+// standard computer, 1 to 3 the search), or an engine program spoken to over its protocol.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "computer/computer.h"
+#include "engine/move_judge.h"
+
+namespace brenvolt::match {
+
+class Player {
+ public:
+  virtual ~Player() = default;
+  virtual std::string name() const = 0;
+  // The move for the side to move of a running game, as move text, or "pass". Whatever the
+  // rules refuse loses the game for this player.
+  virtual std::string choose(const engine::Game& game) = 0;
+};
+
+// Level 0..3. With nodes_per_second above 0 a search level gets a fixed node count (its time
+// budget times that rate) instead of the clock, so that a match plays the same every time.
+std::unique_ptr<Player> level_player(int level, double nodes_per_second);
+
+// An engine started as `command` through the shell; a level above 0 is set with setoption
+// before the first move. Empty (with the reason in error) when it cannot be started.
+std::unique_ptr<Player> engine_player(const std::string& command, int level, std::string& error);
+
+}  // namespace brenvolt::match
