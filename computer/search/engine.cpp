@@ -375,11 +375,15 @@ SearchResult Engine::run(const Board& root, const 探索制限& limits, const st
   if (root_moves_.size == 1) return result;
 
   order(root_moves_, 0, Move(), 0);
-  // Sorted once by gain, stable among equals so that the generation order breaks ties.
+  // Sorted once by gain, the generation order breaking ties (std::sort on both keys, as a
+  // stable sort would take a buffer from the heap).
   std::array<int, kMaxMoves> index{};
   for (int i = 0; i < root_moves_.size; ++i) index[i] = i;
-  std::stable_sort(index.begin(), index.begin() + root_moves_.size,
-                   [&](int a, int b) { return root_moves_.scores[a] > root_moves_.scores[b]; });
+  std::sort(index.begin(), index.begin() + root_moves_.size, [&](int a, int b) {
+    const int sa = root_moves_.scores[a];
+    const int sb = root_moves_.scores[b];
+    return sa != sb ? sa > sb : a < b;
+  });
   MoveList& sorted = (*lists_)[0];
   sorted.size = root_moves_.size;
   for (int i = 0; i < sorted.size; ++i) sorted.moves[i] = root_moves_.moves[index[i]];
