@@ -2,41 +2,30 @@
 
 #include <algorithm>
 
-#include "computer/search/zobrist.h"
-
 namespace brenvolt::strong {
 
 namespace {
 
-WindowTable build_windows() {
-  WindowTable t;
-  constexpr int dx[kLines] = {0, 1, 1, 1};
-  constexpr int dy[kLines] = {1, 0, 1, -1};
-  int n = 0;
-  for (int line = 0; line < kLines; ++line) {
-    for (int x = 1; x <= 盤サイズ; ++x) {
-      for (int y = 1; y <= 盤サイズ; ++y) {
-        const int ex = x + 4 * dx[line];
-        const int ey = y + 4 * dy[line];
-        if (ex < 1 || ex > 盤サイズ || ey < 1 || ey > 盤サイズ) continue;
-        Window& w = t.windows[n];
-        w.line = static_cast<std::uint8_t>(line);
-        for (int i = 0; i < 5; ++i) {
-          const int sq = square(x + i * dx[line], y + i * dy[line]);
-          w.squares[i] = static_cast<std::uint8_t>(sq);
-          t.of_square[sq][t.count_of_square[sq]++] = static_cast<std::uint8_t>(n);
-        }
-        ++n;
-      }
+// A window's part of the line score, from the view of the side holding `own` of its pieces.
+constexpr int window_value(int own, int theirs) {
+  return (theirs == 0 ? kWindowWeight[own] : 0) - (own == 0 ? kWindowWeight[theirs] : 0);
+}
+
+// How a window's value changes, for the side adding or removing a piece, by its counts before.
+using ValueChange = std::array<std::array<int, 6>, 6>;
+constexpr ValueChange value_change(int delta) {
+  ValueChange t{};
+  for (int own = 0; own <= 5; ++own) {
+    for (int theirs = 0; theirs + own <= 5; ++theirs) {
+      const int after = own + delta;
+      if (after >= 0 && after <= 5)
+        t[own][theirs] = window_value(after, theirs) - window_value(own, theirs);
     }
   }
   return t;
 }
-
-// A window's part of the line score, from 先手's view.
-constexpr int window_value(int black, int white) {
-  return (white == 0 ? kWindowWeight[black] : 0) - (black == 0 ? kWindowWeight[white] : 0);
-}
+constexpr ValueChange kValueAdded = value_change(+1);
+constexpr ValueChange kValueRemoved = value_change(-1);
 
 Kind unpromoted(Kind k) {
   switch (k) {
@@ -58,11 +47,6 @@ Kind unpromoted(Kind k) {
 }
 
 }  // namespace
-
-const WindowTable& window_table() {
-  static const WindowTable table = build_windows();
-  return table;
-}
 
 Board::Board() {
   colour_.fill(kWall);
@@ -116,17 +100,14 @@ void Board::add_to_windows(int sq, Colour c, int delta) {
   const WindowTable& t = window_table();
   const int n = t.count_of_square[sq];
   const Colour o = other(c);
+  const auto& value_change = delta > 0 ? kValueAdded : kValueRemoved;
+  int change = 0;  // from c's view
   for (int i = 0; i < n; ++i) {
     auto& counts = windows_[t.of_square[sq][i]];
     const int before_own = counts[c];
     const int theirs = counts[o];
     const int after_own = before_own + delta;
-    const int before_black = c == kBlack ? before_own : theirs;
-    const int before_white = c == kBlack ? theirs : before_own;
-    const int after_black = c == kBlack ? after_own : theirs;
-    const int after_white = c == kBlack ? theirs : after_own;
-    line_score_ +=
-        window_value(after_black, after_white) - window_value(before_black, before_white);
+    change += value_change[before_own][theirs];
     if (theirs == 0) {
       --windows_by_count_[c][before_own];
       ++windows_by_count_[c][after_own];
@@ -136,6 +117,7 @@ void Board::add_to_windows(int sq, Colour c, int delta) {
     if (after_own == 0) ++windows_by_count_[o][theirs];
     counts[c] = static_cast<std::uint8_t>(after_own);
   }
+  line_score_ += c == kBlack ? change : -change;
 }
 
 void Board::put(int sq, Colour c, Kind k) {

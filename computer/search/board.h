@@ -8,26 +8,12 @@
 #include <cstdint>
 
 #include "computer/search/move.h"
+#include "computer/search/tables.h"
 #include "game/game_state.h"
 
 namespace brenvolt::strong {
 
 inline constexpr int kMaxPiecesPerSide = 22;  // on the board and in hand together
-inline constexpr int kWindows = 140;          // five-square windows: 45 + 45 + 25 + 25
-inline constexpr int kMaxWindowsPerSquare = 20;
-
-struct Window {
-  std::array<std::uint8_t, 5> squares;
-  std::uint8_t line;  // index into kLineStep
-};
-
-// The windows of the board and, for each square, the windows through it. Built once.
-struct WindowTable {
-  std::array<Window, kWindows> windows{};
-  std::array<std::array<std::uint8_t, kMaxWindowsPerSquare>, kCells> of_square{};
-  std::array<std::uint8_t, kCells> count_of_square{};
-};
-const WindowTable& window_table();
 
 // What a piece does for the lines does not depend on its kind, only on its colour; the window
 // counts and the score of the lines are kept per colour.

@@ -16,6 +16,7 @@ constexpr int kPollInterval = 2048;
 constexpr std::uint64_t kForcedNodes = 30000;
 // Late quiet moves are searched one ply shallower first.
 constexpr int kQuietGain = 2000;
+constexpr int kUnknownGain = -(1 << 30);
 
 int to_table(int score, int ply) {
   if (score > kMateBound) return score + ply;
@@ -84,21 +85,32 @@ bool Engine::out_of_budget() {
 void Engine::order(MoveList& list, int from, Move tt_move, int ply) {
   const Colour c = b_.side_to_move();
   const auto& history = (*history_)[c];
+  // Many moves share a destination or a source: each square's gain is worked out once.
+  std::array<int, kCells> placed;
+  std::array<int, kCells> lifted;
+  placed.fill(kUnknownGain);
+  lifted.fill(kUnknownGain);
   for (int i = from; i < list.size; ++i) {
     const Move m = list.moves[i];
-    int score;
     if (m == tt_move) {
-      score = 1 << 30;
-    } else {
-      score = move_gain(b_, m);
-      if (m == killers_[ply][0]) {
-        score += 3000;
-      } else if (m == killers_[ply][1]) {
-        score += 2000;
-      }
-      score += std::min(history[source_of(m)][m.to()] / 8, 1500);
-      if (m.promotes()) ++score;
+      list.scores[i] = 1 << 30;
+      continue;
     }
+    int& to_gain = placed[m.to()];
+    if (to_gain == kUnknownGain) to_gain = place_gain(b_, m.to(), c);
+    int score = to_gain;
+    if (!m.is_drop()) {
+      int& from_loss = lifted[m.from()];
+      if (from_loss == kUnknownGain) from_loss = lift_loss(b_, m.from(), c) * 3 / 4;
+      score -= from_loss;
+    }
+    if (m == killers_[ply][0]) {
+      score += 3000;
+    } else if (m == killers_[ply][1]) {
+      score += 2000;
+    }
+    score += std::min(history[source_of(m)][m.to()] / 8, 1500);
+    if (m.promotes()) ++score;
     list.scores[i] = score;
   }
 }
@@ -217,13 +229,25 @@ int Engine::search(int depth, int alpha, int beta, int ply, bool pv) {
   } else {
     generate_search(b_, list, false);
   }
-  order(list, 0, tt_move, ply);
+  // The table's move is tried before the others are even scored: it often ends the node.
+  int ordered_from = 0;
+  if (tt_move) {
+    for (int i = 0; i < list.size; ++i) {
+      if (list.moves[i] != tt_move) continue;
+      std::swap(list.moves[i], list.moves[0]);
+      list.scores[0] = 1 << 30;
+      ordered_from = 1;
+      break;
+    }
+  }
+  if (ordered_from == 0) order(list, 0, Move(), ply);
 
   const int alpha_at_start = alpha;
   int best = -kInfinity;
   Move best_move;
   int searched = 0;
   for (int i = 0; i < list.size; ++i) {
+    if (i == ordered_from && i > 0) order(list, i, Move(), ply);
     const Move m = list.pick(i);
     if (forbidden(b_, c, source_of(m), m.to())) continue;
     const bool quiet = list.scores[i] < kQuietGain;

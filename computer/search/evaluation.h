@@ -10,8 +10,10 @@ namespace brenvolt::strong {
 // From the side to move's view.
 int evaluate(const Board& b);
 
-// How much a move of the side to move does for its own windows and against the other side's,
-// minus what leaving the source square gives up; for ordering moves, not for scoring.
-int move_gain(const Board& b, Move m);
+// For ordering moves, not for scoring: what a piece of c placed on the empty square sq does
+// for c's windows and against the other side's, and what taking c's piece off sq gives up.
+// A board move's gain is place_gain(to) - lift_loss(from) * 3 / 4.
+int place_gain(const Board& b, int sq, Colour c);
+int lift_loss(const Board& b, int sq, Colour c);
 
 }  // namespace brenvolt::strong

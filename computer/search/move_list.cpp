@@ -2,6 +2,9 @@
 
 #include "computer/search/rules.h"
 
+#include <algorithm>
+#include <functional>
+
 namespace brenvolt::strong {
 
 namespace {
@@ -65,6 +68,20 @@ std::array<bool, kCells> near_pieces(const Board& b) {
 }  // namespace
 
 Move MoveList::pick(int from) {
+  if (from == kPickedOneByOne) {
+    // Past the first few moves the node is rarely cut soon: sort the rest once instead.
+    std::array<std::uint64_t, kMaxMoves> keyed;
+    for (int i = from; i < size; ++i) {
+      const auto score = static_cast<std::uint32_t>(scores[i] + (1 << 30));
+      keyed[i] = static_cast<std::uint64_t>(score) << 32 | moves[i].bits();
+    }
+    std::sort(keyed.begin() + from, keyed.begin() + size, std::greater<>());
+    for (int i = from; i < size; ++i) {
+      moves[i] = Move::from_bits(static_cast<std::uint32_t>(keyed[i]));
+      scores[i] = static_cast<int>(keyed[i] >> 32) - (1 << 30);
+    }
+  }
+  if (from >= kPickedOneByOne) return moves[from];
   int best = from;
   for (int i = from + 1; i < size; ++i) {
     if (scores[i] > scores[best]) best = i;

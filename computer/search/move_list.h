@@ -19,8 +19,10 @@ struct MoveList {
 
   void add(Move m) { moves[size++] = m; }
   void clear() { size = 0; }
-  // Moves the best-scored move of [from, size) to `from` and returns it.
+  // Moves the best-scored move of [from, size) to `from` and returns it. Called with from
+  // 0, 1, 2 ... in turn (scores may be rewritten before any call up to kPickedOneByOne).
   Move pick(int from);
+  static constexpr int kPickedOneByOne = 4;
 };
 
 // Every move the rules of movement, dropping and promotion allow the side to move: board moves

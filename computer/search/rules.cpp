@@ -4,98 +4,6 @@ namespace brenvolt::strong {
 
 namespace {
 
-struct Step {
-  int dx;
-  int dy;
-};
-
-// Movement of a kind for a colour whose forward is f (-1 for 先手, toward row 1).
-struct KindMoves {
-  int step_count = 0;
-  Step steps[8] = {};
-  int slide_count = 0;
-  Step slides[4] = {};
-};
-
-KindMoves kind_moves(Kind k, int f) {
-  const Step gold[6] = {{-1, f}, {0, f}, {1, f}, {-1, 0}, {1, 0}, {0, -f}};
-  const Step diagonal[4] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
-  const Step orthogonal[4] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
-  KindMoves m;
-  auto step = [&m](Step s) { m.steps[m.step_count++] = s; };
-  auto slide = [&m](Step s) { m.slides[m.slide_count++] = s; };
-  switch (k) {
-    case kPawn:
-      step({0, f});
-      break;
-    case kLance:
-      slide({0, f});
-      break;
-    case kKnight:
-      step({-1, 2 * f});
-      step({1, 2 * f});
-      break;
-    case kSilver:
-      for (Step s : {Step{-1, f}, Step{0, f}, Step{1, f}, Step{-1, -f}, Step{1, -f}}) step(s);
-      break;
-    case kGold:
-    case kTokin:
-    case kPromotedLance:
-    case kPromotedKnight:
-    case kPromotedSilver:
-      for (Step s : gold) step(s);
-      break;
-    case kBishop:
-      for (Step s : diagonal) slide(s);
-      break;
-    case kRook:
-      for (Step s : orthogonal) slide(s);
-      break;
-    case kKing:
-      for (Step s : diagonal) step(s);
-      for (Step s : orthogonal) step(s);
-      break;
-    case kHorse:
-      for (Step s : diagonal) slide(s);
-      for (Step s : orthogonal) step(s);
-      break;
-    case kDragon:
-      for (Step s : orthogonal) slide(s);
-      for (Step s : diagonal) step(s);
-      break;
-    default:
-      break;
-  }
-  return m;
-}
-
-PieceMoves build_piece_moves() {
-  PieceMoves pm;
-  for (Colour c : {kBlack, kWhite}) {
-    const int f = c == kBlack ? -1 : 1;
-    for (int k = 1; k < kKinds; ++k) {
-      const KindMoves m = kind_moves(static_cast<Kind>(k), f);
-      pm.slide_count[c][k] = static_cast<std::uint8_t>(m.slide_count);
-      for (int i = 0; i < m.slide_count; ++i) {
-        pm.slides[c][k][i] = static_cast<std::int8_t>(m.slides[i].dx * kStride + m.slides[i].dy);
-      }
-      for (int x = 1; x <= 盤サイズ; ++x) {
-        for (int y = 1; y <= 盤サイズ; ++y) {
-          const int from = square(x, y);
-          auto& count = pm.step_count[c][k][from];
-          for (int i = 0; i < m.step_count; ++i) {
-            const int tx = x + m.steps[i].dx;
-            const int ty = y + m.steps[i].dy;
-            if (tx < 1 || tx > 盤サイズ || ty < 1 || ty > 盤サイズ) continue;
-            pm.steps[c][k][from][count++] = static_cast<std::uint8_t>(square(tx, ty));
-          }
-        }
-      }
-    }
-  }
-  return pm;
-}
-
 constexpr int last_row(Colour c) {
   return c == kBlack ? 1 : 盤サイズ;
 }
@@ -168,11 +76,6 @@ bool is_four(const Half& a, const Half& b) {
 
 }  // namespace
 
-const PieceMoves& piece_moves() {
-  static const PieceMoves table = build_piece_moves();
-  return table;
-}
-
 bool can_move_to(const Board& b, int from, int to) {
   bool found = false;
   for_each_destination(b, from, [&](int sq) { found = found || sq == to; });
@@ -228,7 +131,35 @@ bool five_through(const Board& b, int to, Colour c) {
   return false;
 }
 
+namespace {
+
+// A three or a four on a line needs a five-square window of it through `to` holding nothing of
+// the other side and two of c besides the piece placed. Fewer than two such lines: no refusal.
+bool two_lines_could_qualify(const Board& b, Colour c, int from, int to) {
+  const WindowTable& t = window_table();
+  const Colour o = other(c);
+  bool line_counted[kLines] = {false, false, false, false};
+  int lines = 0;
+  const int n = t.count_of_square[to];
+  for (int i = 0; i < n; ++i) {
+    const int w = t.of_square[to][i];
+    const Window& window = t.windows[w];
+    if (line_counted[window.line] || b.window_count(w, o) != 0) continue;
+    int own = b.window_count(w, c);
+    if (from != 0) {
+      for (int sq : window.squares) own -= sq == from ? 1 : 0;
+    }
+    if (own < 2) continue;
+    line_counted[window.line] = true;
+    if (++lines == 2) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 bool forbidden(const Board& b, Colour c, int from, int to) {
+  if (!two_lines_could_qualify(b, c, from, to)) return false;
   const Trial t{b, from == 0 ? -1 : from, to, c};
   Half first[kLines];
   Half second[kLines];

@@ -11,15 +11,6 @@
 
 namespace brenvolt::strong {
 
-// The squares a piece may step to (before the emptiness test), and the directions it slides in.
-struct PieceMoves {
-  std::array<std::array<std::array<std::array<std::uint8_t, 8>, kCells>, kKinds>, 2> steps{};
-  std::array<std::array<std::array<std::uint8_t, kCells>, kKinds>, 2> step_count{};
-  std::array<std::array<std::array<std::int8_t, 4>, kKinds>, 2> slides{};
-  std::array<std::array<std::uint8_t, kKinds>, 2> slide_count{};
-};
-const PieceMoves& piece_moves();
-
 // Calls f(to) for every empty square the piece on `from` may move to.
 template <class F>
 void for_each_destination(const Board& b, int from, F&& f) {
