@@ -17,6 +17,13 @@ constexpr std::uint64_t kForcedNodes = 30000;
 // Late quiet moves are searched one ply shallower first.
 constexpr int kQuietGain = 2000;
 constexpr int kUnknownGain = -(1 << 30);
+// The threat search at the root: its share of a node or time budget, its nodes under a depth
+// cap alone, and how many of its own moves a win by continuous fours, or by fours and threes,
+// may take.
+constexpr int kThreatShare = 5;
+constexpr std::uint64_t kThreatNodes = 40000;
+constexpr int kFourMoves = 12;
+constexpr int kThreatMoves = 5;
 
 int to_table(int score, int ply) {
   if (score > kMateBound) return score + ply;
@@ -294,6 +301,28 @@ int Engine::search(int depth, int alpha, int beta, int ply, bool pv) {
   return best;
 }
 
+Move Engine::threat_win(const std::atomic<bool>& stop) {
+  ThreatSearch::Budget budget;
+  budget.stop = &stop;
+  budget.nodes = node_limit_ != 0 ? node_limit_ / kThreatShare : kThreatNodes;
+  if (time_limit_ > 0) {
+    if (node_limit_ == 0) budget.nodes = UINT64_MAX;
+    budget.has_deadline = true;
+    budget.deadline = started_ + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                     std::chrono::duration<double>(time_limit_ / kThreatShare));
+  }
+  Move first;
+  const std::uint64_t share = budget.nodes;
+  bool won = threats_.find_win(b_, kFourMoves, true, budget, &first);
+  nodes_ += threats_.nodes();
+  if (!won) {
+    budget.nodes = share - std::min(share, threats_.nodes());
+    won = threats_.find_win(b_, kThreatMoves, false, budget, &first);
+    nodes_ += threats_.nodes();
+  }
+  return won ? first : Move();
+}
+
 int Engine::search_root(int depth, int alpha, int beta) {
   const Colour c = b_.side_to_move();
   int best = -kInfinity;
@@ -361,7 +390,7 @@ SearchResult Engine::run(const Board& root, const 探索制限& limits, const st
                          const std::function<void(const 探索情報&)>& on_info) {
   b_ = root;
   nodes_ = 0;
-  poll_count_ = 0;
+  poll_count_ = kPollInterval - 1;  // a stop already asked for is seen at once
   aborted_ = false;
   stop_ = &stop;
   started_ = std::chrono::steady_clock::now();
@@ -397,6 +426,19 @@ SearchResult Engine::run(const Board& root, const 探索制限& limits, const st
   if (root_moves_.size == 0) return result;
   result.best = root_moves_.moves[0];
   if (root_moves_.size == 1) return result;
+  if (threat.count == 0) {
+    if (const Move win = threat_win(stop)) {
+      result.best = win;
+      result.score = kMate - threats_.win_plies();
+      result.depth = threats_.win_plies();
+      result.nodes = nodes_;
+      if (on_info) {
+        root_moves_.moves[0] = win;
+        report(1, result.score, on_info);
+      }
+      return result;
+    }
+  }
 
   order(root_moves_, 0, Move(), 0);
   // Sorted once by gain, the generation order breaking ties (std::sort on both keys, as a

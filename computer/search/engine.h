@@ -13,6 +13,7 @@
 #include "computer/search/board.h"
 #include "computer/search/move_list.h"
 #include "computer/search/searcher.h"
+#include "computer/search/threat_search.h"
 #include "computer/search/transposition.h"
 
 namespace brenvolt::strong {
@@ -45,6 +46,8 @@ class Engine {
   int quiesce(int alpha, int beta, int ply, int qdepth);
   int search_root(int depth, int alpha, int beta);
   bool out_of_budget();
+  // A forced win by threats for the side to move at the root, within a share of the budget.
+  Move threat_win(const std::atomic<bool>& stop);
   void order(MoveList& list, int from, Move tt_move, int ply);
   void reward(Move m, int depth, int ply);
   void report(int depth, int score, const std::function<void(const 探索情報&)>& on_info);
@@ -54,6 +57,7 @@ class Engine {
   TranspositionTable table_;
   std::unique_ptr<std::array<MoveList, kMaxPly + 1>> lists_;
   MoveList root_moves_;
+  ThreatSearch threats_;
   std::array<std::array<Move, 2>, kMaxPly + 1> killers_{};
   std::unique_ptr<std::array<std::array<std::array<int, kCells>, kCells>, 2>> history_;
 

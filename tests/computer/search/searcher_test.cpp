@@ -144,5 +144,15 @@ TEST(強い探索, 対局できない局面では手を返さない) {
   EXPECT_FALSE(考える(game, {2, 0, 0}).has_value());
 }
 
+TEST(強い探索, ベンチの署名は同じ深さなら変わらず深さで変わる) {
+  const 探索ベンチ結果 a = search_bench(2);
+  const 探索ベンチ結果 b = search_bench(2);
+  EXPECT_EQ(a.positions, 24);
+  EXPECT_GT(a.nodes, 0u);
+  EXPECT_EQ(a.signature, b.signature);
+  EXPECT_EQ(a.nodes, b.nodes);
+  EXPECT_NE(search_bench(1).signature, a.signature);
+}
+
 }  // namespace
 }  // namespace brenvolt
