@@ -66,6 +66,10 @@ Engine::Engine(std::size_t hash_mb)
 
 void Engine::clear() {
   table_.clear();
+  forget_moves();
+}
+
+void Engine::forget_moves() {
   killers_ = {};
   for (auto& colour : *history_) {
     for (auto& from : colour) from.fill(0);
@@ -221,8 +225,8 @@ int Engine::search(int depth, int alpha, int beta, int ply, bool pv) {
       tt_move = Move::from_bits(e->move);
       if (!pv && e->depth >= depth) {
         const int s = from_table(e->score, ply);
-        if (e->bound == Bound::kExact || (e->bound == Bound::kLower && s >= beta) ||
-            (e->bound == Bound::kUpper && s <= alpha)) {
+        if (e->bound() == Bound::kExact || (e->bound() == Bound::kLower && s >= beta) ||
+            (e->bound() == Bound::kUpper && s <= alpha)) {
           return s;
         }
       }
@@ -396,7 +400,8 @@ SearchResult Engine::run(const Board& root, const 探索制限& limits, const st
   started_ = std::chrono::steady_clock::now();
   node_limit_ = limits.nodes;
   time_limit_ = limits.seconds;
-  clear();
+  table_.new_search();
+  forget_moves();
 
   SearchResult result;
   const Colour c = b_.side_to_move();

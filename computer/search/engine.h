@@ -46,6 +46,7 @@ class Engine {
   int quiesce(int alpha, int beta, int ply, int qdepth);
   int search_root(int depth, int alpha, int beta);
   bool out_of_budget();
+  void forget_moves();
   // A forced win by threats for the side to move at the root, within a share of the budget.
   Move threat_win(const std::atomic<bool>& stop);
   void order(MoveList& list, int from, Move tt_move, int ply);
