@@ -24,6 +24,8 @@ constexpr int kThreatShare = 5;
 constexpr std::uint64_t kThreatNodes = 40000;
 constexpr int kFourMoves = 12;
 constexpr int kThreatMoves = 5;
+// The other side's threats, probed once per root move at most this deep.
+constexpr std::uint64_t kDefenceProbeNodes = 3000;
 
 int to_table(int score, int ply) {
   if (score > kMateBound) return score + ply;
@@ -305,16 +307,22 @@ int Engine::search(int depth, int alpha, int beta, int ply, bool pv) {
   return best;
 }
 
-Move Engine::threat_win(const std::atomic<bool>& stop) {
+ThreatSearch::Budget Engine::threat_budget(const std::atomic<bool>& stop) const {
   ThreatSearch::Budget budget;
   budget.stop = &stop;
   budget.nodes = node_limit_ != 0 ? node_limit_ / kThreatShare : kThreatNodes;
   if (time_limit_ > 0) {
     if (node_limit_ == 0) budget.nodes = UINT64_MAX;
     budget.has_deadline = true;
-    budget.deadline = started_ + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                                     std::chrono::duration<double>(time_limit_ / kThreatShare));
+    budget.deadline = std::chrono::steady_clock::now() +
+                      std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                          std::chrono::duration<double>(time_limit_ / kThreatShare));
   }
+  return budget;
+}
+
+Move Engine::threat_win(const std::atomic<bool>& stop) {
+  ThreatSearch::Budget budget = threat_budget(stop);
   Move first;
   const std::uint64_t share = budget.nodes;
   bool won = threats_.find_win(b_, kFourMoves, true, budget, &first);
@@ -325,6 +333,49 @@ Move Engine::threat_win(const std::atomic<bool>& stop) {
     nodes_ += threats_.nodes();
   }
   return won ? first : Move();
+}
+
+void Engine::keep_defences(const std::atomic<bool>& stop) {
+  ThreatSearch::Budget budget = threat_budget(stop);
+  const auto spend = [&](std::uint64_t used) {
+    nodes_ += used;
+    budget.nodes -= std::min(budget.nodes, used);
+  };
+  // Were this side to pass, would the other side win by threats?
+  b_.make_null();
+  ThreatSearch::Budget probe = budget;
+  probe.nodes = std::min(budget.nodes, kDefenceProbeNodes);
+  const bool danger = threats_.find_win(b_, kThreatMoves, false, probe, nullptr);
+  b_.unmake_null();
+  spend(threats_.nodes());
+  if (!danger) return;
+  // Keep the moves after which it no longer does, in their order; moves not tried for want of
+  // budget are kept too. When no move is found to stop it, every move stays.
+  int kept = 0;
+  bool some_defence = false;
+  MoveList& refuted = (*lists_)[1];
+  refuted.clear();
+  for (int i = 0; i < root_moves_.size; ++i) {
+    const Move m = root_moves_.moves[i];
+    bool stops_it = true;
+    if (budget.nodes > 0) {
+      b_.make(m);
+      probe.nodes = std::min(budget.nodes, kDefenceProbeNodes);
+      stops_it = !threats_.find_win(b_, kThreatMoves, false, probe, nullptr);
+      b_.unmake(m);
+      spend(threats_.nodes());
+      some_defence = some_defence || (stops_it && !threats_.gave_up());
+    }
+    if (stops_it) {
+      root_moves_.moves[kept++] = m;
+    } else {
+      refuted.add(m);
+    }
+  }
+  if (!some_defence) {
+    for (int i = 0; i < refuted.size; ++i) root_moves_.moves[kept++] = refuted.moves[i];
+  }
+  root_moves_.size = kept;
 }
 
 int Engine::search_root(int depth, int alpha, int beta) {
@@ -459,6 +510,7 @@ SearchResult Engine::run(const Board& root, const 探索制限& limits, const st
   sorted.size = root_moves_.size;
   for (int i = 0; i < sorted.size; ++i) sorted.moves[i] = root_moves_.moves[index[i]];
   for (int i = 0; i < sorted.size; ++i) root_moves_.moves[i] = sorted.moves[i];
+  if (threat.count == 0) keep_defences(stop);
 
   const int max_depth = limits.depth > 0 ? std::min(limits.depth, kMaxPly - 1) : kMaxPly - 1;
   for (int depth = 1; depth <= max_depth; ++depth) {

@@ -49,6 +49,10 @@ class Engine {
   void forget_moves();
   // A forced win by threats for the side to move at the root, within a share of the budget.
   Move threat_win(const std::atomic<bool>& stop);
+  // When the other side would win by threats if this side passed, drops the root moves that
+  // do not stop it.
+  void keep_defences(const std::atomic<bool>& stop);
+  ThreatSearch::Budget threat_budget(const std::atomic<bool>& stop) const;
   void order(MoveList& list, int from, Move tt_move, int ply);
   void reward(Move m, int depth, int ply);
   void report(int depth, int score, const std::function<void(const 探索情報&)>& on_info);

@@ -31,6 +31,8 @@ class ThreatSearch {
   bool find_win(Board& b, int attacker_moves, bool fours_only, const Budget& budget, Move* first);
 
   std::uint64_t nodes() const { return nodes_; }
+  // Did the last find_win run out of budget (so that its "no" means "not known")?
+  bool gave_up() const { return aborted_; }
   // After a win was found: the plies to the five on the longest line the search met.
   int win_plies() const { return win_plies_; }
 
