@@ -21,6 +21,9 @@ constexpr int kUnknownGain = -(1 << 30);
 // cap alone, and how many of its own moves a win by continuous fours, or by fours and threes,
 // may take.
 constexpr int kThreatShare = 5;
+// A depth is begun only before this part of the time is spent: each takes several times the
+// one before.
+constexpr double kLastDepthStart = 0.45;
 constexpr std::uint64_t kThreatNodes = 40000;
 constexpr int kFourMoves = 12;
 constexpr int kThreatMoves = 5;
@@ -307,16 +310,17 @@ int Engine::search(int depth, int alpha, int beta, int ply, bool pv) {
   return best;
 }
 
+// The threat searches at the root share one part of the budget between them.
 ThreatSearch::Budget Engine::threat_budget(const std::atomic<bool>& stop) const {
   ThreatSearch::Budget budget;
   budget.stop = &stop;
-  budget.nodes = node_limit_ != 0 ? node_limit_ / kThreatShare : kThreatNodes;
+  const std::uint64_t share = node_limit_ != 0 ? node_limit_ / kThreatShare : kThreatNodes;
+  budget.nodes = share - std::min(share, nodes_);
   if (time_limit_ > 0) {
     if (node_limit_ == 0) budget.nodes = UINT64_MAX;
     budget.has_deadline = true;
-    budget.deadline = std::chrono::steady_clock::now() +
-                      std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                          std::chrono::duration<double>(time_limit_ / kThreatShare));
+    budget.deadline = started_ + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                     std::chrono::duration<double>(time_limit_ / kThreatShare));
   }
   return budget;
 }
@@ -329,7 +333,7 @@ Move Engine::threat_win(const std::atomic<bool>& stop) {
   nodes_ += threats_.nodes();
   if (!won) {
     budget.nodes = share - std::min(share, threats_.nodes());
-    won = threats_.find_win(b_, kThreatMoves, false, budget, &first);
+    won = budget.nodes > 0 && threats_.find_win(b_, kThreatMoves, false, budget, &first);
     nodes_ += threats_.nodes();
   }
   return won ? first : Move();
@@ -455,13 +459,21 @@ SearchResult Engine::run(const Board& root, const 探索制限& limits, const st
   forget_moves();
 
   SearchResult result;
-  const Colour c = b_.side_to_move();
-  if (const Move win = winning_move(b_)) {
-    result.best = win;
-    result.score = kMate - 1;
+  // A move found without the main search: reported as a search of depth 1.
+  const auto settled = [&](Move m, int score) {
+    result.best = m;
+    result.score = score;
     result.depth = 1;
+    result.nodes = nodes_;
+    if (on_info) {
+      root_moves_.moves[0] = m;
+      root_moves_.size = std::max(root_moves_.size, 1);
+      report(1, score, on_info);
+    }
     return result;
-  }
+  };
+  const Colour c = b_.side_to_move();
+  if (const Move win = winning_move(b_)) return settled(win, kMate - 1);
 
   FivePoints threat;
   reachable_five_points(b_, other(c), threat, true);
@@ -480,20 +492,9 @@ SearchResult Engine::run(const Board& root, const 探索制限& limits, const st
   root_moves_.size = kept;
   if (kept == 0) generate_legal(b_, root_moves_);  // nothing stops the five, or nothing near
   if (root_moves_.size == 0) return result;
-  result.best = root_moves_.moves[0];
-  if (root_moves_.size == 1) return result;
+  if (root_moves_.size == 1) return settled(root_moves_.moves[0], evaluate(b_));
   if (threat.count == 0) {
-    if (const Move win = threat_win(stop)) {
-      result.best = win;
-      result.score = kMate - threats_.win_plies();
-      result.depth = threats_.win_plies();
-      result.nodes = nodes_;
-      if (on_info) {
-        root_moves_.moves[0] = win;
-        report(1, result.score, on_info);
-      }
-      return result;
-    }
+    if (const Move win = threat_win(stop)) return settled(win, kMate - threats_.win_plies());
   }
 
   order(root_moves_, 0, Move(), 0);
@@ -526,7 +527,7 @@ SearchResult Engine::run(const Board& root, const 探索制限& limits, const st
     if (on_info) report(depth, score, on_info);
     if (std::abs(score) > kMateBound && kMate - std::abs(score) <= depth) break;
     // A deeper pass takes several times as long as this one: do not start what cannot end.
-    if (time_limit_ > 0 && elapsed() > time_limit_ * 0.4) break;
+    if (time_limit_ > 0 && elapsed() > time_limit_ * kLastDepthStart) break;
   }
   result.nodes = nodes_;
   return result;

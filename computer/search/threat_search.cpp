@@ -179,6 +179,7 @@ bool ThreatSearch::defend(int moves_left, int ply) {
     if (escaped || aborted_) return false;
   }
   // Every answer fails (no answer at all is a pass, which is no defence either).
+  win_plies_ = std::max(win_plies_, ply + 2);
   return true;
 }
 
