@@ -11,8 +11,10 @@ namespace brenvolt::strong {
 namespace {
 
 constexpr int kMaxQuiescenceDepth = 16;
-constexpr int kPollInterval = 2048;
-// Blocking a forced five is still searched, but within this many nodes.
+constexpr int kPollInterval = 1024;
+// Blocking the other side's five is searched among the blocks only, within a quarter of the
+// budget, and within this many nodes when only the depth is capped.
+constexpr int kForcedShare = 4;
 constexpr std::uint64_t kForcedNodes = 30000;
 // Late quiet moves are searched one ply shallower first.
 constexpr int kQuietGain = 2000;
@@ -480,7 +482,12 @@ SearchResult Engine::run(const Board& root, const 探索制限& limits, const st
   if (threat.count > 0) {
     int squares[kMaxPoints * 9];
     generate_to(b_, squares, defence_squares(threat, squares), root_moves_, true);
-    node_limit_ = node_limit_ == 0 ? kForcedNodes : std::min(node_limit_, kForcedNodes);
+    if (node_limit_ != 0) {
+      node_limit_ = std::max<std::uint64_t>(node_limit_ / kForcedShare, 1);
+    } else if (time_limit_ == 0) {
+      node_limit_ = kForcedNodes;
+    }
+    time_limit_ /= kForcedShare;
   } else {
     generate_search(b_, root_moves_, false);
   }

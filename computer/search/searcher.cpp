@@ -22,15 +22,17 @@ std::optional<着手> standard_choice(const 対局状態& position) {
 }  // namespace
 
 探索制限 level_limits(int level) {
-  // Each budget stays below its ceiling: a depth is only begun while it can end in time, and
-  // the clock is read every few thousand nodes.
+  // Each budget stays well below its ceiling (0.1, 0.5 and 2 s): a depth is only begun while
+  // it can end in time, the clock is read every thousand nodes, and a busy machine may still
+  // hold the thread back. The lower levels also stop at a depth, so that each level plays
+  // clearly better than the one below it.
   switch (std::clamp(level, 1, 3)) {
     case 1:
-      return {0, 0, 0.08};
+      return {2, 0, 0.06};
     case 2:
-      return {0, 0, 0.4};
+      return {4, 0, 0.35};
     default:
-      return {0, 0, 1.6};
+      return {0, 0, 1.5};
   }
 }
 

@@ -28,7 +28,8 @@ struct 探索制限 {
 };
 
 // The caps a level plays with: level 1 at most 0.1 s a move, level 2 at most 0.5 s, level 3 at
-// most 2 s. Levels outside 1..3 are clamped into that range.
+// most 2 s; levels 1 and 2 also stop at a fixed depth, so that each level is clearly stronger
+// than the one below it. Levels outside 1..3 are clamped into that range.
 探索制限 level_limits(int level);
 
 // What a search has found so far, reported after every completed depth.

@@ -17,6 +17,10 @@ TEST(対局ツール, 勝敗からEloと誤差を出す) {
   EXPECT_GT(even.error, 100);  // twenty games say little
   const EloEstimate three_to_one = estimate({30, 10, 0});
   EXPECT_NEAR(three_to_one.elo, 190.8, 0.1);
+  EXPECT_LT(three_to_one.low, three_to_one.elo);
+  EXPECT_GT(three_to_one.high, three_to_one.elo);
+  EXPECT_NEAR(three_to_one.error,
+              1.96 * std::sqrt(0.75 * 0.25 / 40) * 400 / (std::log(10.0) * 0.75 * 0.25), 1e-6);
   EXPECT_LT(three_to_one.error, estimate({6, 2, 0}).error);
   const EloEstimate draws = estimate({0, 0, 8});
   EXPECT_NEAR(draws.elo, 0, 1e-9);

@@ -107,25 +107,33 @@ EloEstimate estimate(const Tally& tally) {
     return e;
   }
   e.elo = elo_of(p);
-  const double low = std::max(p - margin, 1e-6);
-  const double high = std::min(p + margin, 1 - 1e-6);
-  e.error = (elo_of(high) - elo_of(low)) / 2;
+  // The score's margin carried over to Elo by the slope of the Elo curve at p; the interval's
+  // ends themselves are not symmetric, and one past a score of 0 or 1 is unbounded.
+  e.error = margin * 400 / (std::log(10.0) * p * (1 - p));
+  e.low = p - margin <= 0 ? -INFINITY : elo_of(p - margin);
+  e.high = p + margin >= 1 ? INFINITY : elo_of(p + margin);
   return e;
 }
 
 std::string summary(const Tally& tally) {
   const EloEstimate e = estimate(tally);
-  char text[200];
+  char text[240];
   if (e.unbounded) {
     std::snprintf(text, sizeof text,
                   "games %d wins %d losses %d draws %d score %.1f %% Elo %s (95 %%: %s %.0f)",
                   tally.games(), tally.wins, tally.losses, tally.draws, 100 * e.score,
                   e.elo > 0 ? "+inf" : "-inf", e.elo > 0 ? "above" : "below", e.bound);
   } else {
+    const auto end = [](double elo) {
+      char t[16];
+      std::snprintf(t, sizeof t, std::isinf(elo) ? (elo > 0 ? "+inf" : "-inf") : "%+.0f", elo);
+      return std::string(t);
+    };
     std::snprintf(text, sizeof text,
-                  "games %d wins %d losses %d draws %d score %.1f %% Elo %+.0f ± %.0f (95 %%)",
+                  "games %d wins %d losses %d draws %d score %.1f %% Elo %+.0f ± %.0f (95 %%: %s "
+                  "to %s)",
                   tally.games(), tally.wins, tally.losses, tally.draws, 100 * e.score, e.elo,
-                  e.error);
+                  e.error, end(e.low).c_str(), end(e.high).c_str());
   }
   return text;
 }

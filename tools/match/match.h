@@ -34,19 +34,22 @@ struct Tally {
   int games() const { return wins + losses + draws; }
 };
 
-// Score and Elo difference from the first player's view, with the half-width of the 95 %
-// interval; when the first player won or lost every game the estimate is unbounded and
-// `bound` holds the Elo the interval's other end reaches.
+// Score and Elo difference from the first player's view: the estimate, its 95 % error (±) and
+// the ends of the 95 % interval. When the first player won or lost every game the estimate is
+// unbounded and `bound` holds the Elo the interval's other end reaches.
 struct EloEstimate {
   double score = 0;  // 0..1
   double elo = 0;
   double error = 0;
+  double low = 0;
+  double high = 0;
   bool unbounded = false;
   double bound = 0;
 };
 EloEstimate estimate(const Tally& tally);
 
-// One line: "wins 12 losses 3 draws 1 score 78.1 % Elo +219 ± 141 (95 %)".
+// One line: "games 16 wins 12 losses 3 draws 1 score 78.1 % Elo +222 ± 203 (95 %: +60 to
+// +inf)".
 std::string summary(const Tally& tally);
 
 }  // namespace brenvolt::match

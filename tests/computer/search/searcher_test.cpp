@@ -42,6 +42,21 @@ TEST(強い探索, 乱数の局面で返す手はいつも合法) {
   }
 }
 
+TEST(強い探索, レベルの持ち時間は上限の内で上のレベルほど長い) {
+  const double 上限[4] = {0, 0.1, 0.5, 2.0};
+  for (int level = 1; level <= 3; ++level) {
+    const 探索制限 制限 = level_limits(level);
+    EXPECT_GT(制限.seconds, 0);
+    EXPECT_LE(制限.seconds, 上限[level] * 0.8) << "room for a busy machine";
+    EXPECT_EQ(制限.nodes, 0u);
+    if (level > 1) {
+      EXPECT_GT(制限.seconds, level_limits(level - 1).seconds);
+    }
+  }
+  EXPECT_EQ(level_limits(0).seconds, level_limits(1).seconds);
+  EXPECT_EQ(level_limits(9).seconds, level_limits(3).seconds);
+}
+
 TEST(強い探索, 各レベルの持ち時間で返す手も合法) {
   std::mt19937 rng(17);
   for (int level = 1; level <= 3; ++level) {
