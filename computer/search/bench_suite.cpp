@@ -49,7 +49,7 @@ bool random_game(対局状態& position, int plies, Random& random) {
     const 着手 move = board.to_game_move(m);
     const strong::Colour mover = board.side_to_move();
     board.make(m);
-    if (strong::move_won(board, mover, m.is_drop() ? 0 : m.from(), m.to())) return false;
+    if (strong::move_won(board, mover, strong::source_of(m), m.to())) return false;
     position.駒移動(move.元X, move.元Y, move.先X, move.先Y, move.置駒);
     position.手数 += 1;
     position.手番 = position.手番 == 手番_先手 ? 手番_後手 : 手番_先手;

@@ -19,13 +19,13 @@ constexpr std::uint64_t kForcedNodes = 30000;
 // Late quiet moves are searched one ply shallower first.
 constexpr int kQuietGain = 2000;
 constexpr int kUnknownGain = -(1 << 30);
+// A depth is begun only before this part of the time is spent: each takes several times the
+// one before.
+constexpr double kLastDepthStart = 0.45;
 // The threat search at the root: its share of a node or time budget, its nodes under a depth
 // cap alone, and how many of its own moves a win by continuous fours, or by fours and threes,
 // may take.
 constexpr int kThreatShare = 5;
-// A depth is begun only before this part of the time is spent: each takes several times the
-// one before.
-constexpr double kLastDepthStart = 0.45;
 constexpr std::uint64_t kThreatNodes = 40000;
 constexpr int kFourMoves = 12;
 constexpr int kThreatMoves = 5;
@@ -42,26 +42,6 @@ int from_table(int score, int ply) {
   if (score > kMateBound) return score - ply;
   if (score < -kMateBound) return score + ply;
   return score;
-}
-
-int source_of(Move m) {
-  return m.is_drop() ? 0 : m.from();
-}
-
-// Two fives the other side can drop into: one move blocks only one of them.
-bool lost_two_ways(const FivePoints& t) {
-  int drops = 0;
-  for (int i = 0; i < t.count; ++i) drops += t.by_drop[i] ? 1 : 0;
-  return drops >= 2;
-}
-
-// The squares a move must fill to stop the other side's fives: the points themselves, and the
-// squares a sliding piece must cross to reach one.
-int defence_squares(const FivePoints& t, int* out) {
-  int n = 0;
-  for (int i = 0; i < t.count; ++i) out[n++] = t.squares[i];
-  for (int i = 0; i < t.path_count; ++i) out[n++] = t.paths[i];
-  return n;
 }
 
 }  // namespace

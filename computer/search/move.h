@@ -117,4 +117,9 @@ class Move {
   std::uint32_t bits_ = 0;
 };
 
+// The source square of a board move, 0 for a drop: the form the rules' tests take it in.
+constexpr int source_of(Move m) {
+  return m.is_drop() ? 0 : m.from();
+}
+
 }  // namespace brenvolt::strong

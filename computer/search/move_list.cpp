@@ -119,7 +119,7 @@ void generate_legal(const Board& b, MoveList& list) {
   int kept = 0;
   for (int i = 0; i < list.size; ++i) {
     const Move m = list.moves[i];
-    if (!forbidden(b, c, m.is_drop() ? 0 : m.from(), m.to())) list.moves[kept++] = m;
+    if (!forbidden(b, c, source_of(m), m.to())) list.moves[kept++] = m;
   }
   list.size = kept;
 }

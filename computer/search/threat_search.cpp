@@ -12,23 +12,6 @@ namespace {
 
 constexpr int kPollInterval = 1024;
 
-int source_of(Move m) {
-  return m.is_drop() ? 0 : m.from();
-}
-
-bool two_drop_points(const FivePoints& t) {
-  int drops = 0;
-  for (int i = 0; i < t.count; ++i) drops += t.by_drop[i] ? 1 : 0;
-  return drops >= 2;
-}
-
-int defence_squares(const FivePoints& t, int* out) {
-  int n = 0;
-  for (int i = 0; i < t.count; ++i) out[n++] = t.squares[i];
-  for (int i = 0; i < t.path_count; ++i) out[n++] = t.paths[i];
-  return n;
-}
-
 void score_by_gain(const Board& b, MoveList& list) {
   const Colour c = b.side_to_move();
   for (int i = 0; i < list.size; ++i) {
@@ -109,7 +92,7 @@ bool ThreatSearch::attack(int moves_left, int ply) {
   const Colour defender = other(attacker_);
   FivePoints their;
   reachable_five_points(b, defender, their, true);
-  if (two_drop_points(their)) return false;
+  if (lost_two_ways(their)) return false;
 
   MoveList& list = (*lists_)[ply];
   const bool forced = their.count > 0;
@@ -153,7 +136,7 @@ bool ThreatSearch::defend(int moves_left, int ply) {
   const Colour defender = b.side_to_move();
   FivePoints fives;
   reachable_five_points(b, attacker_, fives, true);
-  if (two_drop_points(fives)) {
+  if (lost_two_ways(fives)) {
     win_plies_ = std::max(win_plies_, ply + 2);
     return true;
   }

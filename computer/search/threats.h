@@ -19,6 +19,22 @@ struct FivePoints {
   int paths[kMaxPoints * 8];
 };
 
+// Two fives c can drop into: one move of the other side blocks only one of them.
+inline bool lost_two_ways(const FivePoints& t) {
+  int drops = 0;
+  for (int i = 0; i < t.count; ++i) drops += t.by_drop[i] ? 1 : 0;
+  return drops >= 2;
+}
+
+// The squares a move must fill to stop c's fives: the points themselves, and the squares a
+// sliding piece must cross to reach one. Returns how many were written (at most 9 kMaxPoints).
+inline int defence_squares(const FivePoints& t, int* out) {
+  int n = 0;
+  for (int i = 0; i < t.count; ++i) out[n++] = t.squares[i];
+  for (int i = 0; i < t.path_count; ++i) out[n++] = t.paths[i];
+  return n;
+}
+
 // The five points of c that c can reach, c being either side. `paths` is filled only when
 // with_paths is true.
 void reachable_five_points(const Board& b, Colour c, FivePoints& out, bool with_paths);

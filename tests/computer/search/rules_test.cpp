@@ -25,7 +25,7 @@ void 規則が一致する(engine::Game& game) {
     engine::Game after = game;
     engine::play_move(after, move);
     board.make(m);
-    const bool won = strong::move_won(board, mover, m.is_drop() ? 0 : m.from(), m.to());
+    const bool won = strong::move_won(board, mover, strong::source_of(m), m.to());
     board.unmake(m);
     EXPECT_EQ(won, after.over()) << engine::move_text(move) << " in "
                                  << notation::format_position(game.局);
