@@ -14,7 +14,11 @@
 #include "record/move_record.h"
 #include "sound/module1.h"
 #include "window/canvas.h"
+#include "window/input_codes.h"
+#include "window/palette.h"
 #include "window/platform.h"
+#include "window/square_units.h"
+#include "window/text_areas.h"
 
 namespace brenvolt {
 
@@ -112,7 +116,7 @@ class Form1 : public 対局状態, public 手順記録 {
   bool 決着(const 着手の結果& 結果);
   // Ends a game that has filled the move record without a five.
   void 引き分け();
-  // Erases the status slot of a side (1360 x 380 twips).
+  // Erases the status slot of a side (結果欄幅 x 結果欄高).
   void 結果欄消去(int 側);
 
   Canvas& canvas;
