@@ -79,6 +79,8 @@ class Form1 : public 対局状態, public 手順記録 {
   void 描画_盤();
   void 描画_黒持盤();
   void 描画_白持盤();
+  // One side's hand stand, its counts in the column 数の列 erased 数の欄幅 twips wide.
+  void 描画_持駒台(int 側, double 数の列, int 数の欄幅);
   void 描画_点滅5並び(int IN_手番, int IN_X, int IN_Y);
   void 待ち時間(double IN_秒);
   void 描画_移動可能桝色(int 移動元X, int 移動元Y, int 描画色, int 移動駒);
