@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "bench/allocation_count.h"
+#include "tests/support/allocation_count.h"
 #include "computer/search/bench_suite.h"
 #include "computer/search/searcher.h"
 
@@ -19,7 +19,7 @@ void 探索_固定深さ(benchmark::State& state) {
   const int 深さ = static_cast<int>(state.range(0));
   Searcher 探索;
   std::uint64_t 節点 = 0;
-  const long 前 = 割り当て数();
+  const long 前 = testing::割り当て数();
   for (auto _ : state) {
     for (const auto& 局 : 局一覧) {
       探索.clear();
@@ -30,7 +30,7 @@ void 探索_固定深さ(benchmark::State& state) {
   state.counters["nps"] =
       benchmark::Counter(static_cast<double>(節点), benchmark::Counter::kIsRate);
   state.counters["allocs"] =
-      static_cast<double>(割り当て数() - 前) / static_cast<double>(state.iterations());
+      static_cast<double>(testing::割り当て数() - 前) / static_cast<double>(state.iterations());
   state.counters["positions"] = static_cast<double>(局一覧.size());
 }
 BENCHMARK(探索_固定深さ)->Arg(3)->Arg(5)->Unit(benchmark::kMillisecond);

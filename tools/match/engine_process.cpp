@@ -16,6 +16,9 @@ constexpr int kMoveTimeoutMs = 60000;
 
 std::unique_ptr<EngineProcess> EngineProcess::start(const std::string& command,
                                                     std::string& error) {
+  // An engine that has ended (or never started) must show as a failed write, not end this
+  // program: the match goes on and scores the game.
+  std::signal(SIGPIPE, SIG_IGN);
   int in[2];
   int out[2];
   if (pipe(in) != 0) {

@@ -10,7 +10,8 @@ namespace brenvolt::match {
 class EngineProcess {
  public:
   // Starts `command` through /bin/sh and waits for its usiok. Empty, with the reason in
-  // error, when it cannot be started or does not answer.
+  // error, when it cannot be started or does not answer. SIGPIPE is ignored from then on, so
+  // that writing to an engine that has gone fails instead of ending the program.
   static std::unique_ptr<EngineProcess> start(const std::string& command, std::string& error);
   ~EngineProcess();
   EngineProcess(const EngineProcess&) = delete;

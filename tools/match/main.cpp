@@ -8,7 +8,6 @@
 // engine:COMMAND, an engine program started through the shell (given Level L when L > 0).
 #include <algorithm>
 #include <charconv>
-#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -100,7 +99,6 @@ const char* side_name(int side) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::signal(SIGPIPE, SIG_IGN);  // an engine that dies is noticed at its next answer
   Options o;
   if (!parse(argc, argv, o)) return 2;
   std::unique_ptr<Player> players[2] = {make_player(o.players[0], o), make_player(o.players[1], o)};

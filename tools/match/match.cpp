@@ -4,7 +4,10 @@
 #include <cmath>
 #include <cstdio>
 
-#include "engine/move_judge.h"
+#include "game/piece_table.h"
+#include "game/turn.h"
+#include "notation/notation.h"
+#include "notation/position_text.h"
 
 namespace brenvolt::match {
 
@@ -30,42 +33,90 @@ double elo_of(double score) {
 
 }  // namespace
 
-std::vector<std::string> opening(std::uint64_t seed, int plies) {
-  Random random(seed);
-  engine::Game game = engine::start_game();
-  std::vector<std::string> moves;
-  for (int i = 0; i < plies && !game.over(); ++i) {
-    const auto legal = engine::legal_moves(game);
-    if (legal.empty()) break;
-    const std::string& chosen = legal[random.next() % legal.size()];
-    engine::play_move(game, engine::judge_move(game, chosen).move);
-    moves.push_back(chosen);
+対局状態 start_position() {
+  対局状態 局;
+  std::string error;
+  notation::parse_position(notation::kStartPosition, 局, error);
+  return 局;
+}
+
+std::vector<着手> legal_moves(対局状態& 局) {
+  std::vector<着手> moves;
+  const int side = 局.手番;
+  const auto try_move = [&](int x, int y, int piece, 成り方 promotion) {
+    for (int tx = 1; tx <= 盤サイズ; ++tx) {
+      for (int ty = 1; ty <= 盤サイズ; ++ty) {
+        const auto judged = 着手判定(局, x, y, tx, ty, piece, promotion);
+        if (judged.結果 == 判定::可) moves.push_back(judged.手);
+      }
+    }
+  };
+  for (int x = 1; x <= 盤サイズ; ++x) {
+    for (int y = 1; y <= 盤サイズ; ++y) {
+      const int piece = 局.盤面[x][y];
+      if (調査_駒(side, piece) != 有) continue;
+      try_move(x, y, piece, 成り方::成らない);
+      try_move(x, y, piece, 成り方::成る);
+    }
+  }
+  for (int kind = 1; kind <= 持駒種類数; ++kind) {
+    const int row = 持駒の段(side, kind);
+    if (局.取得_持駒数(side, row) > 0) {
+      try_move(持駒列の(side), row, 局.取得_持駒(side, row), 成り方::成らない);
+    }
   }
   return moves;
 }
 
-GameResult play_game(Player& black, Player& white, const std::vector<std::string>& moves) {
+std::vector<着手> opening(std::uint64_t seed, int plies) {
+  Random random(seed);
+  対局状態 局 = start_position();
+  std::vector<着手> moves;
+  for (int i = 0; i < plies; ++i) {
+    const auto legal = legal_moves(局);
+    if (legal.empty()) break;
+    const 着手 chosen = legal[random.next() % legal.size()];
+    moves.push_back(chosen);
+    if (着手実行(局, chosen).結果 != 結末::続行) break;
+  }
+  return moves;
+}
+
+std::string move_text(const 着手& move) {
+  notation::MoveText text;
+  text.drop = move.元X == 先手持駒列 || move.元X == 後手持駒列;
+  if (text.drop) {
+    text.kind = notation::hand_kind_of_piece(move.移動駒);
+  } else {
+    text.from = {move.元X, move.元Y};
+  }
+  text.to = {move.先X, move.先Y};
+  text.promote = move.置駒 != move.移動駒;
+  return notation::format_move(text);
+}
+
+GameResult play_game(Player& black, Player& white, const std::vector<着手>& moves) {
   GameResult result;
-  engine::Game game = engine::start_game();
-  for (const std::string& text : moves) {
-    engine::play_move(game, engine::judge_move(game, text).move);
+  対局状態 局 = start_position();
+  for (const 着手& move : moves) {
+    着手実行(局, move);
     ++result.plies;
   }
   int passes = 0;
-  while (!game.over()) {
-    if (game.局.手数 >= 記録上限) {
+  while (局.対局中 == 有) {
+    if (手数上限(局)) {
       result.reason = "bound";
       return result;
     }
-    const int mover = game.局.手番;
+    const int mover = 局.手番;
     Player& player = mover == 手番_先手 ? black : white;
     const auto started = std::chrono::steady_clock::now();
-    const std::string text = player.choose(game);
+    const Choice choice = player.choose(局);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     (mover == 手番_先手 ? result.black_times : result.white_times).push_back(seconds);
-    if (text == "pass") {
-      engine::pass_turn(game);
+    if (choice.pass) {
+      局.手番 = 相手の手番(mover);
       if (++passes == 2) {
         result.reason = "no move";
         return result;
@@ -73,17 +124,27 @@ GameResult play_game(Player& black, Player& white, const std::vector<std::string
       continue;
     }
     passes = 0;
-    const engine::Judgement judged = engine::judge_move(game, text);
-    if (judged.verdict != engine::Verdict::accepted) {
-      result.winner = engine::opponent_of(mover);
+    const 着手& m = choice.move;
+    const auto judged = 着手判定(局, m.元X, m.元Y, m.先X, m.先Y, m.移動駒,
+                                 m.置駒 != m.移動駒 ? 成り方::成る : 成り方::成らない);
+    if (judged.結果 != 判定::可) {
+      result.winner = 相手の手番(mover);
+      const std::string text = !choice.text.empty() ? choice.text : move_text(m);
       result.reason = "refused " + (text.empty() ? std::string("(no answer)") : text);
       return result;
     }
-    engine::play_move(game, judged.move);
+    const 着手の結果 outcome = 着手実行(局, judged.手);
     ++result.plies;
+    if (outcome.結果 == 結末::五並び) {
+      result.winner = mover;
+      result.reason = "five";
+      return result;
+    }
+    if (outcome.結果 == 結末::引き分け) {
+      result.reason = "bound";
+      return result;
+    }
   }
-  result.winner = game.winner;
-  result.reason = "five";
   return result;
 }
 

@@ -2,21 +2,34 @@
 
 #include <atomic>
 
+#include "computer/computer.h"
 #include "computer/search/searcher.h"
-#include "engine/computer_moves.h"
-#include "engine/position_text.h"
+#include "game/piece_table.h"
+#include "notation/notation.h"
+#include "notation/position_text.h"
 #include "tools/match/engine_process.h"
 
 namespace brenvolt::match {
 
 namespace {
 
+Choice choice_of(const std::optional<着手>& move) {
+  Choice choice;
+  choice.pass = !move.has_value();
+  if (move) choice.move = *move;
+  return choice;
+}
+
 class StandardPlayer : public Player {
  public:
   std::string name() const override { return "level 0"; }
-  std::string choose(const engine::Game& game) override {
-    const auto move = engine::computer_choice(game);
-    return move ? engine::move_text(*move) : "pass";
+  Choice choose(const 対局状態& 局) override {
+    対局状態 trial = 局;
+    trial.対局モード = モード_COM;
+    trial.COM側 = 局.手番;
+    trial.人間側 = 相手の手番(局.手番);
+    trial.人間歩 = trial.人間側;
+    return choice_of(com_ban_探索(trial));
   }
 };
 
@@ -30,9 +43,8 @@ class SearchPlayer : public Player {
     }
   }
   std::string name() const override { return "level " + std::to_string(level_); }
-  std::string choose(const engine::Game& game) override {
-    const auto move = searcher_.think(game.局, limits_, stop_);
-    return move ? engine::move_text(*move) : "pass";
+  Choice choose(const 対局状態& 局) override {
+    return choice_of(searcher_.think(局, limits_, stop_));
   }
 
  private:
@@ -42,13 +54,41 @@ class SearchPlayer : public Player {
   const std::atomic<bool> stop_{false};
 };
 
+// The move a protocol text names for the side to move: the source and the piece found on the
+// board or in the hand row of the kind, the promotion as asked. Text that names no move gives
+// a move the turn refuses (no piece).
+着手 requested_move(const 対局状態& 局, const notation::MoveText& text) {
+  着手 move;
+  const int side = 局.手番;
+  if (text.drop) {
+    move.元X = 持駒列の(side);
+    move.元Y = 持駒の段(side, text.kind);
+    if (局.取得_持駒数(side, move.元Y) > 0) move.移動駒 = 局.取得_持駒(side, move.元Y);
+  } else {
+    move.元X = text.from.x;
+    move.元Y = text.from.y;
+    move.移動駒 = 局.盤面[move.元X][move.元Y];
+  }
+  move.先X = text.to.x;
+  move.先Y = text.to.y;
+  move.置駒 = text.promote ? 空 : move.移動駒;  // anything else than 移動駒 asks to promote
+  return move;
+}
+
 class EnginePlayer : public Player {
  public:
   EnginePlayer(std::unique_ptr<EngineProcess> process, std::string name)
       : process_(std::move(process)), name_(std::move(name)) {}
   std::string name() const override { return name_; }
-  std::string choose(const engine::Game& game) override {
-    return process_->best_move(notation::format_position(game.局));
+  Choice choose(const 対局状態& 局) override {
+    Choice choice;
+    choice.text = process_->best_move(notation::format_position(局));
+    if (choice.text == "pass") {
+      choice.pass = true;
+    } else if (const auto parsed = notation::parse_move(choice.text)) {
+      choice.move = requested_move(局, *parsed);
+    }
+    return choice;
   }
 
  private:

@@ -5,18 +5,25 @@
 #include <memory>
 #include <string>
 
-#include "computer/computer.h"
-#include "engine/move_judge.h"
+#include "game/game_state.h"
+#include "game/move.h"
 
 namespace brenvolt::match {
+
+// What a player wants to do: pass, or play `move` (置駒 differing from 移動駒 asks for the
+// promotion). The game's turn judges it; whatever it refuses loses the game for the player.
+struct Choice {
+  bool pass = false;
+  着手 move{};
+  std::string text;  // the move as the player wrote it, for the record of a refusal
+};
 
 class Player {
  public:
   virtual ~Player() = default;
   virtual std::string name() const = 0;
-  // The move for the side to move of a running game, as move text, or "pass". Whatever the
-  // rules refuse loses the game for this player.
-  virtual std::string choose(const engine::Game& game) = 0;
+  // The choice for 局.手番 in a running game.
+  virtual Choice choose(const 対局状態& 局) = 0;
 };
 
 // Level 0..3. With nodes_per_second above 0 a search level gets a fixed node count (its time
