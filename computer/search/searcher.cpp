@@ -61,6 +61,8 @@ std::optional<着手> Searcher::think(const 対局状態& position, const 探索
                                     const std::atomic<bool>& stop,
                                     const std::function<void(const 探索情報&)>& on_info) {
   impl_->nodes = 0;
+  // The game's turn accepts no move while no game runs, nor for a side that is no side.
+  if (position.対局中 != 有) return std::nullopt;
   if (position.手番 != 手番_先手 && position.手番 != 手番_後手) return std::nullopt;
   if (position.手数 >= 記録上限) return std::nullopt;
   strong::Board board;

@@ -157,6 +157,11 @@ TEST(強い探索, 対局できない局面では手を返さない) {
   game.局.手番 = 手番_先手;
   game.局.手数 = 記録上限;
   EXPECT_FALSE(考える(game, {2, 0, 0}).has_value());
+  game.局.手数 = 0;
+  game.局.対局中 = 無;  // over, after a five
+  EXPECT_FALSE(考える(game, {2, 0, 0}).has_value());
+  game.局.対局中 = 有;
+  EXPECT_TRUE(考える(game, {2, 0, 0}).has_value());
 }
 
 TEST(強い探索, ベンチの署名は同じ深さなら変わらず深さで変わる) {
