@@ -114,7 +114,7 @@ case "$mode" in
   tsan)
     build build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENVOLT_TSAN=ON -DBRENVOLT_BENCHMARKS=OFF \
       ${BRENVOLT_CMAKE_ARGS:-}
-    export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1"
+    export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tests/tsan_suppressions.txt"
     run_tests build-tsan
     ;;
   fuzz)
