@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/position_text.h"
+#include "notation/position_text.h"
 #include "tests/support/recording_platform.h"
 #include "window/computer_player.h"
 

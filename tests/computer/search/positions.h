@@ -13,7 +13,7 @@
 #include "computer/search/board.h"
 #include "computer/search/move_list.h"
 #include "engine/move_judge.h"
-#include "engine/position_text.h"
+#include "notation/position_text.h"
 #include "tests/computer/position.h"
 
 namespace brenvolt::testing {
