@@ -48,10 +48,10 @@ void ComputerPlayer::start(const 対局状態& position, const 探索制限& lim
   thinking_ = true;
   const std::uint64_t generation = ++generation_;
   auto found = std::make_shared<std::optional<着手>>();
-  auto work = [shared = shared_, stop = stop_, position, limits, found] {
+  auto work = [shared = shared_, stop = stop_, position, limits, found, hash_mb = hash_mb_] {
     const std::lock_guard<std::mutex> lock(shared->in_use);
     if (stop->load()) return;
-    if (!shared->searcher) shared->searcher = std::make_unique<Searcher>();
+    if (!shared->searcher) shared->searcher = std::make_unique<Searcher>(hash_mb);
     *found = shared->searcher->think(position, limits, *stop);
   };
   auto done = [this, alive = std::weak_ptr<int>(alive_), generation, found,

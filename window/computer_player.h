@@ -5,6 +5,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -24,6 +25,9 @@ inline constexpr int 強さ_最強 = 3;
 class ComputerPlayer {
  public:
   using Answer = std::function<void(std::optional<着手>)>;
+  // The table's size unless set_hash_mb() asks for another: small, so the game's memory stays
+  // near what it is without the strong levels.
+  static constexpr std::size_t kTableMb = 16;
 
   explicit ComputerPlayer(Platform& platform);
   // Stops a running search; the platform waits for it to end and drops its answer.
@@ -38,6 +42,8 @@ class ComputerPlayer {
   // Caps that hold on top of every level's own budget (a fuzzer or a test keeps searches short
   // and repeatable with a node or depth cap); none by default.
   void set_caps(const 探索制限& caps) { caps_ = caps; }
+  // The table's size in megabytes; it counts when the table is made, at the first search.
+  void set_hash_mb(std::size_t hash_mb) { hash_mb_ = hash_mb; }
   // What a search at `level` (1..3) may spend: the level's budget within the caps.
   探索制限 limits_for(int level) const;
 
@@ -65,6 +71,7 @@ class ComputerPlayer {
   // Expires with this object: an answer posted after it is gone is dropped.
   std::shared_ptr<int> alive_ = std::make_shared<int>(0);
   探索制限 caps_{};
+  std::size_t hash_mb_ = kTableMb;
   int level_ = 強さ_標準;
   std::uint64_t generation_ = 0;
   bool thinking_ = false;
