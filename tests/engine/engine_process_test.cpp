@@ -60,4 +60,27 @@ TEST(EngineProgram, AnswersASessionAndStopsAtQuit) {
   EXPECT_EQ(lines[11], "result none");
 }
 
+TEST(EngineProgram, ASearchRunningWhenTheInputEndsStillAnswers) {
+  const std::string output = run_engine(
+      "setoption name Level value 1\n"
+      "position startpos moves P*5e\n"
+      "go depth 2\n");
+  std::vector<std::string> lines;
+  std::istringstream answer(output);
+  for (std::string line; std::getline(answer, line);) lines.push_back(line);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.back().rfind("bestmove ", 0), 0u) << output;
+  EXPECT_EQ(lines.front().rfind("info depth 1 ", 0), 0u) << output;
+}
+
+TEST(EngineProgram, QuitDuringAnEndlessSearchStopsItAndEnds) {
+  const std::string output = run_engine(
+      "setoption name Level value 3\n"
+      "go infinite\n"
+      "quit\n"
+      "isready\n");
+  EXPECT_EQ(output.find("readyok"), std::string::npos) << "nothing is read after quit";
+  EXPECT_NE(output.find("bestmove "), std::string::npos);
+}
+
 }  // namespace
