@@ -16,17 +16,17 @@
 #include "sound/module1.h"
 #include "window/canvas.h"
 #include "window/computer_player.h"
+#include "window/input_codes.h"
+#include "window/palette.h"
 #include "window/platform.h"
+#include "window/square_units.h"
+#include "window/text_areas.h"
 
 namespace brenvolt {
 
 // The menu items of the computer's levels, by level: 標準, 強い, とても強い, 最強.
 inline constexpr std::array<const char*, 強さ_最強 + 1> 強さの項目 = {"HYOUJUN", "TSUYOI", "TOTEMO",
                                                                       "SAIKYOU"};
-
-// The outline of a hint's squares: yellow, which no other outline uses.
-inline constexpr int 色_黄 = 14;
-inline constexpr int ヒント色 = 色_黄;
 
 class Form1 : public 対局状態, public 手順記録 {
  public:
@@ -92,6 +92,8 @@ class Form1 : public 対局状態, public 手順記録 {
   void 描画_盤();
   void 描画_黒持盤();
   void 描画_白持盤();
+  // One side's hand stand, its counts in the column 数の列 erased 数の欄幅 twips wide.
+  void 描画_持駒台(int 側, double 数の列, int 数の欄幅);
   void 描画_点滅5並び(int IN_手番, int IN_X, int IN_Y);
   void 待ち時間(double IN_秒);
   void 描画_移動可能桝色(int 移動元X, int 移動元Y, int 描画色, int 移動駒);
@@ -131,7 +133,7 @@ class Form1 : public 対局状態, public 手順記録 {
   bool 決着(const 着手の結果& 結果);
   // Ends a game that has filled the move record without a five.
   void 引き分け();
-  // Erases the status slot of a side (1360 x 380 twips).
+  // Erases the status slot of a side (結果欄幅 x 結果欄高).
   void 結果欄消去(int 側);
 
   // ---- The strong levels and the hint -----------------------------------------------------
