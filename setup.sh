@@ -3,6 +3,8 @@
 #   ./setup.sh play      install what is missing, build, start the game
 #   ./setup.sh test      install what is missing, build, run the whole test suite headless
 #   ./setup.sh sanitize  the same tests in a build with AddressSanitizer and UBSan
+#   ./setup.sh tsan      the tests of the threaded code (window, engine, game play, Qt window)
+#                        in a build with ThreadSanitizer
 #   ./setup.sh fuzz      after sanitize: each fuzz target for FUZZ_SECONDS (60) with libFuzzer,
 #                        then SOAK_GAMES (1000) games of self-play checked after every move
 set -euo pipefail
@@ -109,11 +111,17 @@ case "$mode" in
     sanitizer_env
     run_tests build-sanitize
     ;;
+  tsan)
+    build build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENVOLT_TSAN=ON -DBRENVOLT_BENCHMARKS=OFF \
+      ${BRENVOLT_CMAKE_ARGS:-}
+    export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tests/tsan_suppressions.txt"
+    run_tests build-tsan
+    ;;
   fuzz)
     fuzz_and_soak
     ;;
   *)
-    echo "usage: $0 [play|test|sanitize|fuzz]" >&2
+    echo "usage: $0 [play|test|sanitize|tsan|fuzz]" >&2
     exit 2
     ;;
 esac

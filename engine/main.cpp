@@ -1,4 +1,5 @@
 // brenvolt-engine: the game's rules and computer player over a text protocol on stdin/stdout.
+// Commands are read on this thread; the strong computer searches on one of its own.
 #include <iostream>
 
 #include "engine/line_reader.h"
@@ -13,14 +14,16 @@ int main() {
   std::string line;
   while (true) {
     const auto status = reader.next(line);
-    if (status == brenvolt::engine::LineStatus::end) break;
+    if (status == brenvolt::engine::LineStatus::end) {
+      // A script's last `go` still gets its answer.
+      session.wait();
+      break;
+    }
     if (status == brenvolt::engine::LineStatus::too_long) {
-      std::cout << "info string error line too long" << std::endl;
+      session.line_too_long();
       continue;
     }
-    const bool more = session.handle_line(line);
-    std::cout.flush();
-    if (!more) break;
+    if (!session.handle_line(line)) break;
   }
   return 0;
 }

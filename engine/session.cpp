@@ -59,19 +59,44 @@ std::string quoted_word(std::string_view word) {
   return shown;
 }
 
-Session::Session(std::ostream& out) : out_(out), game_(start_game()) {}
+bool parse_count(std::string_view word, std::uint64_t low, std::uint64_t high,
+                 std::uint64_t& value) {
+  return parse_number(word, low, high, value);
+}
+
+Session::Session(std::ostream& out) : output_(out), game_(start_game()) {}
+
+void Session::line_too_long() {
+  output_.write("info string error line too long\n");
+}
 
 bool Session::handle_line(std::string_view line) {
   const Words words = words_of(line);
   if (words.empty()) return true;
   const std::string_view command = words[0];
-  if (command == "quit") return false;
+  if (command == "quit") {
+    worker_.stop();
+    return false;
+  }
+  if (command == "stop") {
+    worker_.stop();
+    return true;
+  }
+  // Answered at once, also during a search: it says the engine reads its input.
+  if (command == "isready") {
+    output_.write("readyok\n");
+    return true;
+  }
+  worker_.wait();
   if (command == "usi") {
-    out_ << "id name Brenvolt\nid author the Brenvolt developers\nusiok\n";
-  } else if (command == "isready") {
-    out_ << "readyok\n";
+    reply_ << "id name Brenvolt\nid author the Brenvolt developers\n";
+    options();
+    reply_ << "usiok\n";
   } else if (command == "usinewgame") {
     game_ = start_game();
+    worker_.clear();
+  } else if (command == "setoption") {
+    setoption(words);
   } else if (command == "position") {
     position(words);
   } else if (command == "moves") {
@@ -83,7 +108,7 @@ bool Session::handle_line(std::string_view line) {
   } else if (command == "d") {
     draw();
   } else if (command == "go") {
-    go();
+    go(words);
   } else if (command == "score") {
     score(words);
   } else if (command == "bench") {
@@ -91,11 +116,13 @@ bool Session::handle_line(std::string_view line) {
   } else {
     error("unknown command " + quoted_word(command));
   }
+  output_.write(reply_.str());
+  reply_.str({});
   return true;
 }
 
 void Session::error(std::string_view reason) {
-  out_ << "info string error " << reason << '\n';
+  reply_ << "info string error " << reason << '\n';
 }
 
 void Session::position(const Words& words) {
@@ -133,9 +160,9 @@ void Session::position(const Words& words) {
 }
 
 void Session::list_moves() {
-  out_ << "moves";
-  for (const auto& move : legal_moves(game_)) out_ << ' ' << move;
-  out_ << '\n';
+  reply_ << "moves";
+  for (const auto& move : legal_moves(game_)) reply_ << ' ' << move;
+  reply_ << '\n';
 }
 
 void Session::check(const Words& words) {
@@ -145,24 +172,19 @@ void Session::check(const Words& words) {
   }
   const Judgement judged = judge_move(game_, words[1]);
   if (judged.verdict == Verdict::accepted) {
-    out_ << "ok\n";
+    reply_ << "ok\n";
   } else {
-    out_ << "refused " << verdict_word(judged.verdict) << '\n';
+    reply_ << "refused " << verdict_word(judged.verdict) << '\n';
   }
 }
 
 void Session::result() {
   const char* winner = !game_.over() ? "none" : game_.winner == 手番_先手 ? "b" : "w";
-  out_ << "result " << winner << '\n';
+  reply_ << "result " << winner << '\n';
 }
 
 void Session::draw() {
-  out_ << board_diagram(game_);
-}
-
-void Session::go() {
-  const auto choice = computer_choice(game_);
-  out_ << "bestmove " << (choice ? move_text(*choice) : "pass") << '\n';
+  reply_ << board_diagram(game_);
 }
 
 void Session::score(const Words& words) {
@@ -175,12 +197,16 @@ void Session::score(const Words& words) {
     error("move refused: " + std::string(verdict_word(answer.verdict)));
     return;
   }
-  out_ << "score " << answer.score << '\n';
+  reply_ << "score " << answer.score << '\n';
 }
 
 void Session::bench(const Words& words) {
   int games = kDefaultBenchGames;
   std::uint64_t seed = kDefaultBenchSeed;
+  if (words.size() > 1 && words[1] == "search") {
+    bench_search(words);
+    return;
+  }
   if (words.size() > 3 || (words.size() > 1 && !parse_number(words[1], 1, kMaxBenchGames, games)) ||
       (words.size() > 2 && !parse_number<std::uint64_t>(words[2], 0, UINT64_MAX, seed))) {
     error("bench takes [games 1.." + std::to_string(kMaxBenchGames) + "] [seed 0..2^64-1]");
@@ -188,19 +214,19 @@ void Session::bench(const Words& words) {
   }
   const auto report =
       play_games(games, seed, [this](int number, std::uint64_t plies, const std::string& outcome) {
-        out_ << "info string game " << number << " plies " << plies << " result " << outcome
-             << '\n';
+        output_.write("info string game " + std::to_string(number) + " plies " +
+                      std::to_string(plies) + " result " + outcome + '\n');
       });
   const double per_second = report.seconds > 0 ? report.plies / report.seconds : 0;
   char signature[17];
   std::snprintf(signature, sizeof signature, "%016llx",
                 static_cast<unsigned long long>(report.signature));
-  out_ << "games " << report.games << '\n'
-       << "plies " << report.plies << '\n'
-       << "candidates " << report.candidates << '\n'
-       << "elapsed_ms " << static_cast<long long>(report.seconds * 1000) << '\n'
-       << "plies_per_second " << static_cast<long long>(per_second) << '\n'
-       << "signature " << signature << '\n';
+  reply_ << "games " << report.games << '\n'
+         << "plies " << report.plies << '\n'
+         << "candidates " << report.candidates << '\n'
+         << "elapsed_ms " << static_cast<long long>(report.seconds * 1000) << '\n'
+         << "plies_per_second " << static_cast<long long>(per_second) << '\n'
+         << "signature " << signature << '\n';
 }
 
 }  // namespace brenvolt::engine

@@ -1,12 +1,23 @@
 // The engine's line protocol: one input line in, its answer lines out. Holds the current game
 // between lines. Whatever a line holds, the answer is bounded and nothing reads out of bounds.
+//
+// At level 0 (the default) `go` answers at once with the standard computer's move. At levels
+// 1..3 it starts the strong computer on a thread of its own and returns: progress lines and
+// the best move follow from that thread while further lines are read. `stop` ends the search
+// with its best move so far, `isready` is answered at once, `quit` stops it and ends; every
+// other command first waits for the search to end. Answer lines never interleave.
 #pragma once
 
+#include <cstdint>
 #include <ostream>
+#include <sstream>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/move_judge.h"
+#include "engine/output.h"
+#include "engine/search_worker.h"
 
 namespace brenvolt::engine {
 
@@ -16,8 +27,15 @@ class Session {
 
   // Answers one line (without its line break). False once the line was "quit".
   bool handle_line(std::string_view line);
+  // Says that an input line was too long to be read.
+  void line_too_long();
+  // Returns once a running search has ended on its own and written its best move.
+  void wait() { worker_.wait(); }
+  // True while a search runs; once false, everything it wrote is in the output.
+  bool searching() const { return worker_.searching(); }
 
   const Game& game() const { return game_; }
+  int level() const { return level_; }
 
  private:
   using Words = std::vector<std::string_view>;
@@ -27,17 +45,29 @@ class Session {
   void check(const Words& words);
   void result();
   void draw();
-  void go();
+  void go(const Words& words);
   void score(const Words& words);
   void bench(const Words& words);
+  void bench_search(const Words& words);
+  void setoption(const Words& words);
+  void options();
   void error(std::string_view reason);
 
-  std::ostream& out_;
+  Output output_;
+  // The answer to the line being handled, written out whole once it is complete.
+  std::ostringstream reply_;
   Game game_;
+  int level_ = 0;
+  // Last: it is stopped, and writes its best move, before anything else goes away.
+  SearchWorker worker_{output_};
 };
 
 // Shows a word from the input in an error line: at most 32 bytes, anything but printable ASCII
 // shown as '?'.
 std::string quoted_word(std::string_view word);
+
+// A whole number written only with digits, within [low, high].
+bool parse_count(std::string_view word, std::uint64_t low, std::uint64_t high,
+                 std::uint64_t& value);
 
 }  // namespace brenvolt::engine

@@ -1,8 +1,12 @@
 // Fuzz target: any stream of window events into Form1 over recording canvas, platform and sound.
 // Each event is an operation byte and its arguments: a press on a square (board, hand stands
 // and the margin around them) with either button, a press at any coordinate (non-finite and
-// huge ones included), any menu command, any key, or closing the window. After every event the
-// game and its record must be consistent and the board queries must leave the game unchanged.
+// huge ones included), any menu command (the computer's levels and the hint among them), any
+// key, or closing the window. After every event the game and its record must be consistent and
+// the board queries must leave the game unchanged.
+//
+// The strong levels search at once on the recording platform, each search capped at a few
+// thousand nodes over a small table, so a stream stays fast and plays the same every time.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -29,8 +33,13 @@ constexpr int kRawPress = kSquarePresses;
 constexpr int kFirstMenu = kRawPress + 1;
 constexpr int kMenuCommands = 11;
 constexpr int kKey = kFirstMenu + kMenuCommands;
-constexpr int kUnload = kKey + 1;
-constexpr int kOperations = kUnload + 1;
+// Closing the window and the commands added after it share the last operation, told apart by
+// the byte after it, so the seeds written before keep their meaning: nothing followed a close.
+constexpr int kLastOperation = kKey + 1;
+constexpr int kOperations = kLastOperation + 1;
+constexpr int kLaterCommands = 6;  // 0 close, 1..4 the levels 標準..最強, 5 the hint
+constexpr std::uint64_t kNodeCap = 3000;
+constexpr std::size_t kTableMb = 1;
 constexpr int kEsc = 27;
 constexpr int kF1 = 112;
 
@@ -41,6 +50,10 @@ struct Window {
   RecordingPlatform platform;
   RecordingSound sound;
   Form1 form{canvas, platform, sound};
+  Window() {
+    form.思考.set_caps({0, kNodeCap, 0});
+    form.思考.set_hash_mb(kTableMb);
+  }
 };
 
 int button_of(ByteReader& in) {
@@ -103,6 +116,23 @@ void menu(Form1& form, int command) {
   }
 }
 
+void later_command(Form1& form, int command) {
+  switch (command) {
+    case 0:
+      return form.Form_Unload();
+    case 1:
+      return form.HYOUJUN_Click();
+    case 2:
+      return form.TSUYOI_Click();
+    case 3:
+      return form.TOTEMO_Click();
+    case 4:
+      return form.SAIKYOU_Click();
+    default:
+      return form.HINT_Click();
+  }
+}
+
 void key(Form1& form, ByteReader& in) {
   const unsigned code = in.byte();
   form.Form_KeyDown(code % 3 == 0 ? kEsc : code % 3 == 1 ? kF1 : static_cast<int>(code));
@@ -121,7 +151,7 @@ void one_event(Form1& form, ByteReader& in) {
   } else if (operation == kKey) {
     key(form, in);
   } else {
-    form.Form_Unload();
+    later_command(form, in.below(kLaterCommands));
   }
 }
 
@@ -130,6 +160,8 @@ void check(Window& window, unsigned event) {
   require_sound(状態の不整合(form));
   require_sound(記録の不整合(form, form));
   if (form.入力段階 != 0 && form.入力段階 != 1) fail("input stage out of range");
+  // The recording platform answers every search before the event ends.
+  if (form.思考.thinking()) fail("a search still running after the event");
   require_sound(照会後の変化(form, event));
   // What was drawn, shown and played is checked by the window's tests; here it only must not
   // pile up over a long stream.

@@ -27,7 +27,8 @@ constexpr int 音楽の重複数 = 1;
 
 Form1::Form1(Canvas& 画面, Platform& 窓, SoundLibrary& 音源,
              std::vector<std::filesystem::path> データ置場)
-    : canvas(画面),
+    : 思考(窓),
+      canvas(画面),
       platform(窓),
       ds(音源),
       音(
@@ -61,6 +62,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::初期設定() {
+  思考を取り消す();
   対局状態::初期設定();
   記録数 = 0;
   記録終端 = 記録数;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "record/move_record.h"
 #include "sound/module1.h"
 #include "window/canvas.h"
+#include "window/computer_player.h"
 #include "window/input_codes.h"
 #include "window/palette.h"
 #include "window/platform.h"
@@ -21,6 +23,10 @@
 #include "window/text_areas.h"
 
 namespace brenvolt {
+
+// The menu items of the computer's levels, by level: 標準, 強い, とても強い, 最強.
+inline constexpr std::array<const char*, 強さ_最強 + 1> 強さの項目 = {"HYOUJUN", "TSUYOI", "TOTEMO",
+                                                                      "SAIKYOU"};
 
 class Form1 : public 対局状態, public 手順記録 {
  public:
@@ -45,6 +51,13 @@ class Form1 : public 対局状態, public 手順記録 {
   void SIDOU_Click();
   void BGM_Click();
   void VER_Click();
+  // The computer's strength, "強さ" under "ｵﾌﾟｼｮﾝ": 標準, 強い, とても強い, 最強.
+  void HYOUJUN_Click();
+  void TSUYOI_Click();
+  void TOTEMO_Click();
+  void SAIKYOU_Click();
+  // "ヒント" under "局面": outlines the strongest level's move for the person to move.
+  void HINT_Click();
 
   // ---- Game routines that change the state and draw ---------------------------------------
   void 初期設定();
@@ -89,8 +102,10 @@ class Form1 : public 対局状態, public 手順記録 {
   int 入力段階 = 0;           // 0: choose a piece; 1: a piece is chosen, next click is its target
   std::array<int, 7> 指手{};  // (1) 移動元X (2) 移動元Y (3) 移動先X (4) 移動先Y (6) the piece
   int 移動指導 = 0;           // move guidance on (1) or off (0)
-  int 指導色 = 消去色;        // colour of the reachable-square outlines
-  bool 太字 = false;          // the window font is bold from the coordinate labels on
+  ComputerPlayer 思考;        // the strong levels' search, and the hint's
+  std::optional<着手> ヒント;  // the hint outlined on the board until the next press
+  int 指導色 = 消去色;         // colour of the reachable-square outlines
+  bool 太字 = false;           // the window font is bold from the coordinate labels on
 
   // Sound buffers, 0 when a sound could not be loaded.
   int 音_その他 = 0;
@@ -120,6 +135,22 @@ class Form1 : public 対局状態, public 手順記録 {
   void 引き分け();
   // Erases the status slot of a side (結果欄幅 x 結果欄高).
   void 結果欄消去(int 側);
+
+  // ---- The strong levels and the hint -----------------------------------------------------
+  // Plays the computer's chosen move, or passes when it found none.
+  void COMの着手(const std::optional<着手>& 手);
+  // The strong levels' answer, checked against the rules before it is played.
+  void 探索の答え(const std::optional<着手>& 手);
+  void ヒントを示す(const std::optional<着手>& 手);
+  // Erases the hint's outlines, giving a chosen piece its marks back.
+  void ヒントを消す();
+  // Is the computer thinking about its move (not a hint) off the user-interface thread?
+  bool COM思考中() const { return 思考.thinking() && !ヒント探索中; }
+  // Stops the computer's search or the hint's and drops its answer; erases the thinking notice
+  // and any hint shown. Draws nothing when nothing was running or shown.
+  void 思考を取り消す();
+  void 強さ_選択(int 強さ);
+  bool ヒント探索中 = false;
 
   Canvas& canvas;
   Platform& platform;

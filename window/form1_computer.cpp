@@ -1,5 +1,7 @@
 // The computer's turn on screen: the thinking notice, the search, and the chosen move played
-// through the same record, move, sound and drawing steps as a person's.
+// through the same record, move, sound and drawing steps as a person's. The standard level
+// searches at once, inside the event; the strong levels search off the user-interface thread
+// and play their answer when it comes back, unless a command has cancelled it meanwhile.
 #include "computer/computer.h"
 #include "window/form1.h"
 
@@ -23,10 +25,38 @@ void Form1::com_ban() {
     描画_数値(先手結果X, 先手結果Y, "思考中", 結果色, 0, 思考中の大きさ);
   else if (COM側 == 手番_後手)
     描画_数値(後手結果X, 後手結果Y, "思考中", 結果色, 0, 思考中の大きさ);
-  // The search handles no events, so the notice must reach the screen before it starts.
+  // The standard search handles no events, so the notice must reach the screen before it
+  // starts; the strong levels show it the same way.
   canvas.refresh();
 
-  const std::optional<着手> 手 = com_ban_探索(*this);
+  if (思考.level() == 強さ_標準) {
+    COMの着手(com_ban_探索(*this));
+    return;
+  }
+  ヒント探索中 = false;
+  思考.start(*this, 思考.limits_for(思考.level()),
+             [this](std::optional<着手> 手) { 探索の答え(手); });
+}
+
+// The answer belongs to this very position (every command that changes it cancels the
+// search), and the search plays by the rules; a move the rules refuse all the same is never
+// played: the standard computer moves instead.
+void Form1::探索の答え(const std::optional<着手>& 手) {
+  if (手) {
+    const 成り方 成り = 手->置駒 != 手->移動駒 ? 成り方::成る : 成り方::成らない;
+    const 着手判定の答え 答え =
+        着手判定(*this, 手->元X, 手->元Y, 手->先X, 手->先Y, 手->移動駒, 成り);
+    if (答え.結果 == 判定::可 && 答え.手 == *手) {
+      COMの着手(手);
+      return;
+    }
+    COMの着手(com_ban_探索(*this));
+    return;
+  }
+  COMの着手(std::nullopt);
+}
+
+void Form1::COMの着手(const std::optional<着手>& 手) {
   if (!手) {
     // No candidate: the computer passes and the person is to move again.
     結果欄消去(COM側);
@@ -42,6 +72,15 @@ void Form1::com_ban() {
   描画_桝輪郭(色_白, 手->先X, 手->先Y);
   描画_移動結果(手->先X, 手->先Y, 手->置駒, 色_白);
   決着(結果);
+}
+
+void Form1::思考を取り消す() {
+  if (思考.thinking()) {
+    思考.cancel();
+    if (!ヒント探索中) 結果欄消去(COM側);
+  }
+  ヒント探索中 = false;
+  ヒントを消す();
 }
 
 }  // namespace brenvolt

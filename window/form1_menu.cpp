@@ -14,10 +14,11 @@ constexpr const char* 最初にして = "  局面 → 最初にして下さい";
 // A swap erases every outline, the chosen piece's too, and drops the choice with it: the piece
 // belonged to the person's old side, so a press after the swap starts a new choice.
 //
-// After the sides are swapped the computer replies at once, but only when its new side is the
-// one to move: after a take-back the person's new side may be to move, and the computer must
-// not move twice in a row.
+// A search or a hint for the old sides is dropped. After the sides are swapped the computer
+// replies at once, but only when its new side is the one to move: after a take-back the person's
+// new side may be to move, and the computer must not move twice in a row.
 void Form1::側を交代(int 人間の側) {
+  思考を取り消す();
   全輪郭クリア();
   入力段階 = 0;
   COM対局の側(人間の側);

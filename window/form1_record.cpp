@@ -17,6 +17,7 @@ void Form1::CANCEL_Click() {
 }
 
 void Form1::REPLAY_Click() {
+  思考を取り消す();
   const std::optional<手順> 戻した = 記録_一手戻す(*this);
   if (!戻した) {
     ds.dsPlay(音_禁止);
@@ -42,6 +43,7 @@ void Form1::REPLAY_Click() {
 }
 
 void Form1::AFTER_Click() {
+  思考を取り消す();
   const std::optional<手順> 進めた = 記録_一手進める(*this);
   if (!進めた) {
     ds.dsPlay(音_禁止);

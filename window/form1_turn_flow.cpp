@@ -27,6 +27,10 @@ const char* 手番の文(int 側) {
 }  // namespace
 
 void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
+  // While the computer thinks about its move the board takes no press. A press drops a hint
+  // still being worked out and erases one shown.
+  if (COM思考中()) return;
+  思考を取り消す();
   if (対局中 == 無) {
     ds.dsPlay(音_禁止);
     platform.messageBox("「対局」で始めて下さい", "開始", BoxIcon::None);

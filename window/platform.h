@@ -1,7 +1,9 @@
 // What the game needs of the windowing system besides drawing: modal message boxes, menu check
-// marks, the window's placement, a clock, and ending the process.
+// marks, the window's placement, a clock, work off the user-interface thread, and ending the
+// process.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace brenvolt {
@@ -25,6 +27,13 @@ class Platform {
   virtual double clockSeconds() const = 0;
   // Ends the process at once; no further events are handled.
   virtual void quit() = 0;
+  // Runs `work` off the user-interface thread and, once it has returned, `done` on the
+  // user-interface thread, so `done` sees everything `work` wrote. The window delivers `done`
+  // as an event of its own; a platform without threads (a test, a fuzzer) may run both before
+  // this call returns, so callers must be ready for either. `work` must not touch the window,
+  // the canvas or the platform. Work still running when the platform goes away is waited for
+  // and its `done` dropped.
+  virtual void runInBackground(std::function<void()> work, std::function<void()> done) = 0;
 };
 
 }  // namespace brenvolt

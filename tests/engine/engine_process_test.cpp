@@ -46,16 +46,41 @@ TEST(EngineProgram, AnswersASessionAndStopsAtQuit) {
   std::vector<std::string> lines;
   std::istringstream answer(output);
   for (std::string line; std::getline(answer, line);) lines.push_back(line);
-  ASSERT_EQ(lines.size(), 10u) << output.substr(0, 2000);
+  ASSERT_EQ(lines.size(), 12u) << output.substr(0, 2000);
   EXPECT_EQ(lines[0], "id name Brenvolt");
-  EXPECT_EQ(lines[2], "usiok");
-  EXPECT_EQ(lines[3], "readyok");
-  EXPECT_EQ(lines[4], "refused illegal");
-  EXPECT_EQ(lines[5], "ok");
-  EXPECT_EQ(lines[6].rfind("bestmove ", 0), 0u);
-  EXPECT_EQ(lines[7].rfind("info string error move 2 P*5e refused: illegal", 0), 0u);
-  EXPECT_EQ(lines[8], "info string error line too long");
-  EXPECT_EQ(lines[9], "result none");
+  EXPECT_EQ(lines[2].rfind("option name USI_Hash ", 0), 0u);
+  EXPECT_EQ(lines[3].rfind("option name Level ", 0), 0u);
+  EXPECT_EQ(lines[4], "usiok");
+  EXPECT_EQ(lines[5], "readyok");
+  EXPECT_EQ(lines[6], "refused illegal");
+  EXPECT_EQ(lines[7], "ok");
+  EXPECT_EQ(lines[8].rfind("bestmove ", 0), 0u);
+  EXPECT_EQ(lines[9].rfind("info string error move 2 P*5e refused: illegal", 0), 0u);
+  EXPECT_EQ(lines[10], "info string error line too long");
+  EXPECT_EQ(lines[11], "result none");
+}
+
+TEST(EngineProgram, ASearchRunningWhenTheInputEndsStillAnswers) {
+  const std::string output = run_engine(
+      "setoption name Level value 1\n"
+      "position startpos moves P*5e\n"
+      "go depth 2\n");
+  std::vector<std::string> lines;
+  std::istringstream answer(output);
+  for (std::string line; std::getline(answer, line);) lines.push_back(line);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.back().rfind("bestmove ", 0), 0u) << output;
+  EXPECT_EQ(lines.front().rfind("info depth 1 ", 0), 0u) << output;
+}
+
+TEST(EngineProgram, QuitDuringAnEndlessSearchStopsItAndEnds) {
+  const std::string output = run_engine(
+      "setoption name Level value 3\n"
+      "go infinite\n"
+      "quit\n"
+      "isready\n");
+  EXPECT_EQ(output.find("readyok"), std::string::npos) << "nothing is read after quit";
+  EXPECT_NE(output.find("bestmove "), std::string::npos);
 }
 
 }  // namespace

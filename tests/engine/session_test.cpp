@@ -45,9 +45,10 @@ bool is_error(const std::string& line) {
 
 TEST(Session, HandshakeAndQuit) {
   Talk talk;
-  EXPECT_EQ(
-      talk.say("usi"),
-      (std::vector<std::string>{"id name Brenvolt", "id author the Brenvolt developers", "usiok"}));
+  EXPECT_EQ(talk.say("usi"), (std::vector<std::string>{
+                                 "id name Brenvolt", "id author the Brenvolt developers",
+                                 "option name USI_Hash type spin default 16 min 1 max 1024",
+                                 "option name Level type spin default 0 min 0 max 3", "usiok"}));
   EXPECT_EQ(talk.one("isready"), "readyok");
   EXPECT_TRUE(talk.say("usinewgame").empty());
   EXPECT_TRUE(talk.say("").empty());

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <vector>
 
 #include "tests/support/recording_sound.h"
 #include "window/qt/palette.h"
@@ -77,9 +78,15 @@ TEST_F(LoadedWindow, MenuTreeHasEveryItemWithItsCaption) {
       {"CANCEL", "最初", "STOP"},
       {"REPLAY", "戻", "STOP"},
       {"AFTER", "進", "STOP"},
+      {"HINT", "ヒント", "STOP"},
       {"OPTION", "ｵﾌﾟｼｮﾝ", nullptr},
       {"SIDOU", "移動指導", "OPTION"},
       {"BGM", "BGM", "OPTION"},
+      {"TSUYOSA", "強さ", "OPTION"},
+      {"HYOUJUN", "標準", "TSUYOSA"},
+      {"TSUYOI", "強い", "TSUYOSA"},
+      {"TOTEMO", "とても強い", "TSUYOSA"},
+      {"SAIKYOU", "最強", "TSUYOSA"},
       {"VER", "その他", nullptr},
   };
   for (const auto& item : items) {
@@ -117,6 +124,25 @@ TEST_F(LoadedWindow, ChoosingACheckableItemFlipsItsMarkExactlyOnce) {
   action("SIDOU")->trigger();
   EXPECT_TRUE(action("SIDOU")->isChecked());
   EXPECT_TRUE(window.platform().menuChecked("SIDOU"));
+}
+
+TEST_F(LoadedWindow, TheLevelsAreCheckedOneAtATimeStartingAtTheStandardOne) {
+  const char* const levels[] = {"HYOUJUN", "TSUYOI", "TOTEMO", "SAIKYOU"};
+  auto checked = [&] {
+    std::vector<bool> marks;
+    for (const char* name : levels) marks.push_back(action(name)->isChecked());
+    return marks;
+  };
+  EXPECT_EQ(checked(), (std::vector<bool>{true, false, false, false}));
+  action("TOTEMO")->trigger();
+  EXPECT_EQ(checked(), (std::vector<bool>{false, false, true, false}));
+  EXPECT_EQ(window.form().思考.level(), 2);
+  // Choosing the level already chosen keeps its mark.
+  action("TOTEMO")->trigger();
+  EXPECT_EQ(checked(), (std::vector<bool>{false, false, true, false}));
+  action("HYOUJUN")->trigger();
+  EXPECT_EQ(checked(), (std::vector<bool>{true, false, false, false}));
+  EXPECT_EQ(window.form().思考.level(), 0);
 }
 
 TEST_F(LoadedWindow, F1KeySwitchesTheMusicAndOtherKeysDoNot) {

@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QThread>
+#include <atomic>
+#include <memory>
+
+#include "window/qt/background_work.h"
 #include "window/qt/key_codes.h"
 #include "window/qt/qt_platform.h"
 
@@ -32,6 +39,52 @@ TEST(WindowPlacement, MovedOntoTheDesktopAsCloseAsItAllows) {
   EXPECT_EQ(画面内に置く(QRect(900, 700, 600, 533), desktop), QRect(424, 235, 600, 533));
   // A desktop smaller than the window keeps its top-left corner reachable.
   EXPECT_EQ(画面内に置く(QRect(-4, -4, 600, 533), QRect(0, 30, 400, 300)), QRect(0, 30, 600, 533));
+}
+
+TEST(BackgroundWork, TheResultComesBackOnTheUserInterfaceThreadAsAnEventOfItsOwn) {
+  BackgroundWork background;
+  QThread* workThread = nullptr;
+  QThread* doneThread = nullptr;
+  int result = 0;
+  int seen = -1;
+  QEventLoop loop;
+  background.run(
+      [&] {
+        workThread = QThread::currentThread();
+        result = 42;
+      },
+      [&] {
+        doneThread = QThread::currentThread();
+        seen = result;
+        loop.quit();
+      });
+  // Never delivered inside the call that started the work.
+  EXPECT_EQ(doneThread, nullptr);
+  loop.exec();
+  EXPECT_EQ(seen, 42);
+  EXPECT_NE(workThread, QCoreApplication::instance()->thread());
+  EXPECT_EQ(doneThread, QCoreApplication::instance()->thread());
+  EXPECT_EQ(background.pending(), 0u);
+}
+
+TEST(BackgroundWork, WorkStillRunningWhenItGoesAwayIsWaitedForAndItsResultDropped) {
+  std::atomic<bool> release{false};
+  std::atomic<bool> finished{false};
+  bool delivered = false;
+  {
+    BackgroundWork background;
+    background.run(
+        [&] {
+          while (!release.load()) QThread::yieldCurrentThread();
+          finished = true;
+        },
+        [&] { delivered = true; });
+    EXPECT_EQ(background.pending(), 1u);
+    release = true;
+  }
+  EXPECT_TRUE(finished.load());
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(delivered);
 }
 
 }  // namespace

@@ -1,15 +1,23 @@
 // A platform that records message boxes, menu check marks, placement and quitting, with a
-// clock the test controls.
+// clock the test controls, and work off the user-interface thread run the way the test asks.
 #pragma once
 
 #include <functional>
 #include <map>
+#include <mutex>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "window/platform.h"
 
 namespace brenvolt::testing {
+
+// How runInBackground runs its work: at once, before it returns (work, then its completion);
+// held until the test finishes it, so the test decides what happens meanwhile; or on a real
+// thread, with the completions delivered when the test asks.
+enum class WorkMode { AtOnce, Held, Threads };
 
 struct ShownBox {
   std::string text;
@@ -40,6 +48,45 @@ class RecordingPlatform : public Platform {
   double clockSeconds() const override { return now += clockStep; }
   void quit() override { ++quits; }
 
+  void runInBackground(std::function<void()> work, std::function<void()> done) override {
+    ++started;
+    if (workMode == WorkMode::AtOnce) {
+      work();
+      done();
+    } else if (workMode == WorkMode::Held) {
+      held.push_back({std::move(work), std::move(done)});
+    } else {
+      threads.emplace_back([this, work = std::move(work), done = std::move(done)] {
+        work();
+        const std::lock_guard<std::mutex> lock(finishedLock);
+        finished.push_back(done);
+      });
+    }
+  }
+  // Runs the held work and then its completion, job by job in the order they were started.
+  void finishHeld() {
+    auto jobs = std::move(held);
+    held.clear();
+    for (auto& job : jobs) {
+      job.work();
+      job.done();
+    }
+  }
+  // Waits for every thread and delivers the completions in the order the work ended.
+  void deliverThreads() {
+    for (auto& thread : threads) thread.join();
+    threads.clear();
+    std::vector<std::function<void()>> ready;
+    {
+      const std::lock_guard<std::mutex> lock(finishedLock);
+      ready.swap(finished);
+    }
+    for (auto& done : ready) done();
+  }
+  ~RecordingPlatform() override {
+    for (auto& thread : threads) thread.join();
+  }
+
   std::vector<ShownBox> boxes;
   std::function<void(const ShownBox&)> onBox;  // called while the "modal" box is open
   std::map<std::string, bool> checks;
@@ -48,6 +95,17 @@ class RecordingPlatform : public Platform {
   mutable double now = 1000.0;
   double clockStep = 0.01;
   int quits = 0;
+
+  struct HeldWork {
+    std::function<void()> work;
+    std::function<void()> done;
+  };
+  WorkMode workMode = WorkMode::AtOnce;
+  int started = 0;
+  std::vector<HeldWork> held;
+  std::vector<std::thread> threads;
+  std::mutex finishedLock;
+  std::vector<std::function<void()>> finished;
 };
 
 }  // namespace brenvolt::testing

@@ -65,11 +65,22 @@ void メニューを作る(QMenuBar& bar, Form1& form, QtPlatform& platform) {
   項目(*stop, "CANCEL", "最初", form, &Form1::CANCEL_Click);
   項目(*stop, "REPLAY", "戻", form, &Form1::REPLAY_Click);
   項目(*stop, "AFTER", "進", form, &Form1::AFTER_Click);
+  項目(*stop, "HINT", "ヒント", form, &Form1::HINT_Click);
   bar.addMenu(stop);
 
   QMenu* option = 子メニュー(bar, "OPTION", "ｵﾌﾟｼｮﾝ");
   チェック項目(*option, "SIDOU", "移動指導", form, platform, &Form1::SIDOU_Click);
   チェック項目(*option, "BGM", "BGM", form, platform, &Form1::BGM_Click);
+  // The levels are checked one at a time; the handler sets all four marks.
+  QMenu* strength = 子メニュー(*option, "TSUYOSA", "強さ");
+  チェック項目(*strength, 強さの項目[0], "標準", form, platform, &Form1::HYOUJUN_Click);
+  チェック項目(*strength, 強さの項目[1], "強い", form, platform, &Form1::TSUYOI_Click);
+  チェック項目(*strength, 強さの項目[2], "とても強い", form, platform, &Form1::TOTEMO_Click);
+  チェック項目(*strength, 強さの項目[3], "最強", form, platform, &Form1::SAIKYOU_Click);
+  option->addMenu(strength);
+  // The computer starts at its level (標準); the level items show it from the first look.
+  for (int i = 0; i <= 強さ_最強; ++i)
+    platform.setMenuChecked(強さの項目[i], i == form.思考.level());
   bar.addMenu(option);
 
   // A command on the bar itself, not a menu.

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <utility>
 
 #include "window/qt/palette.h"
 #include "window/qt/surface.h"
@@ -108,6 +109,10 @@ double QtPlatform::clockSeconds() const {
 
 void QtPlatform::quit() {
   quitHandler_();
+}
+
+void QtPlatform::runInBackground(std::function<void()> work, std::function<void()> done) {
+  background_.run(std::move(work), std::move(done));
 }
 
 }  // namespace brenvolt

@@ -1,5 +1,5 @@
 // The platform services of the game on Qt: message boxes, menu check marks, the window's
-// background and placement, a monotonic clock, and ending the process.
+// background and placement, a monotonic clock, work on other threads, and ending the process.
 #pragma once
 
 #include <QAction>
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "window/platform.h"
+#include "window/qt/background_work.h"
 
 namespace brenvolt {
 
@@ -37,6 +38,8 @@ class QtPlatform : public Platform {
   int windowHandle() const override;
   double clockSeconds() const override;
   void quit() override;
+  void runInBackground(std::function<void()> work, std::function<void()> done) override;
+  const BackgroundWork& background() const { return background_; }
 
  private:
   QMainWindow& window_;
@@ -46,6 +49,7 @@ class QtPlatform : public Platform {
   std::map<std::string, bool> checks_;
   std::map<std::string, QAction*> checkActions_;
   std::function<void()> quitHandler_;
+  BackgroundWork background_;
 };
 
 // A message text as the box shows it: a lone carriage return, which the classic boxes took as

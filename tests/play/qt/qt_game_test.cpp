@@ -4,6 +4,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -84,6 +87,50 @@ TEST_F(QtGame, 版の箱は二つの改行で二行に分ける) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].first, "Brenvolt");
   EXPECT_EQ(boxes[0].second, "  Version 0.93\n\nHarrowick 1999.01");
+}
+
+// Runs the event loop until the computer has stopped thinking, for at most a generous while.
+void untilAnswered(const Form1& form) {
+  QElapsedTimer waited;
+  waited.start();
+  while (form.思考.thinking() && waited.elapsed() < 30000) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+}
+
+TEST_F(QtGame, 強いCOMは別のスレッドで考え答えが戻ってから指す) {
+  window.form().思考.set_caps({0, 3000, 0});
+  trigger("TSUYOI");
+  trigger("SENTE");
+  press(先手持駒列, 2);
+  press(5, 5);
+  const Form1& form = window.form();
+  EXPECT_EQ(form.手数, 1) << "the press returned before the computer moved";
+  EXPECT_TRUE(form.思考.thinking());
+  untilAnswered(form);
+  EXPECT_FALSE(form.思考.thinking());
+  EXPECT_EQ(form.手数, 2);
+  EXPECT_EQ(form.手番, 手番_先手);
+  EXPECT_GT(form.記録_元駒[2], 0) << "後手's move";
+}
+
+TEST_F(QtGame, 考えている間に窓を閉じるとCOMは指さず終わる) {
+  trigger("SAIKYOU");
+  trigger("SENTE");
+  press(先手持駒列, 2);
+  press(5, 5);
+  ASSERT_TRUE(window.form().思考.thinking());
+  window.close();
+  EXPECT_EQ(quits, 1);
+  EXPECT_FALSE(window.form().思考.thinking());
+  // The search notices the stop and ends; its answer, delivered or not, plays nothing.
+  QElapsedTimer waited;
+  waited.start();
+  while (window.platform().background().pending() > 0 && waited.elapsed() < 30000) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+  EXPECT_EQ(window.platform().background().pending(), 0u);
+  EXPECT_EQ(window.form().手数, 1);
 }
 
 }  // namespace
