@@ -1,9 +1,11 @@
 // A platform that records message boxes, menu check marks, placement and quitting, with a
-// clock the test controls.
+// clock the test controls; confirmation boxes, file dialogs and the clipboard answer what the
+// test has set.
 #pragma once
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,22 @@ class RecordingPlatform : public Platform {
   // Every reading advances the clock, so busy waits end without real time passing.
   double clockSeconds() const override { return now += clockStep; }
   void quit() override { ++quits; }
+  bool confirmBox(const std::string& text, const std::string& title) override {
+    confirmations.push_back({text, title, BoxIcon::None});
+    return confirmAnswer;
+  }
+  std::optional<std::string> chooseFileToOpen(const std::string& title) override {
+    dialogs.push_back("open: " + title);
+    return fileToOpen;
+  }
+  std::optional<std::string> chooseFileToSave(const std::string& title,
+                                              const std::string& suggested) override {
+    dialogs.push_back("save: " + title + " [" + suggested + "]");
+    return fileToSave;
+  }
+  std::string clipboardText() const override { return clipboard; }
+  void setClipboardText(const std::string& text) override { clipboard = text; }
+  std::string localDateTime() const override { return dateTime; }
 
   std::vector<ShownBox> boxes;
   std::function<void(const ShownBox&)> onBox;  // called while the "modal" box is open
@@ -48,6 +66,14 @@ class RecordingPlatform : public Platform {
   mutable double now = 1000.0;
   double clockStep = 0.01;
   int quits = 0;
+
+  std::vector<ShownBox> confirmations;
+  bool confirmAnswer = true;
+  std::vector<std::string> dialogs;
+  std::optional<std::string> fileToOpen;
+  std::optional<std::string> fileToSave;
+  std::string clipboard;
+  std::string dateTime = "2025-01-31T14:05:00+09:00";
 };
 
 }  // namespace brenvolt::testing

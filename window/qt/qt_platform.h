@@ -1,5 +1,6 @@
 // The platform services of the game on Qt: message boxes, menu check marks, the window's
-// background and placement, a monotonic clock, and ending the process.
+// background and placement, a monotonic clock, file dialogs, the clipboard, and ending the
+// process.
 #pragma once
 
 #include <QAction>
@@ -37,6 +38,13 @@ class QtPlatform : public Platform {
   int windowHandle() const override;
   double clockSeconds() const override;
   void quit() override;
+  bool confirmBox(const std::string& text, const std::string& title) override;
+  std::optional<std::string> chooseFileToOpen(const std::string& title) override;
+  std::optional<std::string> chooseFileToSave(const std::string& title,
+                                              const std::string& suggested) override;
+  std::string clipboardText() const override;
+  void setClipboardText(const std::string& text) override;
+  std::string localDateTime() const override;
 
  private:
   QMainWindow& window_;
@@ -47,6 +55,9 @@ class QtPlatform : public Platform {
   std::map<std::string, QAction*> checkActions_;
   std::function<void()> quitHandler_;
 };
+
+// The file types the record dialogs offer: records first, then any file.
+QString 棋譜の種類();
 
 // A message text as the box shows it: a lone carriage return, which the classic boxes took as
 // a line break, becomes a line feed.
