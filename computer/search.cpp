@@ -24,8 +24,9 @@ struct 最善 {
 // The piece as it will stand. Both placements of an optional promotion always score alike,
 // since the scoring only asks which side holds a square, and a tie keeps the piece
 // unpromoted; so only a compulsory promotion changes the placed piece.
-int 置く駒(対局状態& 局, int 元X, int 元Y, int 先X, int 先Y, int 駒) {
-  if (局.調査_駒成(元X, 元Y, 先X, 先Y, 駒) == 有 && 移動後チェック(先Y, 駒) == 無) return 局.成駒;
+int 置く駒(const 対局状態& 局, int 元X, int 元Y, int 先X, int 先Y, int 駒) {
+  const int 成った駒 = 局.調査_駒成(元X, 元Y, 先X, 先Y, 駒);
+  if (成った駒 != 空 && 移動後チェック(先Y, 駒) == 無) return 成った駒;
   return 駒;
 }
 

@@ -59,9 +59,6 @@ inline constexpr int 後手持駒列 = -1;
 
 // Hand kinds 1..8 (index into the hand count arrays); slot 0 is never used.
 inline constexpr int 持駒種類数 = 8;
-// The 先手 code of each hand kind; 後手's is the negation.
-inline constexpr int 持駒種類の駒[持駒種類数 + 1] = {空,     先手_歩, 先手_香, 先手_桂, 先手_銀,
-                                                     先手_金, 先手_角, 先手_飛, 先手_王};
 
 // Game modes.
 inline constexpr int モード_人間 = 0;

@@ -1,27 +1,11 @@
 #include "window/qt/picture_store.h"
 
+#include "game/piece_table.h"
 #include "window/qt/picture_drawing.h"
 
 namespace brenvolt {
 
 namespace {
-
-struct 駒の絵の定義 {
-  PictureId id;
-  const char16_t* 文字;
-  bool 成り;
-};
-
-// 先手's pictures; 後手's follow in the same order in the list of names.
-constexpr 駒の絵の定義 先手の駒[] = {
-    {PictureId::SITA_HU_0, u"歩兵", false},   {PictureId::SITA_HU_1, u"と", true},
-    {PictureId::SITA_KYOU_0, u"香車", false}, {PictureId::SITA_KYOU_1, u"香車", true},
-    {PictureId::SITA_KEI_0, u"桂馬", false},  {PictureId::SITA_KEI_1, u"桂馬", true},
-    {PictureId::SITA_GIN_0, u"銀將", false},  {PictureId::SITA_GIN_1, u"銀將", true},
-    {PictureId::SITA_KIN, u"金將", false},    {PictureId::SITA_KAKU_0, u"角行", false},
-    {PictureId::SITA_KAKU_1, u"角行", true},  {PictureId::SITA_SYA_0, u"飛車", false},
-    {PictureId::SITA_SYA_1, u"飛車", true},   {PictureId::SITA_OU, u"王將", false},
-};
 
 constexpr int 後手への距離 =
     static_cast<int>(PictureId::UE_HU_0) - static_cast<int>(PictureId::SITA_HU_0);
@@ -30,9 +14,12 @@ constexpr int 後手への距離 =
 
 PictureStore::PictureStore(qreal devicePixelRatio) : devicePixelRatio_(devicePixelRatio) {
   pictures_[static_cast<int>(PictureId::KARA_MASU)] = 空桝の絵を描く(devicePixelRatio);
-  for (const auto& piece : 先手の駒) {
-    const QString text = QString::fromUtf16(piece.文字);
-    const int index = static_cast<int>(piece.id);
+  // 先手's pictures run in the order of the piece table; 後手's follow in the same order.
+  for (int i = 0; i < 駒の形の数; ++i) {
+    const 駒の形& piece = 駒の表[i];
+    const QString text =
+        QString::fromUtf8(piece.駒面.data(), static_cast<qsizetype>(piece.駒面.size()));
+    const int index = static_cast<int>(PictureId::SITA_HU_0) + i;
     pictures_[index] = 駒の絵を描く({駒の側::先手, text, piece.成り}, devicePixelRatio);
     pictures_[index + 後手への距離] =
         駒の絵を描く({駒の側::後手, text, piece.成り}, devicePixelRatio);
