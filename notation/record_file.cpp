@@ -201,7 +201,6 @@ bool read_split(const RecordHeaders& headers, const PositionLine& line, 記録�
   }
   replay.finish();
   if (!apply_cursor(headers, read, error)) return false;
-  read.局.成駒 = 空;
   game = read;
   return true;
 }

@@ -56,22 +56,22 @@ std::string 金の往復(int 手数) {
 }
 
 TEST(RecordFile, 見出しのない棋譜は二人の対局で最後の手まで進んでいる) {
-  const 記録対局 game = 読む("position startpos moves P*5e P*5d 5e5f\n");
+  const 記録対局 game = 読む("position startpos moves P*5e P*5c 5e5d\n");
   EXPECT_EQ(game.局.対局モード, モード_人間);
   EXPECT_EQ(game.局.手数, 3);
   EXPECT_EQ(game.記録.記録数, 3);
   EXPECT_EQ(game.記録.記録終端, 3);
   EXPECT_EQ(game.局.手番, 手番_後手);
   EXPECT_EQ(game.局.対局中, 有);
-  EXPECT_EQ(game.局.盤面[5][6], 先手_歩);
-  EXPECT_EQ(game.局.盤面[5][4], 後手_歩);
+  EXPECT_EQ(game.局.盤面[5][4], 先手_歩);
+  EXPECT_EQ(game.局.盤面[5][3], 後手_歩);
   EXPECT_EQ(game.局.先手持駒数[1], 1);
-  EXPECT_EQ(game.記録.記録_項目(3), (手順{5, 5, 5, 6, 先手_歩, 先手_歩, 空}));
+  EXPECT_EQ(game.記録.記録_項目(3), (手順{5, 5, 5, 4, 先手_歩, 先手_歩, 空}));
   EXPECT_EQ(game.記録.記録_項目(1), (手順{先手持駒列, 2, 5, 5, 先手_歩, 先手_歩, 空}));
 }
 
 TEST(RecordFile, 書いた棋譜は見出しと局面の一行でエンジンがそのまま読める) {
-  記録対局 game = 読む("# mode: computer-w\n# cursor: 2\nposition startpos moves P*5e P*5d 5e5f\n");
+  記録対局 game = 読む("# mode: computer-w\n# cursor: 2\nposition startpos moves P*5e P*5c 5e5d\n");
   EXPECT_EQ(game.局.対局モード, モード_COM);
   EXPECT_EQ(game.局.COM側, 手番_後手);
   EXPECT_EQ(game.局.人間側, 手番_先手);
@@ -83,7 +83,7 @@ TEST(RecordFile, 書いた棋譜は見出しと局面の一行でエンジンが
   EXPECT_EQ(written,
             "# Brenvolt record\n# mode: computer-w\n# level: 0\n# result: none\n"
             "# date: 2025-01-31T14:05:00+09:00\n# cursor: 2\n"
-            "position startpos moves P*5e P*5d 5e5f\n");
+            "position startpos moves P*5e P*5c 5e5d\n");
   EXPECT_EQ(エンジンの答え(written), "");
   EXPECT_EQ(対局の違い(読む(written), game), "");
   game.強さ = 3;
@@ -118,7 +118,7 @@ TEST(RecordFile, 五百手で引き分けた対局は引き分けのまま開き
   EXPECT_EQ(drawn.局.対局中, 無);
   EXPECT_NE(write_record(drawn, "").find("# result: draw\n"), std::string::npos);
   EXPECT_EQ(読む(金の往復(記録上限 - 1)).局.対局中, 有);
-  EXPECT_EQ(断り(金の往復(記録上限 + 1)), "1行目 501手目 5c5d: 500手を超える棋譜は開けません");
+  EXPECT_EQ(断り(金の往復(記録上限 + 1)), "1行目 501手目 5f5g: 500手を超える棋譜は開けません");
 }
 
 TEST(RecordFile, 局面から始めた対局は手数を数え続ける) {

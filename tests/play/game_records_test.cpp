@@ -41,6 +41,15 @@ class GameRecords : public PlayTest {
     EXPECT_TRUE(canvas.calls.empty()) << canvas.calls.size() << " drawing calls";
   }
 
+  // The colour of the last outline drawn around square (x, y), if any.
+  std::optional<int> 最後の輪郭色(int x, int y) const {
+    std::optional<int> 色;
+    for (const auto& c : canvas.of(DrawCall::Outline)) {
+      if (c.x == 盤左 + x * 桝幅 && c.y == 盤上 + y * 桝高 && c.w == 桝幅) 色 = c.colour;
+    }
+    return 色;
+  }
+
   ScratchFolder scratch;
 };
 
@@ -157,7 +166,7 @@ TEST_F(GameRecords, 対局中に開くと確かめてからにしやめれば何
   EXPECT_EQ(form.人間歩, 後手_歩);
   EXPECT_EQ(form.手番, 手番_先手);
   EXPECT_EQ(form.入力段階, 0);
-  EXPECT_EQ(最後の輪郭色(5, 5), std::nullopt) << "the person made the last move";
+  EXPECT_EQ(最後の輪郭色(5, 4), 背景色) << "the person made the last move";
   // The computer is to move: the next press lets it.
   忘れる();
   押す(1, 1);

@@ -81,8 +81,7 @@ TEST_F(RecordFiles, 保存に失敗しても元のものは残り途中のファ
             "ファイルがありません");
   // A folder in the way: the rename fails after the temporary file was written.
   fs::create_directories(scratch.path() / "taken.brenvolt" / "inside");
-  const auto 理由 = 記録ファイルに書く(scratch.path() / "taken.brenvolt", "position startpos\n");
-  ASSERT_TRUE(理由);
+  ASSERT_TRUE(記録ファイルに書く(scratch.path() / "taken.brenvolt", "position startpos\n"));
   EXPECT_TRUE(fs::is_directory(scratch.path() / "taken.brenvolt" / "inside"));
   EXPECT_EQ(項目数(scratch.path()), 1u) << "the temporary file is removed";
   if (::geteuid() != 0) {
