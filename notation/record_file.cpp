@@ -5,6 +5,7 @@
 #include "game/piece_table.h"
 #include "game/turn.h"
 #include "notation/notation.h"
+#include "notation/position_command.h"
 #include "notation/position_text.h"
 #include "notation/record_text.h"
 
@@ -63,34 +64,6 @@ std::string verdict_reason(判定 verdict, const 対局状態& 局, const MoveTe
   return {};
 }
 
-// Has the side to move any move at all? Only then may it not pass.
-bool has_any_move(対局状態& 局) {
-  const int side = 局.手番;
-  for (int x = 1; x <= 盤サイズ; ++x) {
-    for (int y = 1; y <= 盤サイズ; ++y) {
-      if (局.盤面[x][y] != 空) continue;
-      for (int 元X = 1; 元X <= 盤サイズ; ++元X) {
-        for (int 元Y = 1; 元Y <= 盤サイズ; ++元Y) {
-          const int piece = 局.盤面[元X][元Y];
-          if (調査_駒(side, piece) == 有 &&
-              着手判定(局, 元X, 元Y, x, y, piece, 成り方::成れれば成る).結果 == 判定::可) {
-            return true;
-          }
-        }
-      }
-      for (int kind = 1; kind <= 持駒種類数; ++kind) {
-        const int row = 持駒の段(side, kind);
-        if (局.取得_持駒数(side, row) > 0 &&
-            着手判定(局, 持駒列の(side), row, x, y, 種類の駒(side, kind), 成り方::成れれば成る)
-                    .結果 == 判定::可) {
-          return true;
-        }
-      }
-    }
-  }
-  return false;
-}
-
 class Replay {
  public:
   Replay(記録対局& game, int line, RecordError& error) : game_(game), line_(line), error_(error) {}
@@ -128,7 +101,7 @@ class Replay {
   bool pass(std::string_view word, int number) {
     対局状態& 局 = game_.局;
     if (局.対局なし()) return refuse(word, number, "勝負はついています");
-    if (has_any_move(局)) return refuse(word, number, "指せる手があるのでパスはできません");
+    if (指せる手がある(局)) return refuse(word, number, "指せる手があるのでパスはできません");
     局.手番 = 相手の手番(局.手番);
     return true;
   }

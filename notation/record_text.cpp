@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "game/constants.h"
+#include "notation/position_command.h"
 #include "notation/position_text.h"
 
 namespace brenvolt::notation {
@@ -135,46 +136,32 @@ class HeaderReader {
 
 }  // namespace
 
-std::vector<std::string_view> words_of(std::string_view line) {
-  std::vector<std::string_view> words;
-  std::size_t at = 0;
-  while (at < line.size()) {
-    if (is_blank(line[at])) {
-      ++at;
-      continue;
-    }
-    std::size_t end = at;
-    while (end < line.size() && !is_blank(line[end])) ++end;
-    words.push_back(line.substr(at, end - at));
-    at = end;
+namespace {
+
+// The record's position line: the engine's position command, with its reasons in the game's
+// words.
+bool read_position_line(std::string_view line, PositionLine& position, std::string& reason) {
+  const auto words = words_of(line);
+  PositionCommand command;
+  const PositionCommandError split = words.empty() || words[0] != "position"
+                                         ? PositionCommandError::no_start
+                                         : split_position_command(words, command);
+  switch (split) {
+    case PositionCommandError::none:
+      position.start = command.start;
+      position.moves = command.moves;
+      return true;
+    case PositionCommandError::no_start:
+      reason = "position startpos か position sfen <局面> で始まる行ではありません";
+      return false;
+    case PositionCommandError::not_moves:
+      reason = "moves のはずが " + shown_word(command.unexpected) + " です";
+      return false;
   }
-  return words;
+  return false;
 }
 
-bool parse_position_words(const std::vector<std::string_view>& words, PositionLine& position,
-                          std::string& reason) {
-  std::size_t next = 2;
-  position.start.clear();
-  if (words.size() >= 2 && words[0] == "position" && words[1] == "startpos") {
-    position.start = kStartPosition;
-  } else if (words.size() >= 6 && words[0] == "position" && words[1] == "sfen") {
-    for (std::size_t i = 2; i < 6; ++i) {
-      if (i > 2) position.start += ' ';
-      position.start += words[i];
-    }
-    next = 6;
-  } else {
-    reason = "position startpos か position sfen <局面> で始まる行ではありません";
-    return false;
-  }
-  if (next < words.size() && words[next] != "moves") {
-    reason = "moves のはずが " + shown_word(words[next]) + " です";
-    return false;
-  }
-  position.moves.assign(
-      words.begin() + static_cast<std::ptrdiff_t>(std::min(next + 1, words.size())), words.end());
-  return true;
-}
+}  // namespace
 
 bool split_record(std::string_view text, RecordHeaders& headers, PositionLine& position,
                   RecordError& error) {
@@ -200,7 +187,7 @@ bool split_record(std::string_view text, RecordHeaders& headers, PositionLine& p
     }
     if (position.line != 0) return refuse(error, line, "局面の行は一つだけです");
     std::string reason;
-    if (!parse_position_words(words_of(content), position, reason)) {
+    if (!read_position_line(content, position, reason)) {
       return refuse(error, line, reason);
     }
     position.line = line;

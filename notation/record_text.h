@@ -33,14 +33,6 @@ struct PositionLine {
 bool split_record(std::string_view text, RecordHeaders& headers, PositionLine& position,
                   RecordError& error);
 
-// The words of a line, split at blanks as the engine splits its input.
-std::vector<std::string_view> words_of(std::string_view line);
-
-// Takes apart "position startpos [moves ...]" or "position sfen <4 fields> [moves ...]" as the
-// engine reads it. False with a reason when the words are not such a command.
-bool parse_position_words(const std::vector<std::string_view>& words, PositionLine& position,
-                          std::string& reason);
-
 // The reason a text over `limit` bytes is refused.
 std::string too_large_reason(std::size_t limit);
 

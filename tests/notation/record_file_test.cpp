@@ -9,6 +9,7 @@
 
 #include "engine/session.h"
 #include "notation/position_text.h"
+#include "tests/engine/engine_test_positions.h"
 #include "tests/support/game_difference.h"
 #include "tests/support/legal_moves.h"
 
@@ -212,6 +213,21 @@ TEST(RecordFile, 貼り付けは局面だけでも棋譜でもよい) {
   EXPECT_FALSE(read_pasted("hello", game, error));
   EXPECT_EQ(describe(error),
             "1行目: position startpos か position sfen <局面> で始まる行ではありません");
+}
+
+TEST(RecordFile, 指す手のない側はパスして相手が続ける) {
+  const std::string line = "position sfen " + engine::testing::kNoMoveForGote + " moves pass P*5e";
+  const 記録対局 game = 読む("# mode: computer-w\n" + line);
+  EXPECT_EQ(game.局.手番, 手番_後手);
+  EXPECT_EQ(game.局.手数, 2) << "a pass is no move";
+  EXPECT_EQ(game.記録.記録数, 1);
+  const std::string written = write_record(game, "");
+  // The pass before the first recorded move is part of the start position: 先手 to move there.
+  EXPECT_NE(written.find("position sfen 9/9/9/9/9/9/5Gnnl/4Srlpp/4Kkgsb b RB2N2L2P 2 moves P*5e\n"),
+            std::string::npos)
+      << written;
+  EXPECT_EQ(対局の違い(読む(written), game), "");
+  EXPECT_EQ(エンジンの答え(written), "");
 }
 
 TEST(RecordFile, 一方が続けて指した所にはパスと書く) {

@@ -186,6 +186,23 @@ TEST_F(GameRecords, 計算機の最後の手は開いた後も白く囲まれる
   EXPECT_EQ(form.手番, 手番_後手);
 }
 
+TEST_F(GameRecords, 計算機が指せずにパスした番は棋譜にパスと書かれる) {
+  // 後手, the computer, has every piece boxed into a corner and nothing in hand.
+  platform.clipboard =
+      "# mode: computer-w\nposition sfen 9/9/9/9/9/9/5Gnnl/4Srlpp/4Kkgsb w RB2N2L2P 2";
+  form.PASTE_Click();
+  押す(1, 1);  // the computer's turn: it finds no move
+  ASSERT_EQ(form.手番, 手番_先手);
+  打つ(歩, 5, 5);
+  ASSERT_EQ(form.手番, 手番_先手) << "the computer passed again";
+  form.COPY_RECORD_Click();
+  EXPECT_NE(platform.clipboard.find(" moves P*5e pass\n"), std::string::npos) << platform.clipboard;
+  const 記録対局 before = form.対局の写し();
+  form.CANCEL_Click();
+  form.PASTE_Click();
+  EXPECT_EQ(対局の違い(form.対局の写し(), before), "");
+}
+
 TEST_F(GameRecords, 断った棋譜は理由を示し対局も描画もそのまま) {
   form.START_Click();
   打つ(金, 5, 5);
