@@ -31,22 +31,20 @@ Source source_of(const 対局状態& 局, const MoveText& text) {
   return {text.from.x, text.from.y, 局.盤面[text.from.x][text.from.y]};
 }
 
-// Why the rules refuse a move they found impossible, the way a player would put it.
-std::string impossible_reason(const 対局状態& 局, const MoveText& text, const Source& from) {
+// Why the rules refuse a move they found impossible, the way a player would put it. The
+// double-pawn flags are the game's own, refreshed here.
+std::string impossible_reason(対局状態& 局, const MoveText& text, const Source& from) {
   const int side = 局.手番;
   if (text.drop && 局.取得_持駒数(side, from.y) <= 0) return "持駒にありません";
   if (!text.drop && 調査_駒(side, from.piece) != 有) return "動かせる駒がありません";
   if (局.盤面[text.to.x][text.to.y] != 空) return "駒のある桝です";
-  if (text.drop && from.piece == 種類の駒(side, 1)) {
-    for (int y = 1; y <= 盤サイズ; ++y) {
-      if (局.盤面[text.to.x][y] == from.piece) return "二歩";
-    }
-  }
+  局.調査_2歩フラグ設定();
+  const auto& pawn_columns = side == 手番_先手 ? 局.先手2歩 : 局.後手2歩;
+  if (text.drop && from.piece == 種類の駒(side, 1) && pawn_columns[text.to.x] == 1) return "二歩";
   return text.drop ? "そこへは打てません" : "そこへは動けません";
 }
 
-std::string verdict_reason(判定 verdict, const 対局状態& 局, const MoveText& text,
-                           const Source& from) {
+std::string verdict_reason(判定 verdict, 対局状態& 局, const MoveText& text, const Source& from) {
   switch (verdict) {
     case 判定::可:
       break;
@@ -132,7 +130,7 @@ void set_mode(RecordMode mode, 対局状態& 局) {
   局.対局モード = モード_COM;
   局.COM側 = mode == RecordMode::computer_b ? 手番_先手 : 手番_後手;
   局.人間側 = 相手の手番(局.COM側);
-  局.人間歩 = 局.人間側;  // a side's value is its pawn code
+  局.人間歩 = 局.人間側 == 手番_先手 ? 先手_歩 : 後手_歩;
 }
 
 // Takes back the moves after the cursor, as "戻" would have.

@@ -1,6 +1,7 @@
 #include "notation/record_text.h"
 
 #include <charconv>
+#include <set>
 
 #include "game/constants.h"
 #include "notation/position_command.h"
@@ -94,10 +95,7 @@ class HeaderReader {
     if (key != "mode" && key != "level" && key != "cursor" && key != "result" && key != "date") {
       return true;  // another comment, or a header of a later version
     }
-    if (seen_.find("," + key + ",") != std::string::npos) {
-      return refuse(error, line, key + " が二度あります");
-    }
-    seen_ += "," + key + ",";
+    if (!seen_.insert(key).second) return refuse(error, line, key + " が二度あります");
     if (!value_ok(key, value, line)) {
       return refuse(error, line, key + " の値が読めません: " + shown_word(value));
     }
@@ -107,17 +105,15 @@ class HeaderReader {
  private:
   bool value_ok(const std::string& key, std::string_view value, int line) {
     if (key == "mode") {
-      if (value == "people")
-        headers_.mode = RecordMode::people;
-      else if (value == "computer-b")
-        headers_.mode = RecordMode::computer_b;
-      else if (value == "computer-w")
-        headers_.mode = RecordMode::computer_w;
-      else
-        return false;
-      return true;
+      for (const auto mode : {RecordMode::people, RecordMode::computer_b, RecordMode::computer_w}) {
+        if (value == word_of(mode)) {
+          headers_.mode = mode;
+          return true;
+        }
+      }
+      return false;
     }
-    if (key == "level") return parse_count(value, 0, 99, headers_.level);
+    if (key == "level") return parse_count(value, 0, kMaxLevel, headers_.level);
     if (key == "cursor") {
       int cursor = 0;
       if (!parse_count(value, 0, 記録上限, cursor)) return false;
@@ -126,12 +122,18 @@ class HeaderReader {
       return true;
     }
     // The result is worked out from the moves; the header only has to be one of its words.
-    if (key == "result") return value == "none" || value == "b" || value == "w" || value == "draw";
+    if (key == "result") {
+      for (const auto result :
+           {RecordResult::none, RecordResult::b, RecordResult::w, RecordResult::draw}) {
+        if (value == word_of(result)) return true;
+      }
+      return false;
+    }
     return true;  // the date is kept as free text
   }
 
   RecordHeaders& headers_;
-  std::string seen_;
+  std::set<std::string> seen_;
 };
 
 }  // namespace
@@ -194,6 +196,32 @@ bool split_record(std::string_view text, RecordHeaders& headers, PositionLine& p
   }
   if (position.line == 0) return refuse(error, 0, "局面の行がありません");
   return true;
+}
+
+std::string_view word_of(RecordMode mode) {
+  switch (mode) {
+    case RecordMode::people:
+      return "people";
+    case RecordMode::computer_b:
+      return "computer-b";
+    case RecordMode::computer_w:
+      return "computer-w";
+  }
+  return {};
+}
+
+std::string_view word_of(RecordResult result) {
+  switch (result) {
+    case RecordResult::none:
+      return "none";
+    case RecordResult::b:
+      return "b";
+    case RecordResult::w:
+      return "w";
+    case RecordResult::draw:
+      return "draw";
+  }
+  return {};
 }
 
 std::string too_large_reason(std::size_t limit) {

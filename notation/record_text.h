@@ -14,6 +14,14 @@ namespace brenvolt::notation {
 
 // Who plays whom, as the mode header says it.
 enum class RecordMode { people, computer_b, computer_w };
+// How a record ends, as the result header says it.
+enum class RecordResult { none, b, w, draw };
+
+// The header words: "people", "computer-b", "computer-w"; "none", "b", "w", "draw".
+std::string_view word_of(RecordMode mode);
+std::string_view word_of(RecordResult result);
+// The largest computer level a record may name.
+inline constexpr int kMaxLevel = 99;
 
 struct RecordHeaders {
   RecordMode mode = RecordMode::people;

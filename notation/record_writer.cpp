@@ -4,6 +4,7 @@
 #include "notation/notation.h"
 #include "notation/position_text.h"
 #include "notation/record_file.h"
+#include "notation/record_text.h"
 
 namespace brenvolt::notation {
 
@@ -60,8 +61,8 @@ std::string moves_of(const 記録対局& game, int start_side) {
 }
 
 // How the whole record ends: the last move's five, the draw at the bound, or neither.
-std::string_view result_of(const 記録対局& game) {
-  if (game.記録.記録終端 == 0) return "none";
+RecordResult result_of(const 記録対局& game) {
+  if (game.記録.記録終端 == 0) return RecordResult::none;
   記録対局 end = game;
   while (end.記録.記録_一手進める(end.局)) {
   }
@@ -70,13 +71,14 @@ std::string_view result_of(const 記録対局& game) {
   end.局.対局中 = 有;
   const 着手の結果 outcome =
       着手後の結末(end.局, mover(last), last.元X, last.元Y, last.先X, last.先Y);
-  if (outcome.結果 == 結末::五並び) return mover(last) == 手番_先手 ? "b" : "w";
-  return outcome.結果 == 結末::引き分け ? "draw" : "none";
+  if (outcome.結果 == 結末::五並び)
+    return mover(last) == 手番_先手 ? RecordResult::b : RecordResult::w;
+  return outcome.結果 == 結末::引き分け ? RecordResult::draw : RecordResult::none;
 }
 
-std::string_view mode_of(const 対局状態& 局) {
-  if (局.対局モード != モード_COM) return "people";
-  return 局.COM側 == 手番_先手 ? "computer-b" : "computer-w";
+RecordMode mode_of(const 対局状態& 局) {
+  if (局.対局モード != モード_COM) return RecordMode::people;
+  return 局.COM側 == 手番_先手 ? RecordMode::computer_b : RecordMode::computer_w;
 }
 
 }  // namespace
@@ -84,9 +86,9 @@ std::string_view mode_of(const 対局状態& 局) {
 std::string write_record(const 記録対局& game, std::string_view date) {
   const 対局状態 start = start_of(game);
   std::string text = "# Brenvolt record\n";
-  text += "# mode: " + std::string(mode_of(game.局)) + '\n';
+  text += "# mode: " + std::string(word_of(mode_of(game.局))) + '\n';
   if (game.局.対局モード == モード_COM) text += "# level: " + std::to_string(game.強さ) + '\n';
-  text += "# result: " + std::string(result_of(game)) + '\n';
+  text += "# result: " + std::string(word_of(result_of(game))) + '\n';
   if (!date.empty()) text += "# date: " + std::string(date) + '\n';
   if (game.記録.記録数 < game.記録.記録終端) {
     text += "# cursor: " + std::to_string(game.記録.記録数) + '\n';
