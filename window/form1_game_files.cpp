@@ -20,7 +20,7 @@ constexpr const char* 貼るものがない = "貼り付ける局面がありま
 constexpr const char* 対局をやめるか = "対局中です。今の対局をやめて開きますか？";
 constexpr const char* 保存できない = "保存できません: ";
 
-// The name the save dialog offers: the day of the game, as "brenvolt-2025-01-31.brenvolt".
+// The name the save dialog offers: the day of saving, as "brenvolt-2025-01-31.brenvolt".
 std::string 保存の名前(const std::string& 日時) {
   const std::string 日 = 日時.size() >= 10 ? 日時.substr(0, 10) : std::string();
   return 日.empty() ? "brenvolt.brenvolt" : "brenvolt-" + 日 + ".brenvolt";
