@@ -163,7 +163,8 @@ bool read_split(const RecordHeaders& headers, const PositionLine& line, 記録�
     return false;
   }
   set_mode(headers.mode, read.局);
-  read.強さ = headers.level;
+  // A level means something only against the computer, and only there is it written.
+  read.強さ = headers.mode == RecordMode::people ? 0 : headers.level;
   read.記録.記録_消去();
   read.記録.記録_開始手数 = read.局.手数;
   Replay replay(read, line.line, error);
