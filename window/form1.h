@@ -100,6 +100,9 @@ class Form1 : public 対局状態, public 手順記録 {
   int 移動指導 = 0;           // move guidance on (1) or off (0)
   int 指導色 = 消去色;        // colour of the reachable-square outlines
   bool 太字 = false;          // the window font is bold from the coordinate labels on
+  // The computer's level an opened record names, kept for saving it again; a game started from
+  // the menu plays the standard computer, level 0.
+  int 記録の強さ = 0;
 
   // Sound buffers, 0 when a sound could not be loaded.
   int 音_その他 = 0;

@@ -36,12 +36,14 @@ std::string ファイル名(const std::string& path) {
   記録対局 写し;
   写し.局 = *this;
   写し.記録 = *this;
+  写し.強さ = 記録の強さ;
   return 写し;
 }
 
 void Form1::対局を復元(const 記録対局& 対局) {
   static_cast<対局状態&>(*this) = 対局.局;
   static_cast<手順記録&>(*this) = 対局.記録;
+  記録の強さ = 対局.強さ;
   入力段階 = 0;
   指手 = {};
 
