@@ -2,6 +2,7 @@
 
 #include "computer/opening.h"
 #include "computer/score_levels.h"
+#include "game/piece_table.h"
 
 namespace brenvolt::reference {
 namespace {
@@ -75,9 +76,8 @@ void 盤上移動探索(対局状態& 局, 最善& 最良, 探索統計* 統計)
 }
 
 void 打ち探索(対局状態& 局, 最善& 最良, 探索統計* 統計) {
-  const bool 先手 = 局.COM側 == 手番_先手;
-  const int 列 = 先手 ? 先手持駒列 : 後手持駒列;
-  const int 最初の段 = 先手 ? 2 : 1;
+  const int 列 = 持駒列の(局.COM側);
+  const int 最初の段 = 持駒台の最初の段(局.COM側);
   for (int 段 = 最初の段; 段 < 最初の段 + 持駒種類数; ++段) {
     if (局.取得_持駒数(局.COM側, 段) <= 0) continue;
     const int 駒 = 局.取得_持駒(局.COM側, 段);

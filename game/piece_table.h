@@ -62,6 +62,8 @@ int 種類の駒(int 手番, int 種類);
 // Hand rows: 先手's stand lists kinds 1..8 downwards from row 2, 後手's upwards from row 8, so
 // the two stands are point-symmetric.
 int 持駒の段(int 手番, int 種類);
+// The top row of a side's stand: the eight rows from it down hold the eight kinds.
+int 持駒台の最初の段(int 手番);
 // The hand slot a row of a side's stand addresses: the kind 1..8, 0 for the unused slot (row 1
 // of 先手's, row 9 of 後手's), or -1 for a row off the stand or a value that is no side.
 int 段の持駒スロット(int 手番, int 段);

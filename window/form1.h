@@ -15,7 +15,11 @@
 #include "record/recorded_game.h"
 #include "sound/module1.h"
 #include "window/canvas.h"
+#include "window/input_codes.h"
+#include "window/palette.h"
 #include "window/platform.h"
+#include "window/square_units.h"
+#include "window/text_areas.h"
 
 namespace brenvolt {
 
@@ -90,6 +94,8 @@ class Form1 : public 対局状態, public 手順記録 {
   void 描画_盤();
   void 描画_黒持盤();
   void 描画_白持盤();
+  // One side's hand stand, its counts in the column 数の列 erased 数の欄幅 twips wide.
+  void 描画_持駒台(int 側, double 数の列, int 数の欄幅);
   void 描画_点滅5並び(int IN_手番, int IN_X, int IN_Y);
   void 待ち時間(double IN_秒);
   void 描画_移動可能桝色(int 移動元X, int 移動元Y, int 描画色, int 移動駒);
@@ -130,7 +136,7 @@ class Form1 : public 対局状態, public 手順記録 {
   bool 決着(const 着手の結果& 結果);
   // Ends a game that has filled the move record without a five.
   void 引き分け();
-  // Erases the status slot of a side (1360 x 380 twips).
+  // Erases the status slot of a side (結果欄幅 x 結果欄高).
   void 結果欄消去(int 側);
   // Opens the record or position in `text` after asking, when a game runs, whether to give it
   // up; a text that cannot be read is refused with a box naming why. `出所` names the file in

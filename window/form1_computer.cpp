@@ -7,9 +7,9 @@ namespace brenvolt {
 
 void Form1::結果欄消去(int 側) {
   if (側 == 手番_先手)
-    描画_四角形(先手結果X, 先手結果Y, 1360, 380, 背景色);
+    描画_四角形(先手結果X, 先手結果Y, 結果欄幅, 結果欄高, 背景色);
   else if (側 == 手番_後手)
-    描画_四角形(後手結果X, 後手結果Y, 1360, 380, 背景色);
+    描画_四角形(後手結果X, 後手結果Y, 結果欄幅, 結果欄高, 背景色);
 }
 
 void Form1::com_ban() {
@@ -20,9 +20,9 @@ void Form1::com_ban() {
   }
   結果欄消去(COM側);
   if (COM側 == 手番_先手)
-    描画_数値(先手結果X, 先手結果Y, "思考中", 結果色, 0, 12);
+    描画_数値(先手結果X, 先手結果Y, "思考中", 結果色, 0, 思考中の大きさ);
   else if (COM側 == 手番_後手)
-    描画_数値(後手結果X, 後手結果Y, "思考中", 結果色, 0, 12);
+    描画_数値(後手結果X, 後手結果Y, "思考中", 結果色, 0, 思考中の大きさ);
   // The search handles no events, so the notice must reach the screen before it starts.
   canvas.refresh();
 

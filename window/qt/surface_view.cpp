@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "game/constants.h"
+#include "window/input_codes.h"
 #include "window/qt/surface.h"
 
 namespace brenvolt {

@@ -1,0 +1,115 @@
+#include "tools/match/players.h"
+
+#include <atomic>
+
+#include "computer/computer.h"
+#include "computer/search/searcher.h"
+#include "game/piece_table.h"
+#include "notation/notation.h"
+#include "notation/position_text.h"
+#include "tools/match/engine_process.h"
+
+namespace brenvolt::match {
+
+namespace {
+
+Choice choice_of(const std::optional<着手>& move) {
+  Choice choice;
+  choice.pass = !move.has_value();
+  if (move) choice.move = *move;
+  return choice;
+}
+
+class StandardPlayer : public Player {
+ public:
+  std::string name() const override { return "level 0"; }
+  Choice choose(const 対局状態& 局) override {
+    対局状態 trial = 局;
+    trial.対局モード = モード_COM;
+    trial.COM側 = 局.手番;
+    trial.人間側 = 相手の手番(局.手番);
+    trial.人間歩 = trial.人間側;
+    return choice_of(com_ban_探索(trial));
+  }
+};
+
+class SearchPlayer : public Player {
+ public:
+  SearchPlayer(int level, double nodes_per_second) : level_(level) {
+    limits_ = level_limits(level);
+    if (nodes_per_second > 0) {
+      limits_.nodes = static_cast<std::uint64_t>(limits_.seconds * nodes_per_second);
+      limits_.seconds = 0;
+    }
+  }
+  std::string name() const override { return "level " + std::to_string(level_); }
+  Choice choose(const 対局状態& 局) override {
+    return choice_of(searcher_.think(局, limits_, stop_));
+  }
+
+ private:
+  int level_;
+  探索制限 limits_;
+  Searcher searcher_;
+  const std::atomic<bool> stop_{false};
+};
+
+// The move a protocol text names for the side to move: the source and the piece found on the
+// board or in the hand row of the kind, the promotion as asked. Text that names no move gives
+// a move the turn refuses (no piece).
+着手 requested_move(const 対局状態& 局, const notation::MoveText& text) {
+  着手 move;
+  const int side = 局.手番;
+  if (text.drop) {
+    move.元X = 持駒列の(side);
+    move.元Y = 持駒の段(side, text.kind);
+    if (局.取得_持駒数(side, move.元Y) > 0) move.移動駒 = 局.取得_持駒(side, move.元Y);
+  } else {
+    move.元X = text.from.x;
+    move.元Y = text.from.y;
+    move.移動駒 = 局.盤面[move.元X][move.元Y];
+  }
+  move.先X = text.to.x;
+  move.先Y = text.to.y;
+  move.置駒 = text.promote ? 空 : move.移動駒;  // anything else than 移動駒 asks to promote
+  return move;
+}
+
+class EnginePlayer : public Player {
+ public:
+  EnginePlayer(std::unique_ptr<EngineProcess> process, std::string name)
+      : process_(std::move(process)), name_(std::move(name)) {}
+  std::string name() const override { return name_; }
+  Choice choose(const 対局状態& 局) override {
+    Choice choice;
+    choice.text = process_->best_move(notation::format_position(局));
+    if (choice.text == "pass") {
+      choice.pass = true;
+    } else if (const auto parsed = notation::parse_move(choice.text)) {
+      choice.move = requested_move(局, *parsed);
+    }
+    return choice;
+  }
+
+ private:
+  std::unique_ptr<EngineProcess> process_;
+  std::string name_;
+};
+
+}  // namespace
+
+std::unique_ptr<Player> level_player(int level, double nodes_per_second) {
+  if (level == 0) return std::make_unique<StandardPlayer>();
+  return std::make_unique<SearchPlayer>(level, nodes_per_second);
+}
+
+std::unique_ptr<Player> engine_player(const std::string& command, int level, std::string& error) {
+  auto process = EngineProcess::start(command, error);
+  if (!process) return nullptr;
+  if (level > 0 && !process->set_option("Level", std::to_string(level), error)) return nullptr;
+  std::string name = command;
+  if (level > 0) name += " (level " + std::to_string(level) + ")";
+  return std::make_unique<EnginePlayer>(std::move(process), name);
+}
+
+}  // namespace brenvolt::match
