@@ -61,10 +61,10 @@ fuzz_and_soak() {
     -DBRENVOLT_SANITIZE=ON -DBRENVOLT_FUZZ=ON -DBRENVOLT_BENCHMARKS=OFF \
     -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link ${BRENVOLT_CMAKE_ARGS:-} >/dev/null
   cmake --build build-fuzz -j "$(nproc)" --target fuzz_form_events fuzz_engine_lines \
-    fuzz_sound_file fuzz_sound_library
+    fuzz_record_file fuzz_sound_file fuzz_sound_library
   headless_env
   sanitizer_env
-  for target in form_events engine_lines sound_file sound_library; do
+  for target in form_events engine_lines record_file sound_file sound_library; do
     local work=build-fuzz/corpus/$target
     mkdir -p "$work"
     echo "fuzzing $target for ${seconds}s"

@@ -10,12 +10,13 @@ namespace brenvolt {
 struct 起動設定 {
   std::optional<std::string> screenshot;  // write the window's picture here and end
   std::optional<std::string> position;    // a position in the engine's notation to show
+  std::optional<std::string> record;      // a record file to open at start-up
   bool help = false;
   std::string error;  // not empty when the command line cannot be used
 };
 
 // Reads `arguments` (without the program name). Qt's own options (-platform, -style, ...) are
-// left for Qt and skipped here.
+// left for Qt and skipped here; the one argument that is no option names a record to open.
 起動設定 コマンド行を読む(const std::vector<std::string>& arguments);
 
 // The usage text printed by --help and after a wrong command line.

@@ -1,4 +1,5 @@
-// brenvolt: the game in its window, or with --screenshot a picture of that window.
+// brenvolt: the game in its window, or with --screenshot a picture of that window; either
+// after opening a record named on the command line.
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -7,12 +8,14 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include "app/command_line.h"
 #include "app/data_folders.h"
 #include "app/display_check.h"
 #include "app/screenshot.h"
 #include "app/silent_sound.h"
+#include "app/start_record.h"
 #include "sound/sdl/sdl_sound_library.h"
 #include "window/qt/main_window.h"
 
@@ -38,10 +41,11 @@ qreal 画素比() {
   return screen ? screen->devicePixelRatio() : 1.0;
 }
 
-int 画面だけ撮る(const 起動設定& settings) {
+int 画面だけ撮る(const 起動設定& settings, const std::optional<記録対局>& 棋譜) {
   SilentSound silence;
   MainWindow window(silence, {}, 画素比(), BoxMode::StandardError);
   window.form().Form_Load();
+  if (棋譜) window.form().対局を復元(*棋譜);
   if (settings.position) {
     if (const auto error = 局面を表示する(window, *settings.position)) {
       std::cerr << "brenvolt: " << *error << '\n';
@@ -55,12 +59,13 @@ int 画面だけ撮る(const 起動設定& settings) {
   return EXIT_SUCCESS;
 }
 
-int 遊ぶ(QApplication& app) {
+int 遊ぶ(QApplication& app, const std::optional<記録対局>& 棋譜) {
   SdlSoundLibrary sound;
   MainWindow window(sound, 音の置場(), 画素比(), BoxMode::Modal);
   // Message boxes carry the game's icon too.
   QApplication::setWindowIcon(window.windowIcon());
   window.form().Form_Load();
+  if (棋譜) window.form().対局を復元(*棋譜);
   window.show();
   return app.exec();
 }
@@ -77,6 +82,16 @@ int main(int argc, char** argv) {
     std::cerr << "brenvolt: " << settings.error << '\n' << 使い方();
     return 2;
   }
+  // A record that cannot be opened ends the program before any window or sound starts.
+  std::optional<記録対局> 棋譜;
+  if (settings.record) {
+    std::string error;
+    棋譜 = 起動時の棋譜(*settings.record, error);
+    if (!棋譜) {
+      std::cerr << "brenvolt: " << error << '\n';
+      return EXIT_FAILURE;
+    }
+  }
   // A screenshot never shows a window, so it needs no display.
   if (settings.screenshot && 環境変数("QT_QPA_PLATFORM").empty()) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -92,5 +107,5 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("brenvolt"));
   // Wayland desktops match the window to its menu entry, and so to its icon, by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral(BRENVOLT_APP_ID));
-  return settings.screenshot ? 画面だけ撮る(settings) : 遊ぶ(app);
+  return settings.screenshot ? 画面だけ撮る(settings, 棋譜) : 遊ぶ(app, 棋譜);
 }

@@ -8,6 +8,7 @@
 #include "engine/board_diagram.h"
 #include "engine/computer_moves.h"
 #include "engine/self_play.h"
+#include "notation/position_command.h"
 #include "notation/position_text.h"
 
 namespace brenvolt::engine {
@@ -17,24 +18,18 @@ constexpr int kDefaultBenchGames = 20;
 constexpr int kMaxBenchGames = 1000;
 constexpr std::uint64_t kDefaultBenchSeed = 1;
 
-bool is_blank(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+// A turn without a move, as "bestmove pass" answers it: only for a side that has no move.
+Verdict judge_pass(Game& game) {
+  if (game.over()) return Verdict::over;
+  if (指せる手がある(game.局)) return Verdict::illegal;
+  pass_turn(game);
+  return Verdict::accepted;
 }
 
-std::vector<std::string_view> words_of(std::string_view line) {
-  std::vector<std::string_view> words;
-  std::size_t at = 0;
-  while (at < line.size()) {
-    if (is_blank(line[at])) {
-      ++at;
-      continue;
-    }
-    std::size_t end = at;
-    while (end < line.size() && !is_blank(line[end])) ++end;
-    words.push_back(line.substr(at, end - at));
-    at = end;
-  }
-  return words;
+Verdict play_word(Game& game, std::string_view word) {
+  const Judgement judged = judge_move(game, word);
+  if (judged.verdict == Verdict::accepted) play_move(game, judged.move);
+  return judged.verdict;
 }
 
 // A whole number written only with digits, within [low, high].
@@ -71,7 +66,7 @@ void Session::line_too_long() {
 }
 
 bool Session::handle_line(std::string_view line) {
-  const Words words = words_of(line);
+  const Words words = notation::words_of(line);
   if (words.empty()) return true;
   const std::string_view command = words[0];
   if (command == "quit") {
@@ -126,35 +121,31 @@ void Session::error(std::string_view reason) {
 }
 
 void Session::position(const Words& words) {
-  std::size_t next = 2;
-  std::string text;
-  if (words.size() >= 2 && words[1] == "startpos") {
-    text = notation::kStartPosition;
-  } else if (words.size() >= 6 && words[1] == "sfen") {
-    for (std::size_t i = 2; i < 6; ++i) text += std::string(words[i]) + ' ';
-    next = 6;
-  } else {
-    error("position needs startpos or sfen <board> <side> <hands> <movenumber>");
-    return;
+  notation::PositionCommand command;
+  switch (notation::split_position_command(words, command)) {
+    case notation::PositionCommandError::none:
+      break;
+    case notation::PositionCommandError::no_start:
+      error("position needs startpos or sfen <board> <side> <hands> <movenumber>");
+      return;
+    case notation::PositionCommandError::not_moves:
+      error("expected moves, not " + quoted_word(command.unexpected));
+      return;
   }
   Game candidate;
   std::string reason;
-  if (!notation::parse_position(text, candidate.局, reason)) {
+  if (!notation::parse_position(command.start, candidate.局, reason)) {
     error("bad position: " + reason);
     return;
   }
-  if (next < words.size() && words[next] != "moves") {
-    error("expected moves, not " + quoted_word(words[next]));
-    return;
-  }
-  for (std::size_t i = next + 1; i < words.size(); ++i) {
-    const Judgement judged = judge_move(candidate, words[i]);
-    if (judged.verdict != Verdict::accepted) {
-      error("move " + std::to_string(i - next) + " " + quoted_word(words[i]) +
-            " refused: " + std::string(verdict_word(judged.verdict)));
+  for (std::size_t i = 0; i < command.moves.size(); ++i) {
+    const std::string_view word = command.moves[i];
+    const Verdict verdict = word == "pass" ? judge_pass(candidate) : play_word(candidate, word);
+    if (verdict != Verdict::accepted) {
+      error("move " + std::to_string(i + 1) + " " + quoted_word(word) +
+            " refused: " + std::string(verdict_word(verdict)));
       return;
     }
-    play_move(candidate, judged.move);
   }
   game_ = candidate;
 }

@@ -76,6 +76,31 @@ std::optional<五桝> 五並びの桝(const 対局状態& 局, int 手番, int x
   return 桝;
 }
 
+bool 指せる手がある(対局状態& 局) {
+  const int 側 = 局.手番;
+  const auto 指せる = [&](int 元X, int 元Y, int 駒, int x, int y) {
+    return 着手判定(局, 元X, 元Y, x, y, 駒, 成り方::成れれば成る).結果 == 判定::可;
+  };
+  for (int x = 1; x <= 盤サイズ; ++x) {
+    for (int y = 1; y <= 盤サイズ; ++y) {
+      if (局.盤面[x][y] != 空) continue;
+      for (int 元X = 1; 元X <= 盤サイズ; ++元X) {
+        for (int 元Y = 1; 元Y <= 盤サイズ; ++元Y) {
+          const int 駒 = 局.盤面[元X][元Y];
+          if (調査_駒(側, 駒) == 有 && 指せる(元X, 元Y, 駒, x, y)) return true;
+        }
+      }
+      for (int 種類 = 1; 種類 <= 持駒種類数; ++種類) {
+        const int 段 = 持駒の段(側, 種類);
+        if (局.取得_持駒数(側, 段) > 0 && 指せる(持駒列の(側), 段, 種類の駒(側, 種類), x, y)) {
+          return true;
+        }
+      }
+    }
+  }
+  return false;
+}
+
 bool 手数上限(const 対局状態& 局) {
   return !局.対局なし() && 局.手数 >= 記録上限;
 }

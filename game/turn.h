@@ -70,6 +70,10 @@ struct 着手の結果 {
 // A running game has reached the record's bound: it is drawn and takes no further move.
 bool 手数上限(const 対局状態& 局);
 
+// May 局.手番 play any move at all? A side without one can only pass (the computer does).
+// Only the double-pawn flags of 局 may change.
+bool 指せる手がある(対局状態& 局);
+
 // Plays an accepted move: 駒移動 with the piece that will stand, 手数 + 1, the other side to
 // move, and the outcome. A five ends the game (対局中 ← 無); a draw is only reported, since
 // only the record the caller keeps has a bound.

@@ -35,12 +35,20 @@ bool 記録可能な元(int X, int Y) {
 void 手順記録::記録_消去() {
   記録数 = 0;
   記録終端 = 0;
+  記録_開始手数 = 0;
 }
 
 手順 手順記録::記録_項目(int i) const {
   if (i < 1 || i > 記録終端) return {};
   return {記録_元X[i],  記録_元Y[i],  記録_先X[i], 記録_先Y[i],
           記録_元駒[i], 記録_先駒[i], 記録_取駒[i]};
+}
+
+std::optional<手順> 手順記録::記録_最後の手(int 側) const {
+  for (int i = 記録数; i >= 1; --i) {
+    if (取得_手番(記録_元駒[i]) == 側) return 記録_項目(i);
+  }
+  return std::nullopt;
 }
 
 bool 手順記録::記録_追加(const 対局状態& 局, int 元X, int 元Y, int 先X, int 先Y, int 元駒,

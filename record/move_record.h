@@ -33,6 +33,10 @@ class 手順記録 {
 
   int 記録数 = 0;    // moves applied on the board; the entry of the last applied move
   int 記録終端 = 0;  // moves held; 記録数 + 1 .. 記録終端 are taken back and can be replayed
+  // The move count of the position the record starts from: 0 for a game from the start, the
+  // count before the first recorded move for a game set up from a position. 手数 is always
+  // 記録_開始手数 + 記録数.
+  int 記録_開始手数 = 0;
   列 記録_元X{};
   列 記録_元Y{};
   列 記録_先X{};
@@ -41,12 +45,14 @@ class 手順記録 {
   列 記録_先駒{};
   列 記録_取駒{};
 
-  // Forgets every move.
+  // Forgets every move; the record starts from move count 0 again.
   void 記録_消去();
   // No further move can be recorded: entry 記録上限 holds the last applied move.
   bool 記録_満杯() const { return 記録数 >= 記録上限; }
   // Entry i, 1 <= i <= 記録終端.
   手順 記録_項目(int i) const;
+  // The last applied move of side 側, if it made one.
+  std::optional<手順> 記録_最後の手(int 側) const;
 
   // Appends a move after the applied ones, discarding the taken-back tail; its 取駒 is read
   // from the destination of 局 before the move is applied. Returns false, writing nothing,

@@ -13,6 +13,7 @@
 #include "game/game_state.h"
 #include "game/turn.h"
 #include "record/move_record.h"
+#include "record/recorded_game.h"
 #include "sound/module1.h"
 #include "window/canvas.h"
 #include "window/computer_player.h"
@@ -58,6 +59,20 @@ class Form1 : public 対局状態, public 手順記録 {
   void SAIKYOU_Click();
   // "ヒント" under "局面": outlines the strongest level's move for the person to move.
   void HINT_Click();
+  // Game records under "局面": save and open a record file, copy the position or the record,
+  // paste a position or a record.
+  void SAVE_Click();
+  void OPEN_Click();
+  void COPY_POSITION_Click();
+  void COPY_RECORD_Click();
+  void PASTE_Click();
+
+  // ---- Game records -----------------------------------------------------------------------
+  // The game as it stands, with its whole record, as a record file keeps it.
+  記録対局 対局の写し() const;
+  // Replaces the game by `対局` and draws it as a game played straight to its cursor: board,
+  // hands, move count and each side's last move (the computer's outlined in white).
+  void 対局を復元(const 記録対局& 対局);
 
   // ---- Game routines that change the state and draw ---------------------------------------
   void 初期設定();
@@ -135,6 +150,13 @@ class Form1 : public 対局状態, public 手順記録 {
   void 引き分け();
   // Erases the status slot of a side (結果欄幅 x 結果欄高).
   void 結果欄消去(int 側);
+  // Opens the record or position in `text` after asking, when a game runs, whether to give it
+  // up; a text that cannot be read is refused with a box naming why. `出所` names the file in
+  // the box ("" for the clipboard).
+  void 棋譜で始める(const std::string& text, bool 貼り付け, const std::string& 出所,
+                    const char* 題);
+  // Refuses a record command: the forbidden sound and a box.
+  void 棋譜を断る(const std::string& 文, const char* 題);
 
   // ---- The strong levels and the hint -----------------------------------------------------
   // Plays the computer's chosen move, or passes when it found none.

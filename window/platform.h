@@ -1,9 +1,10 @@
 // What the game needs of the windowing system besides drawing: modal message boxes, menu check
-// marks, the window's placement, a clock, work off the user-interface thread, and ending the
-// process.
+// marks, the window's placement, a clock, work off the user-interface thread, file dialogs and
+// the clipboard for game records, and ending the process.
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace brenvolt {
@@ -34,6 +35,19 @@ class Platform {
   // the canvas or the platform. Work still running when the platform goes away is waited for
   // and its `done` dropped.
   virtual void runInBackground(std::function<void()> work, std::function<void()> done) = 0;
+
+  // A modal box with OK and Cancel buttons; true when it was closed with OK.
+  virtual bool confirmBox(const std::string& text, const std::string& title) = 0;
+  // The file dialogs for game records: the path the player chose, or nothing when the dialog
+  // was cancelled. `suggested` is the file name offered first when saving.
+  virtual std::optional<std::string> chooseFileToOpen(const std::string& title) = 0;
+  virtual std::optional<std::string> chooseFileToSave(const std::string& title,
+                                                      const std::string& suggested) = 0;
+  // The clipboard's plain text (UTF-8), empty when it holds none.
+  virtual std::string clipboardText() const = 0;
+  virtual void setClipboardText(const std::string& text) = 0;
+  // The local date and time for a saved record, as "2025-01-31T14:05:00+09:00".
+  virtual std::string localDateTime() const = 0;
 };
 
 }  // namespace brenvolt

@@ -53,6 +53,11 @@ class ProgramTest : public ::testing::Test {
   fs::path folder;
 };
 
+// Exactly one line of text, ending in a line break.
+bool 一行(const std::string& text) {
+  return !text.empty() && text.find('\n') == text.size() - 1;
+}
+
 TEST_F(ProgramTest, ScreenshotIsThePngOfTheClientArea) {
   const Outcome result = screenshot();
   ASSERT_EQ(result.status, 0) << result.errors;
@@ -96,6 +101,45 @@ TEST_F(ProgramTest, UnreadablePositionFailsWithAReasonAndWritesNothing) {
   EXPECT_FALSE(fs::exists(png()));
 }
 
+TEST_F(ProgramTest, ScreenshotOfARecordShowsItsBoardAndLastMoves) {
+  std::ofstream(folder / "game.brenvolt")
+      << "# mode: people\nposition startpos moves P*5e P*5c 5e5d\n";
+  Outcome result = screenshot("--record '" + (folder / "game.brenvolt").string() + "'");
+  ASSERT_EQ(result.status, 0) << result.errors;
+  const QImage opened(QString::fromStdString(png().string()));
+  result = screenshot("--position '9/9/4p4/4P4/9/9/9/9/9 w KRBGS2N2LPkrbgs2n2lp 4'");
+  ASSERT_EQ(result.status, 0) << result.errors;
+  const QImage position(QString::fromStdString(png().string()));
+  ASSERT_EQ(opened.size(), position.size());
+  // The same board and hands ...
+  const QRect board(点(-1, 1), 点(12.9, 9.4));
+  EXPECT_EQ(opened.copy(board), position.copy(board));
+  // ... and besides, 先手's last move in its slot and the move count, which a bare position lacks.
+  const QRect slot(点(13.3, 3), 点(15.8, 3.6));
+  EXPECT_NE(opened.copy(slot), position.copy(slot));
+  EXPECT_LT(opened.pixelColor(点(5, 4) + QPoint(8, 34)).lightness(), 60);
+}
+
+TEST_F(ProgramTest, ARecordTheRulesRefuseEndsTheProgramWithItsReasonInOneLine) {
+  const fs::path bad = folder / "bad.brenvolt";
+  std::ofstream(bad) << "position startpos moves P*5e P*1b P*5g\n";
+  Outcome result = screenshot("--record '" + bad.string() + "'");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_TRUE(一行(result.errors)) << result.errors;
+  EXPECT_NE(result.errors.find("bad.brenvolt: 1行目 3手目 P*5g: 二歩"), std::string::npos)
+      << result.errors;
+  EXPECT_FALSE(fs::exists(png()));
+  // Opened for play, the record is read before any window: no display is needed to refuse it.
+  result = run("env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb", "'" + bad.string() + "'");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_TRUE(一行(result.errors)) << result.errors;
+  EXPECT_NE(result.errors.find("二歩"), std::string::npos) << result.errors;
+  result = run("env QT_QPA_PLATFORM=offscreen", "'" + (folder / "missing.brenvolt").string() + "'");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.errors.find("missing.brenvolt: ファイルがありません"), std::string::npos)
+      << result.errors;
+}
+
 TEST_F(ProgramTest, UnwritableScreenshotFails) {
   const Outcome result = run("env QT_QPA_PLATFORM=offscreen",
                              "--screenshot '" + (folder / "missing" / "x.png").string() + "'");
@@ -107,11 +151,6 @@ TEST_F(ProgramTest, WrongCommandLineShowsTheUsage) {
   const Outcome result = run("env QT_QPA_PLATFORM=offscreen", "--bogus");
   EXPECT_EQ(result.status, 2);
   EXPECT_NE(result.errors.find("usage:"), std::string::npos);
-}
-
-// Exactly one line of text, ending in a line break.
-bool 一行(const std::string& text) {
-  return !text.empty() && text.find('\n') == text.size() - 1;
 }
 
 TEST_F(ProgramTest, WithoutADisplayItSaysSoInOneLineAndFails) {

@@ -19,6 +19,10 @@ inline const std::string kFourInARow = "9/9/9/9/RBGS5/9/9/9/9 b K2N2L2Pkrbgs2n2l
 // 先手 to move; 先手 holds 9e..4e, a line of six: moving the pawn on 4e away leaves five.
 inline const std::string kSixInARow = "9/9/9/9/RBGSKP3/9/9/9/9 b 2N2LPkrbgs2n2l2p 12";
 
+// 後手 to move with nothing in hand and all eleven pieces packed into the bottom-right corner
+// behind 先手's king, silver and gold: 後手 has no move at all and can only pass.
+inline const std::string kNoMoveForGote = "9/9/9/9/9/9/5Gnnl/4Srlpp/4Kkgsb w RB2N2L2P 2";
+
 inline Game game_at(const std::string& position) {
   Game game;
   std::string error;

@@ -110,6 +110,21 @@ TEST(Session, FiveEndsTheGame) {
   EXPECT_TRUE(is_error(talk.one("position sfen " + testing::kFourInARow + " moves P*5e P*1i")));
 }
 
+TEST(Session, APassIsPlayedOnlyBySideWithoutAMove) {
+  Talk talk;
+  talk.say("position sfen " + testing::kNoMoveForGote);
+  EXPECT_EQ(talk.one("moves"), "moves");
+  EXPECT_EQ(talk.one("go"), "bestmove pass");
+  EXPECT_TRUE(talk.say("position sfen " + testing::kNoMoveForGote + " moves pass P*5e").empty());
+  EXPECT_EQ(talk.position(), "9/9/9/9/4P4/9/5Gnnl/4Srlpp/4Kkgsb w RB2N2LP 3");
+  EXPECT_EQ(talk.one("position startpos moves P*5e pass"),
+            "info string error move 2 pass refused: illegal");
+  EXPECT_EQ(talk.one("position sfen " + testing::kFourInARow + " moves P*5e pass"),
+            "info string error move 2 pass refused: over");
+  EXPECT_EQ(talk.position(), "9/9/9/9/4P4/9/5Gnnl/4Srlpp/4Kkgsb w RB2N2LP 3")
+      << "a refused pass keeps the previous position";
+}
+
 TEST(Session, DiagramShowsBoardHandsPositionAndTurn) {
   Talk talk;
   talk.say("position startpos moves P*5e R*5d");

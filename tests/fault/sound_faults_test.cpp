@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "sound/sdl/sdl_sound_library.h"
-#include "tests/sound/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/sound/wav_builder.h"
 #include "tests/support/recording_canvas.h"
 #include "tests/support/recording_platform.h"

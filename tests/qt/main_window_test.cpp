@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -79,6 +80,11 @@ TEST_F(LoadedWindow, MenuTreeHasEveryItemWithItsCaption) {
       {"REPLAY", "戻", "STOP"},
       {"AFTER", "進", "STOP"},
       {"HINT", "ヒント", "STOP"},
+      {"SAVE", "棋譜を保存", "STOP"},
+      {"OPEN", "棋譜を開く", "STOP"},
+      {"COPY_POSITION", "局面をコピー", "STOP"},
+      {"COPY_RECORD", "棋譜をコピー", "STOP"},
+      {"PASTE", "貼り付け", "STOP"},
       {"OPTION", "ｵﾌﾟｼｮﾝ", nullptr},
       {"SIDOU", "移動指導", "OPTION"},
       {"BGM", "BGM", "OPTION"},
@@ -105,6 +111,9 @@ TEST_F(LoadedWindow, MenuTreeHasEveryItemWithItsCaption) {
   EXPECT_EQ(window.menuBar()->actions().size(), 4);
   // その他 is a command on the bar itself.
   EXPECT_EQ(action("VER")->menu(), nullptr);
+  EXPECT_EQ(action("SAVE")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+  EXPECT_EQ(action("OPEN")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+  EXPECT_EQ(action("PASTE")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_V));
 }
 
 TEST_F(LoadedWindow, MusicIsCheckedAndGuidanceIsNotAfterLoad) {

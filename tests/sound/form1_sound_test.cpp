@@ -1,7 +1,7 @@
 // The window's sound handlers: music switching by F1 and the "BGM" item, and shutdown.
 #include <gtest/gtest.h>
 
-#include "tests/sound/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/support/recording_canvas.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/recording_sound.h"

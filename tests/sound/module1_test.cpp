@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "sound/sdl/sdl_sound_library.h"
-#include "tests/sound/scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/sound/wav_builder.h"
 #include "tests/support/recording_sound.h"
 

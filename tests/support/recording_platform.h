@@ -1,10 +1,12 @@
 // A platform that records message boxes, menu check marks, placement and quitting, with a
-// clock the test controls, and work off the user-interface thread run the way the test asks.
+// clock the test controls, work off the user-interface thread run the way the test asks, and
+// confirmation boxes, file dialogs and the clipboard that answer what the test has set.
 #pragma once
 
 #include <functional>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <utility>
@@ -47,6 +49,22 @@ class RecordingPlatform : public Platform {
   // Every reading advances the clock, so busy waits end without real time passing.
   double clockSeconds() const override { return now += clockStep; }
   void quit() override { ++quits; }
+  bool confirmBox(const std::string& text, const std::string& title) override {
+    confirmations.push_back({text, title, BoxIcon::None});
+    return confirmAnswer;
+  }
+  std::optional<std::string> chooseFileToOpen(const std::string& title) override {
+    dialogs.push_back("open: " + title);
+    return fileToOpen;
+  }
+  std::optional<std::string> chooseFileToSave(const std::string& title,
+                                              const std::string& suggested) override {
+    dialogs.push_back("save: " + title + " [" + suggested + "]");
+    return fileToSave;
+  }
+  std::string clipboardText() const override { return clipboard; }
+  void setClipboardText(const std::string& text) override { clipboard = text; }
+  std::string localDateTime() const override { return dateTime; }
 
   void runInBackground(std::function<void()> work, std::function<void()> done) override {
     ++started;
@@ -106,6 +124,13 @@ class RecordingPlatform : public Platform {
   std::vector<std::thread> threads;
   std::mutex finishedLock;
   std::vector<std::function<void()>> finished;
+  std::vector<ShownBox> confirmations;
+  bool confirmAnswer = true;
+  std::vector<std::string> dialogs;
+  std::optional<std::string> fileToOpen;
+  std::optional<std::string> fileToSave;
+  std::string clipboard;
+  std::string dateTime = "2025-01-31T14:05:00+09:00";
 };
 
 }  // namespace brenvolt::testing

@@ -1,5 +1,6 @@
 #include "window/qt/menu_bar.h"
 
+#include <QKeySequence>
 #include <QMenu>
 #include <QSignalBlocker>
 #include <functional>
@@ -66,6 +67,16 @@ void メニューを作る(QMenuBar& bar, Form1& form, QtPlatform& platform) {
   項目(*stop, "REPLAY", "戻", form, &Form1::REPLAY_Click);
   項目(*stop, "AFTER", "進", form, &Form1::AFTER_Click);
   項目(*stop, "HINT", "ヒント", form, &Form1::HINT_Click);
+  stop->addSeparator();
+  項目(*stop, "SAVE", "棋譜を保存", form, &Form1::SAVE_Click)
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  項目(*stop, "OPEN", "棋譜を開く", form, &Form1::OPEN_Click)
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  stop->addSeparator();
+  項目(*stop, "COPY_POSITION", "局面をコピー", form, &Form1::COPY_POSITION_Click);
+  項目(*stop, "COPY_RECORD", "棋譜をコピー", form, &Form1::COPY_RECORD_Click);
+  項目(*stop, "PASTE", "貼り付け", form, &Form1::PASTE_Click)
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
   bar.addMenu(stop);
 
   QMenu* option = 子メニュー(bar, "OPTION", "ｵﾌﾟｼｮﾝ");

@@ -1,5 +1,9 @@
 #include "window/qt/qt_platform.h"
 
+#include <QClipboard>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -14,6 +18,10 @@
 #include "window/qt/surface_view.h"
 
 namespace brenvolt {
+
+QString 棋譜の種類() {
+  return QStringLiteral("棋譜 (*.brenvolt);;すべてのファイル (*)");
+}
 
 QString 表示用文(const std::string& text) {
   QString shown = QString::fromStdString(text);
@@ -113,6 +121,56 @@ void QtPlatform::quit() {
 
 void QtPlatform::runInBackground(std::function<void()> work, std::function<void()> done) {
   background_.run(std::move(work), std::move(done));
+}
+
+// A run without a window answers every question with Cancel: nothing is there to click, and
+// Cancel changes nothing.
+bool QtPlatform::confirmBox(const std::string& text, const std::string& title) {
+  if (boxMode_ == BoxMode::StandardError) {
+    std::cerr << title << ": " << 表示用文(text).toStdString() << '\n';
+    return false;
+  }
+  QMessageBox box(QMessageBox::Question, QString::fromStdString(title), 表示用文(text),
+                  QMessageBox::Ok | QMessageBox::Cancel, &window_);
+  box.setDefaultButton(QMessageBox::Cancel);
+  return box.exec() == QMessageBox::Ok;
+}
+
+std::optional<std::string> QtPlatform::chooseFileToOpen(const std::string& title) {
+  if (boxMode_ == BoxMode::StandardError) return std::nullopt;
+  const QString chosen = QFileDialog::getOpenFileName(&window_, QString::fromStdString(title),
+                                                      QString(), 棋譜の種類());
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen.toStdString();
+}
+
+std::optional<std::string> QtPlatform::chooseFileToSave(const std::string& title,
+                                                        const std::string& suggested) {
+  if (boxMode_ == BoxMode::StandardError) return std::nullopt;
+  QFileDialog dialog(&window_, QString::fromStdString(title), QString(), 棋譜の種類());
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // A name typed without an extension gets the record's.
+  dialog.setDefaultSuffix(QStringLiteral("brenvolt"));
+  dialog.selectFile(QString::fromStdString(suggested));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().constFirst().toStdString();
+}
+
+std::string QtPlatform::clipboardText() const {
+  const QClipboard* clipboard = QGuiApplication::clipboard();
+  return clipboard ? clipboard->text().toStdString() : std::string();
+}
+
+void QtPlatform::setClipboardText(const std::string& text) {
+  if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+    clipboard->setText(QString::fromStdString(text));
+  }
+}
+
+std::string QtPlatform::localDateTime() const {
+  const QDateTime now = QDateTime::currentDateTime();
+  // With its offset from UTC, so the time means the same wherever the record is read.
+  return now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODate).toStdString();
 }
 
 }  // namespace brenvolt

@@ -1,5 +1,6 @@
 // The platform services of the game on Qt: message boxes, menu check marks, the window's
-// background and placement, a monotonic clock, work on other threads, and ending the process.
+// background and placement, a monotonic clock, work on other threads, file dialogs, the
+// clipboard, and ending the process.
 #pragma once
 
 #include <QAction>
@@ -40,6 +41,13 @@ class QtPlatform : public Platform {
   void quit() override;
   void runInBackground(std::function<void()> work, std::function<void()> done) override;
   const BackgroundWork& background() const { return background_; }
+  bool confirmBox(const std::string& text, const std::string& title) override;
+  std::optional<std::string> chooseFileToOpen(const std::string& title) override;
+  std::optional<std::string> chooseFileToSave(const std::string& title,
+                                              const std::string& suggested) override;
+  std::string clipboardText() const override;
+  void setClipboardText(const std::string& text) override;
+  std::string localDateTime() const override;
 
  private:
   QMainWindow& window_;
@@ -51,6 +59,9 @@ class QtPlatform : public Platform {
   std::function<void()> quitHandler_;
   BackgroundWork background_;
 };
+
+// The file types the record dialogs offer: records first, then any file.
+QString 棋譜の種類();
 
 // A message text as the box shows it: a lone carriage return, which the classic boxes took as
 // a line break, becomes a line feed.

@@ -14,7 +14,7 @@ class ScratchFolder {
  public:
   ScratchFolder()
       : path_(std::filesystem::temp_directory_path() /
-              ("brenvolt-sound-" +
+              ("brenvolt-test-" +
                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
                std::to_string(getpid()))) {
     std::filesystem::remove_all(path_);

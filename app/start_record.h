@@ -1,0 +1,15 @@
+// The record named on the command line, read and checked before any window opens.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "record/recorded_game.h"
+
+namespace brenvolt {
+
+// The game kept in the record file `file`, or nothing with `error` set to one line naming the
+// file, the line, the move and the reason.
+std::optional<記録対局> 起動時の棋譜(const std::string& file, std::string& error);
+
+}  // namespace brenvolt

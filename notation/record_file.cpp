@@ -1,0 +1,221 @@
+#include "notation/record_file.h"
+
+#include <algorithm>
+
+#include "game/piece_table.h"
+#include "game/turn.h"
+#include "notation/notation.h"
+#include "notation/position_command.h"
+#include "notation/position_text.h"
+#include "notation/record_text.h"
+
+namespace brenvolt::notation {
+
+namespace {
+
+constexpr std::string_view kPass = "pass";
+
+// Where a move as written leaves from, for the side to move.
+struct Source {
+  int x = 0;
+  int y = 0;
+  int piece = 空;
+};
+
+Source source_of(const 対局状態& 局, const MoveText& text) {
+  const int side = 局.手番;
+  if (text.drop) {
+    const int row = 持駒の段(side, text.kind);
+    return {持駒列の(side), row, 種類の駒(side, text.kind)};
+  }
+  return {text.from.x, text.from.y, 局.盤面[text.from.x][text.from.y]};
+}
+
+// Why the rules refuse a move they found impossible, the way a player would put it. The
+// double-pawn flags are the game's own, refreshed here.
+std::string impossible_reason(対局状態& 局, const MoveText& text, const Source& from) {
+  const int side = 局.手番;
+  if (text.drop && 局.取得_持駒数(side, from.y) <= 0) return "持駒にありません";
+  if (!text.drop && 調査_駒(side, from.piece) != 有) return "動かせる駒がありません";
+  if (局.盤面[text.to.x][text.to.y] != 空) return "駒のある桝です";
+  局.調査_2歩フラグ設定();
+  const auto& pawn_columns = side == 手番_先手 ? 局.先手2歩 : 局.後手2歩;
+  if (text.drop && from.piece == 種類の駒(side, 1) && pawn_columns[text.to.x] == 1) return "二歩";
+  return text.drop ? "そこへは打てません" : "そこへは動けません";
+}
+
+std::string verdict_reason(判定 verdict, 対局状態& 局, const MoveText& text, const Source& from) {
+  switch (verdict) {
+    case 判定::可:
+      break;
+    case 判定::対局なし:
+      return "勝負はついています";
+    case 判定::不可:
+      return impossible_reason(局, text, from);
+    case 判定::三三:
+      return "3 * 3 です！打てません";
+    case 判定::四四:
+      return "4 * 4 です！打てません";
+    case 判定::成り:
+      return text.promote ? "成れません" : "成らないと動けません";
+  }
+  return {};
+}
+
+class Replay {
+ public:
+  Replay(記録対局& game, int line, RecordError& error) : game_(game), line_(line), error_(error) {}
+
+  // Plays the move `word`; false with the error set when the rules refuse it.
+  bool play(std::string_view word) {
+    対局状態& 局 = game_.局;
+    const int number = 局.手数 + 1;
+    if (number > 記録上限) {
+      return refuse(word, number, std::to_string(記録上限) + "手を超える棋譜は開けません");
+    }
+    if (word == kPass) return pass(word, number);
+    const auto text = parse_move(word);
+    if (!text) return refuse(word, number, "読めない手です");
+    const Source from = source_of(局, *text);
+    const 着手判定の答え judged = 着手判定(局, from.x, from.y, text->to.x, text->to.y, from.piece,
+                                           text->promote ? 成り方::成る : 成り方::成らない);
+    if (judged.結果 != 判定::可) {
+      return refuse(word, number, verdict_reason(judged.結果, 局, *text, from));
+    }
+    const 着手& move = judged.手;
+    game_.記録.記録_追加(局, move.元X, move.元Y, move.先X, move.先Y, move.移動駒, move.置駒);
+    ended_ = 着手実行(局, move).結果 != 結末::続行;
+    return true;
+  }
+
+  // The game ends as it ended in play: nobody to move and no game running.
+  void finish() {
+    if (!ended_) return;
+    game_.局.手番 = 手番_なし;
+    game_.局.対局中 = 無;
+  }
+
+ private:
+  bool pass(std::string_view word, int number) {
+    対局状態& 局 = game_.局;
+    if (局.対局なし()) return refuse(word, number, "勝負はついています");
+    if (指せる手がある(局)) return refuse(word, number, "指せる手があるのでパスはできません");
+    局.手番 = 相手の手番(局.手番);
+    return true;
+  }
+
+  bool refuse(std::string_view word, int number, std::string reason) {
+    error_ = {};
+    error_.line = line_;
+    error_.move_number = number;
+    error_.move = shown_word(word);
+    error_.reason = std::move(reason);
+    return false;
+  }
+
+  記録対局& game_;
+  int line_;
+  RecordError& error_;
+  bool ended_ = false;
+};
+
+void set_mode(RecordMode mode, 対局状態& 局) {
+  if (mode == RecordMode::people) {
+    局.対局モード = モード_人間;
+    局.人間側 = 手番_先手;
+    局.COM側 = 手番_後手;
+    局.人間歩 = 先手_歩;
+    return;
+  }
+  局.対局モード = モード_COM;
+  局.COM側 = mode == RecordMode::computer_b ? 手番_先手 : 手番_後手;
+  局.人間側 = 相手の手番(局.COM側);
+  局.人間歩 = 局.人間側 == 手番_先手 ? 先手_歩 : 後手_歩;
+}
+
+// Takes back the moves after the cursor, as "戻" would have.
+bool apply_cursor(const RecordHeaders& headers, 記録対局& game, RecordError& error) {
+  if (!headers.cursor) return true;
+  if (*headers.cursor > game.記録.記録終端) {
+    error = {};
+    error.line = headers.cursor_line;
+    error.reason = "cursor は 0 から " + std::to_string(game.記録.記録終端) + " までです";
+    return false;
+  }
+  while (game.記録.記録数 > *headers.cursor) game.記録.記録_一手戻す(game.局);
+  return true;
+}
+
+bool read_split(const RecordHeaders& headers, const PositionLine& line, 記録対局& game,
+                RecordError& error) {
+  記録対局 read;
+  std::string reason;
+  if (!parse_position(line.start, read.局, reason)) {
+    error = {};
+    error.line = line.line;
+    error.reason = "局面が読めません (" + reason + ")";
+    return false;
+  }
+  if (read.局.手数 >= 記録上限) {
+    error = {};
+    error.line = line.line;
+    error.reason = "局面の手数は " + std::to_string(記録上限 - 1) + " までです";
+    return false;
+  }
+  set_mode(headers.mode, read.局);
+  // A level means something only against the computer, and only there is it written.
+  read.強さ = headers.mode == RecordMode::people ? 0 : headers.level;
+  read.記録.記録_消去();
+  read.記録.記録_開始手数 = read.局.手数;
+  Replay replay(read, line.line, error);
+  for (const std::string_view word : line.moves) {
+    if (!replay.play(word)) return false;
+  }
+  replay.finish();
+  if (!apply_cursor(headers, read, error)) return false;
+  game = read;
+  return true;
+}
+
+// A bare position: its four fields, perhaps after "sfen", and nothing else.
+std::optional<std::string> bare_position(std::string_view text) {
+  // The line breaks of a pasted text count as blanks here.
+  std::string flat(text);
+  std::replace(flat.begin(), flat.end(), '\n', ' ');
+  std::vector<std::string_view> words = words_of(flat);
+  if (!words.empty() && words.front() == "sfen") words.erase(words.begin());
+  if (words.size() != 4 || words[0].find('/') == std::string_view::npos) return std::nullopt;
+  std::string line = "position sfen";
+  for (const auto word : words) line += ' ' + std::string(word);
+  return line;
+}
+
+}  // namespace
+
+std::string describe(const RecordError& error) {
+  std::string text;
+  if (error.line > 0) text += std::to_string(error.line) + "行目";
+  if (error.move_number > 0) {
+    text += (text.empty() ? "" : " ") + std::to_string(error.move_number) + "手目 " + error.move;
+  }
+  return text.empty() ? error.reason : text + ": " + error.reason;
+}
+
+bool read_record(std::string_view text, 記録対局& game, RecordError& error) {
+  RecordHeaders headers;
+  PositionLine line;
+  return split_record(text, headers, line, error) && read_split(headers, line, game, error);
+}
+
+bool read_pasted(std::string_view text, 記録対局& game, RecordError& error) {
+  if (text.size() <= kRecordSizeLimit && text.find('#') == std::string_view::npos) {
+    if (const auto line = bare_position(text)) return read_record(*line, game, error);
+  }
+  return read_record(text, game, error);
+}
+
+bool has_game(const 記録対局& game) {
+  return !game.局.対局なし() || game.記録.記録終端 > 0;
+}
+
+}  // namespace brenvolt::notation

@@ -1,0 +1,137 @@
+// Game records in the window: saving the game to a file, opening a saved game, copying the
+// position or the record, and pasting a position or a record.
+#include <filesystem>
+
+#include "notation/record_file.h"
+#include "window/form1.h"
+#include "window/record_files.h"
+#include "window/text_areas.h"
+
+namespace brenvolt {
+
+namespace {
+
+constexpr const char* 保存の題 = "棋譜を保存";
+constexpr const char* 開く題 = "棋譜を開く";
+constexpr const char* 棋譜コピーの題 = "棋譜をコピー";
+constexpr const char* 貼り付けの題 = "貼り付け";
+constexpr const char* 対局がない = "保存する対局がありません";
+constexpr const char* 貼るものがない = "貼り付ける局面がありません";
+constexpr const char* 対局をやめるか = "対局中です。今の対局をやめて開きますか？";
+constexpr const char* 保存できない = "保存できません: ";
+
+// The name the save dialog offers: the day of saving, as "brenvolt-2025-01-31.brenvolt".
+std::string 保存の名前(const std::string& 日時) {
+  const std::string 日 = 日時.size() >= 10 ? 日時.substr(0, 10) : std::string();
+  return 日.empty() ? "brenvolt.brenvolt" : "brenvolt-" + 日 + ".brenvolt";
+}
+
+std::string ファイル名(const std::string& path) {
+  return std::filesystem::path(path).filename().string();
+}
+
+}  // namespace
+
+記録対局 Form1::対局の写し() const {
+  記録対局 写し;
+  写し.局 = *this;
+  写し.記録 = *this;
+  写し.強さ = 思考.level();
+  return 写し;
+}
+
+void Form1::対局を復元(const 記録対局& 対局) {
+  static_cast<対局状態&>(*this) = 対局.局;
+  static_cast<手順記録&>(*this) = 対局.記録;
+  思考を取り消す();
+  強さ_選択(対局.強さ);
+  入力段階 = 0;
+  指手 = {};
+
+  描画_黒持盤();
+  描画_白持盤();
+  描画_盤();
+  描画_四角形(手数表示X, 手数表示Y, 手数欄幅, 手数欄高, 背景色);
+  描画_四角形(先手結果X, 先手結果Y, 結果欄幅, 結果欄高, 背景色);
+  描画_四角形(後手結果X, 後手結果Y, 結果欄幅, 結果欄高, 背景色);
+  if (手数 > 0) 描画_手数(手数, 色_白);
+  for (const int 側 : {手番_先手, 手番_後手}) {
+    if (const auto 手 = 記録_最後の手(側)) 描画_移動結果(手->先X, 手->先Y, 手->先駒, 結果色);
+  }
+  // The computer outlines the square of its move; a person's move leaves no outline.
+  if (記録数 > 0 && 対局モード == モード_COM) {
+    const 手順 最後 = 記録_項目(記録数);
+    if (取得_手番(最後.元駒) == COM側) 描画_桝輪郭(色_白, 最後.先X, 最後.先Y);
+  }
+  canvas.refresh();
+  ds.dsPlay(音_駒打);
+}
+
+void Form1::棋譜を断る(const std::string& 文, const char* 題) {
+  ds.dsPlay(音_禁止);
+  platform.messageBox(文, 題, BoxIcon::None);
+}
+
+void Form1::棋譜で始める(const std::string& text, bool 貼り付け, const std::string& 出所,
+                         const char* 題) {
+  記録対局 読んだ;
+  notation::RecordError 誤り;
+  const bool 読めた = 貼り付け ? notation::read_pasted(text, 読んだ, 誤り)
+                               : notation::read_record(text, 読んだ, 誤り);
+  if (!読めた) {
+    棋譜を断る((出所.empty() ? "" : 出所 + ": ") + notation::describe(誤り), 題);
+    return;
+  }
+  if (!対局なし() && !platform.confirmBox(対局をやめるか, 題)) return;
+  対局を復元(読んだ);
+}
+
+void Form1::SAVE_Click() {
+  const 記録対局 写し = 対局の写し();
+  if (!notation::has_game(写し)) {
+    棋譜を断る(対局がない, 保存の題);
+    return;
+  }
+  const std::string 日時 = platform.localDateTime();
+  const auto file = platform.chooseFileToSave(保存の題, 保存の名前(日時));
+  if (!file) return;
+  if (const auto 理由 = 記録ファイルに書く(*file, notation::write_record(写し, 日時))) {
+    棋譜を断る(保存できない + ファイル名(*file) + ": " + *理由, 保存の題);
+  }
+}
+
+void Form1::OPEN_Click() {
+  const auto file = platform.chooseFileToOpen(開く題);
+  if (!file) return;
+  std::string 理由;
+  const auto text = 記録ファイルを読む(*file, notation::kRecordSizeLimit, 理由);
+  if (!text) {
+    棋譜を断る(ファイル名(*file) + ": " + 理由, 開く題);
+    return;
+  }
+  棋譜で始める(*text, false, ファイル名(*file), 開く題);
+}
+
+void Form1::COPY_POSITION_Click() {
+  platform.setClipboardText(notation::write_position(対局の写し()));
+}
+
+void Form1::COPY_RECORD_Click() {
+  const 記録対局 写し = 対局の写し();
+  if (!notation::has_game(写し)) {
+    棋譜を断る(対局がない, 棋譜コピーの題);
+    return;
+  }
+  platform.setClipboardText(notation::write_record(写し, platform.localDateTime()));
+}
+
+void Form1::PASTE_Click() {
+  const std::string text = platform.clipboardText();
+  if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
+    棋譜を断る(貼るものがない, 貼り付けの題);
+    return;
+  }
+  棋譜で始める(text, true, "", 貼り付けの題);
+}
+
+}  // namespace brenvolt

@@ -1,0 +1,25 @@
+// Reading and saving record files: the only place that touches them on disk. Reading stops at
+// a size bound; saving writes a temporary file beside the target and renames it over the
+// target, so the target holds either what it held before or the whole new record, never part.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace brenvolt {
+
+// The whole of `path` when it is a readable file of at most `limit` bytes. Otherwise nothing,
+// and `error` says why in the game's words.
+std::optional<std::string> 記録ファイルを読む(const std::filesystem::path& path, std::size_t limit,
+                                              std::string& error);
+
+// Puts `text` into `path`, replacing a file already there (a symbolic link keeps pointing at
+// the replaced file). Nothing on success; on failure the reason in the game's words, and
+// `path` is as it was.
+std::optional<std::string> 記録ファイルに書く(const std::filesystem::path& path,
+                                              std::string_view text);
+
+}  // namespace brenvolt
