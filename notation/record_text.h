@@ -21,7 +21,7 @@ enum class RecordResult { none, b, w, draw };
 std::string_view word_of(RecordMode mode);
 std::string_view word_of(RecordResult result);
 // The largest computer level a record may name.
-inline constexpr int kMaxLevel = 99;
+inline constexpr int kMaxLevel = 3;
 
 struct RecordHeaders {
   RecordMode mode = RecordMode::people;

@@ -36,7 +36,7 @@ std::string ファイル名(const std::string& path) {
   記録対局 写し;
   写し.局 = *this;
   写し.記録 = *this;
-  写し.強さ = 思考.level();
+  写し.強さ = 対局モード == モード_COM ? 思考.level() : 強さ_標準;
   return 写し;
 }
 
@@ -44,7 +44,9 @@ void Form1::対局を復元(const 記録対局& 対局) {
   static_cast<対局状態&>(*this) = 対局.局;
   static_cast<手順記録&>(*this) = 対局.記録;
   思考を取り消す();
-  強さ_選択(対局.強さ);
+  // A record against the computer brings its level with it; a two-person record keeps the
+  // level the menu has.
+  if (対局.局.対局モード == モード_COM) 強さ_選択(対局.強さ);
   入力段階 = 0;
   指手 = {};
 

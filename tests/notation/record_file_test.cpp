@@ -156,8 +156,8 @@ TEST(RecordFile, 改行の形やBOMや注釈の置き場所にはこだわらな
   EXPECT_EQ(game.局.COM側, 手番_先手);
   EXPECT_EQ(game.局.手数, 2);
   EXPECT_EQ(読む("position startpos").局.手数, 0);
-  EXPECT_EQ(読む("# level: 5\nposition startpos").強さ, 0) << "no level between two people";
-  EXPECT_EQ(読む("# level: 5\n# mode: computer-w\nposition startpos").強さ, 5);
+  EXPECT_EQ(読む("# level: 3\nposition startpos").強さ, 0) << "no level between two people";
+  EXPECT_EQ(読む("# level: 3\n# mode: computer-w\nposition startpos").強さ, 3);
   EXPECT_EQ(読む("position startpos moves").局.対局中, 有);
 }
 

@@ -175,16 +175,24 @@ TEST_F(GameRecords, 対局中に開くと確かめてからにしやめれば何
   EXPECT_EQ(最後の輪郭色(form.記録_先X[3], form.記録_先Y[3]), 色_白);
 }
 
-TEST_F(GameRecords, 棋譜の強さは保存し直しても残り新しい対局では標準に戻る) {
-  platform.clipboard = "# mode: computer-w\n# level: 5\nposition startpos moves P*5e P*5c";
+TEST_F(GameRecords, 棋譜の強さは開くと選ばれ保存し直しても残る) {
+  platform.clipboard = "# mode: computer-w\n# level: 2\nposition startpos moves P*5e P*5c";
   form.PASTE_Click();
+  EXPECT_TRUE(platform.menuChecked("TOTEMO"));
   form.COPY_RECORD_Click();
-  EXPECT_NE(platform.clipboard.find("# level: 5\n"), std::string::npos) << platform.clipboard;
+  EXPECT_NE(platform.clipboard.find("# level: 2\n"), std::string::npos) << platform.clipboard;
   form.CANCEL_Click();
+  form.HYOUJUN_Click();
   form.SENTE_Click();
   打つ(歩, 5, 5);
   form.COPY_RECORD_Click();
   EXPECT_NE(platform.clipboard.find("# level: 0\n"), std::string::npos) << platform.clipboard;
+}
+
+TEST_F(GameRecords, 強さの範囲外の棋譜は開かない) {
+  platform.clipboard = "# mode: computer-w\n# level: 5\nposition startpos moves P*5e";
+  form.PASTE_Click();
+  EXPECT_EQ(form.手数, 0);
 }
 
 TEST_F(GameRecords, 計算機の最後の手は開いた後も白く囲まれる) {
