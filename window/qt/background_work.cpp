@@ -6,28 +6,39 @@
 namespace brenvolt {
 
 BackgroundWork::~BackgroundWork() {
-  for (auto& [job, thread] : threads_) thread.join();
+  for (auto& [number, job] : jobs_) job.thread.join();
 }
 
 void BackgroundWork::run(std::function<void()> work, std::function<void()> done) {
-  const std::uint64_t job = next_++;
-  auto job_thread = [this, job, work = std::move(work), done = std::move(done)]() mutable {
+  const std::uint64_t number = next_++;
+  Job& job = jobs_[number];
+  job.done = std::move(done);
+  job.thread = std::thread([this, number, work = std::move(work)] {
     work();
-    // Posting is safe from any thread; the call runs where receiver_ lives.
-    QMetaObject::invokeMethod(
-        &receiver_, [this, job, done = std::move(done)] { finish(job, done); },
-        Qt::QueuedConnection);
-  };
-  threads_.emplace(job, std::thread(std::move(job_thread)));
+    {
+      const std::lock_guard<std::mutex> lock(finishedLock_);
+      finished_.push_back(number);
+    }
+    // Posting is safe from any thread; the slot runs where this object lives.
+    QMetaObject::invokeMethod(this, "deliverFinished", Qt::QueuedConnection);
+  });
 }
 
-void BackgroundWork::finish(std::uint64_t job, const std::function<void()>& done) {
-  const auto found = threads_.find(job);
-  if (found == threads_.end()) return;
-  // The thread has posted this call as its last act, so the join returns at once.
-  found->second.join();
-  threads_.erase(found);
-  done();
+void BackgroundWork::deliverFinished() {
+  std::vector<std::uint64_t> ready;
+  {
+    const std::lock_guard<std::mutex> lock(finishedLock_);
+    ready.swap(finished_);
+  }
+  for (const std::uint64_t number : ready) {
+    const auto found = jobs_.find(number);
+    if (found == jobs_.end()) continue;
+    // The thread has nothing left to do but end, so the join returns at once.
+    found->second.thread.join();
+    const std::function<void()> done = std::move(found->second.done);
+    jobs_.erase(found);
+    done();
+  }
 }
 
 }  // namespace brenvolt

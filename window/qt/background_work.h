@@ -1,35 +1,45 @@
 // Work off the user-interface thread for the Qt window: each job runs on a thread of its own,
-// and its completion is posted to the user-interface thread as a queued call. The job's thread
-// is joined before that call runs, which is also what orders the job's writes before it.
+// and its completion is delivered on the user-interface thread from the event loop. A finished
+// job leaves its number in a list under a lock and asks, through a queued call, for the list to
+// be read; the reader joins the job's thread before it runs the completion, so everything the
+// job wrote is seen, and nothing of ours passes through Qt's event queue.
 #pragma once
 
 #include <QObject>
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <thread>
+#include <vector>
 
 namespace brenvolt {
 
-class BackgroundWork {
+class BackgroundWork : public QObject {
+  Q_OBJECT
+
  public:
   BackgroundWork() = default;
   // Waits for every job still running; their completions are dropped.
-  ~BackgroundWork();
-  BackgroundWork(const BackgroundWork&) = delete;
-  BackgroundWork& operator=(const BackgroundWork&) = delete;
+  ~BackgroundWork() override;
 
   void run(std::function<void()> work, std::function<void()> done);
   // Jobs started whose completion has not yet been delivered.
-  std::size_t pending() const { return threads_.size(); }
+  std::size_t pending() const { return jobs_.size(); }
+
+ private slots:
+  void deliverFinished();
 
  private:
-  void finish(std::uint64_t job, const std::function<void()>& done);
+  struct Job {
+    std::thread thread;
+    std::function<void()> done;
+  };
 
-  // Lives on the user-interface thread; queued calls to it die with it.
-  QObject receiver_;
-  std::map<std::uint64_t, std::thread> threads_;
+  std::map<std::uint64_t, Job> jobs_;  // touched on the user-interface thread only
   std::uint64_t next_ = 0;
+  std::mutex finishedLock_;
+  std::vector<std::uint64_t> finished_;
 };
 
 }  // namespace brenvolt
