@@ -5,8 +5,8 @@
 // key, or closing the window. After every event the game and its record must be consistent and
 // the board queries must leave the game unchanged.
 //
-// The strong levels search at once on the recording platform, each search capped at a few
-// thousand nodes over a small table, so a stream stays fast and plays the same every time.
+// The strong levels search at once on the recording platform, each search capped at a thousand
+// nodes over a small table, so a stream stays fast and plays the same every time.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -38,7 +38,7 @@ constexpr int kKey = kFirstMenu + kMenuCommands;
 constexpr int kLastOperation = kKey + 1;
 constexpr int kOperations = kLastOperation + 1;
 constexpr int kLaterCommands = 6;  // 0 close, 1..4 the levels 標準..最強, 5 the hint
-constexpr std::uint64_t kNodeCap = 3000;
+constexpr std::uint64_t kNodeCap = 1000;
 constexpr std::size_t kTableMb = 1;
 constexpr int kEsc = 27;
 constexpr int kF1 = 112;

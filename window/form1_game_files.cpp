@@ -40,10 +40,12 @@ std::string ファイル名(const std::string& path) {
   return 写し;
 }
 
+// A search or a hint for the game being replaced is dropped first, while the marks it drew
+// still belong to the position on the board.
 void Form1::対局を復元(const 記録対局& 対局) {
+  思考を取り消す();
   static_cast<対局状態&>(*this) = 対局.局;
   static_cast<手順記録&>(*this) = 対局.記録;
-  思考を取り消す();
   // A record against the computer brings its level with it; a two-person record keeps the
   // level the menu has.
   if (対局.局.対局モード == モード_COM) 強さ_選択(対局.強さ);

@@ -221,6 +221,16 @@ TEST_F(Levels, 断られた戻でも取り消してCOMは次に押されて考�
   EXPECT_EQ(form.手番, 手番_後手);
 }
 
+TEST_F(Levels, 棋譜を貼り付けると取り消し考えていた答えは指さない) {
+  先手で指してCOMが考える();
+  platform.clipboard = "position startpos moves P*5e P*5d";
+  form.PASTE_Click();
+  ASSERT_EQ(platform.confirmations.size(), 1u) << "a game was running";
+  EXPECT_FALSE(form.思考.thinking());
+  EXPECT_EQ(form.手数, 2);
+  答えさせても変わらない();
+}
+
 TEST_F(Levels, ヒントは人の番に強い手を黄色で囲み次に押すと消える) {
   form.SENTE_Click();
   打つ(歩, 5, 5);  // the standard computer replies
