@@ -68,18 +68,19 @@ bool parse(int argc, char** argv, Options& o) {
   return named == 2;
 }
 
-std::unique_ptr<Player> make_player(const std::string& spec, const Options& o) {
+std::unique_ptr<Player> make_player(const std::string& wanted, const Options& o) {
   const std::string engine_prefix = "engine:";
-  if (spec.rfind(engine_prefix, 0) == 0) {
+  if (wanted.rfind(engine_prefix, 0) == 0) {
     std::string error;
     auto player =
-        brenvolt::match::engine_player(spec.substr(engine_prefix.size()), o.engine_level, error);
+        brenvolt::match::engine_player(wanted.substr(engine_prefix.size()), o.engine_level, error);
     if (!player) std::cerr << "brenvolt-match: " << error << "\n";
     return player;
   }
   int level = -1;
-  if (!number(spec, level) || level < 0 || level > 3) {
-    std::cerr << "brenvolt-match: a player is a level 0..3 or engine:COMMAND, not " << spec << "\n";
+  if (!number(wanted, level) || level < 0 || level > 3) {
+    std::cerr << "brenvolt-match: a player is a level 0..3 or engine:COMMAND, not " << wanted
+              << "\n";
     return nullptr;
   }
   return brenvolt::match::level_player(level, o.nodes_per_second);
