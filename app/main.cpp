@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QScreen>
+#include <QTimer>
+#include <cstdio>
+#include <QTimer>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -55,12 +58,23 @@ int 画面だけ撮る(const 起動設定& settings) {
   return EXIT_SUCCESS;
 }
 
-int 遊ぶ(QApplication& app) {
+// Ends the program once the watched widget has been painted, for timing the start-up.
+class 初描画で終える : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+int 遊ぶ(QApplication& app, const 起動設定& settings) {
   SdlSoundLibrary sound;
   MainWindow window(sound, 音の置場(), 画素比(), BoxMode::Modal);
   // Message boxes carry the game's icon too.
   QApplication::setWindowIcon(window.windowIcon());
   window.form().Form_Load();
+  初描画で終える quitter;
+  if (settings.quitAfterFirstPaint) window.view().installEventFilter(&quitter);
   window.show();
   return app.exec();
 }
@@ -92,5 +106,5 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("brenvolt"));
   // Wayland desktops match the window to its menu entry, and so to its icon, by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral(BRENVOLT_APP_ID));
-  return settings.screenshot ? 画面だけ撮る(settings) : 遊ぶ(app);
+  return settings.screenshot ? 画面だけ撮る(settings) : 遊ぶ(app, settings);
 }
