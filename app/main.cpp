@@ -5,7 +5,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
-#include <QTimer>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -41,10 +40,24 @@ qreal 画素比() {
   return screen ? screen->devicePixelRatio() : 1.0;
 }
 
+言語 言語の指定(const 起動設定& settings) {
+  return settings.language == "en" ? 言語::英語 : 言語::日本語;
+}
+
+// The window in the language asked for; false, with a message, when it cannot be had.
+bool 言語を使う(MainWindow& window, const 起動設定& settings) {
+  if (window.setLanguage(言語の指定(settings))) return true;
+  std::cerr << "brenvolt: the translations for --lang " << settings.language
+            << " cannot be loaded\n";
+  return false;
+}
+
 int 画面だけ撮る(const 起動設定& settings) {
   SilentSound silence;
   MainWindow window(silence, {}, 画素比(), BoxMode::StandardError);
+  if (!言語を使う(window, settings)) return EXIT_FAILURE;
   window.form().Form_Load();
+  window.setClientScale(settings.scale);
   if (settings.position) {
     if (const auto error = 局面を表示する(window, *settings.position)) {
       std::cerr << "brenvolt: " << *error << '\n';
@@ -72,7 +85,9 @@ int 遊ぶ(QApplication& app, const 起動設定& settings) {
   MainWindow window(sound, 音の置場(), 画素比(), BoxMode::Modal);
   // Message boxes carry the game's icon too.
   QApplication::setWindowIcon(window.windowIcon());
+  if (!言語を使う(window, settings)) return EXIT_FAILURE;
   window.form().Form_Load();
+  if (settings.scale != 1.0) window.zoomTo(settings.scale);
   初描画で終える quitter;
   if (settings.quitAfterFirstPaint) window.view().installEventFilter(&quitter);
   window.show();

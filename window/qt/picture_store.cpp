@@ -1,5 +1,7 @@
 #include "window/qt/picture_store.h"
 
+#include <iterator>
+
 #include "window/qt/picture_drawing.h"
 
 namespace brenvolt {
@@ -26,23 +28,44 @@ constexpr 駒の絵の定義 先手の駒[] = {
 constexpr int 後手への距離 =
     static_cast<int>(PictureId::UE_HU_0) - static_cast<int>(PictureId::SITA_HU_0);
 
-}  // namespace
-
-PictureStore::PictureStore(qreal devicePixelRatio) : devicePixelRatio_(devicePixelRatio) {
-  pictures_[static_cast<int>(PictureId::KARA_MASU)] = 空桝の絵を描く(devicePixelRatio);
+QImage 絵を描く(PictureId id, qreal devicePixelRatio, double scale) {
+  if (id == PictureId::KARA_MASU) return 空桝の絵を描く(devicePixelRatio, scale);
+  if (id == PictureId::PG_NA) return 題字の絵を描く(devicePixelRatio, scale);
+  const int index = static_cast<int>(id);
+  const bool 後手 = index >= static_cast<int>(PictureId::UE_HU_0);
+  const int 先手の番号 = 後手 ? index - 後手への距離 : index;
   for (const auto& piece : 先手の駒) {
-    const QString text = QString::fromUtf16(piece.文字);
-    const int index = static_cast<int>(piece.id);
-    pictures_[index] = 駒の絵を描く({駒の側::先手, text, piece.成り}, devicePixelRatio);
-    pictures_[index + 後手への距離] =
-        駒の絵を描く({駒の側::後手, text, piece.成り}, devicePixelRatio);
+    if (static_cast<int>(piece.id) != 先手の番号) continue;
+    const 駒の姿 姿{後手 ? 駒の側::後手 : 駒の側::先手, QString::fromUtf16(piece.文字), piece.成り};
+    return 駒の絵を描く(姿, devicePixelRatio, scale);
   }
-  pictures_[static_cast<int>(PictureId::PG_NA)] = 題字の絵を描く(devicePixelRatio);
-  icon_ = アイコンを描く(devicePixelRatio);
+  return {};
 }
 
-const QImage& PictureStore::picture(PictureId id) const {
-  return pictures_.at(static_cast<std::size_t>(id));
+}  // namespace
+
+PictureStore::PictureStore(qreal devicePixelRatio) : devicePixelRatio_(devicePixelRatio) {}
+
+QSize PictureStore::naturalSize(PictureId id) {
+  return id == PictureId::PG_NA ? 題字サイズ : 桝の絵サイズ;
+}
+
+const QImage& PictureStore::picture(PictureId id, double scale) const {
+  auto found = pictures_.find(scale);
+  if (found == pictures_.end()) {
+    for (auto it = pictures_.begin(); it != pictures_.end();) {
+      it = it->first == 1.0 ? std::next(it) : pictures_.erase(it);
+    }
+    found = pictures_.emplace(scale, 絵の組{}).first;
+  }
+  QImage& image = found->second.at(static_cast<std::size_t>(id));
+  if (image.isNull()) image = 絵を描く(id, devicePixelRatio_, scale);
+  return image;
+}
+
+const QImage& PictureStore::icon() const {
+  if (icon_.isNull()) icon_ = アイコンを描く(devicePixelRatio_);
+  return icon_;
 }
 
 }  // namespace brenvolt

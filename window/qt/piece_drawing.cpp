@@ -66,9 +66,10 @@ struct 配色 {
 
 }  // namespace
 
-QImage 駒の絵を描く(const 駒の姿& piece, qreal devicePixelRatio) {
-  QImage image = 空の絵(桝の絵サイズ, devicePixelRatio);
+QImage 駒の絵を描く(const 駒の姿& piece, qreal devicePixelRatio, double scale) {
+  QImage image = 倍率の絵(桝の絵サイズ, devicePixelRatio, scale);
   QPainter painter(&image);
+  倍率に合わせる(painter, 桝の絵サイズ, scale);
   木目を描く(painter, QRectF(QPointF(0, 0), 桝の絵サイズ));
   painter.setRenderHint(QPainter::Antialiasing);
 

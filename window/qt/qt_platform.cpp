@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "window/qt/language.h"
 #include "window/qt/palette.h"
 #include "window/qt/surface.h"
 #include "window/qt/surface_view.h"
@@ -47,13 +48,16 @@ void QtPlatform::registerCheckable(const std::string& name, QAction* action) {
 }
 
 void QtPlatform::messageBox(const std::string& text, const std::string& title, BoxIcon icon) {
+  const QString shownText =
+      表示用文(language_ ? language_->text(文脈_箱, text).toStdString() : text);
+  const QString shownTitle =
+      language_ ? language_->text(文脈_箱, title) : QString::fromStdString(title);
   if (boxMode_ == BoxMode::StandardError) {
-    std::cerr << title << ": " << 表示用文(text).toStdString() << '\n';
+    std::cerr << shownTitle.toStdString() << ": " << shownText.toStdString() << '\n';
     return;
   }
   const auto shownIcon = icon == BoxIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon;
-  QMessageBox box(shownIcon, QString::fromStdString(title), 表示用文(text), QMessageBox::Ok,
-                  &window_);
+  QMessageBox box(shownIcon, shownTitle, shownText, QMessageBox::Ok, &window_);
   box.exec();
 }
 
@@ -90,8 +94,11 @@ void QtPlatform::placeWindow(int left, int top, int width, int height) {
   // the client area takes the whole outer size.
   const QSize frame = window_.frameGeometry().size() - window_.geometry().size();
   window_.move(placed.topLeft());
-  // The layout does not follow a change of size, so the user may not resize the window.
-  window_.setFixedSize((placed.size() - frame).expandedTo(QSize(1, 1)));
+  // The drawing follows the window's size from this one up, so the player may make the
+  // window larger (the surface is drawn afresh at the larger scale), never smaller.
+  const QSize size = (placed.size() - frame).expandedTo(QSize(1, 1));
+  window_.setMinimumSize(size);
+  window_.resize(size);
 }
 
 int QtPlatform::windowHandle() const {

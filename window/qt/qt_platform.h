@@ -12,6 +12,7 @@
 
 namespace brenvolt {
 
+class Language;
 class Surface;
 class SurfaceView;
 
@@ -27,6 +28,8 @@ class QtPlatform : public Platform {
   void registerCheckable(const std::string& name, QAction* action);
   // Replaces what quit() does (by default: flush the output streams and end the process).
   void setQuitHandler(std::function<void()> handler) { quitHandler_ = std::move(handler); }
+  // Message boxes speak this language from now on (without one: the game's own texts).
+  void setLanguage(const Language* language) { language_ = language; }
 
   void messageBox(const std::string& text, const std::string& title, BoxIcon icon) override;
   void setMenuChecked(const std::string& item, bool checked) override;
@@ -43,6 +46,7 @@ class QtPlatform : public Platform {
   Surface& surface_;
   SurfaceView& view_;
   BoxMode boxMode_;
+  const Language* language_ = nullptr;
   std::map<std::string, bool> checks_;
   std::map<std::string, QAction*> checkActions_;
   std::function<void()> quitHandler_;
