@@ -7,8 +7,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <memory>
+#include <utility>
 
 #include "app/command_line.h"
 #include "app/data_folders.h"
@@ -71,13 +73,19 @@ int 画面だけ撮る(const 起動設定& settings) {
   return EXIT_SUCCESS;
 }
 
-// Ends the program once the watched widget has been painted, for timing the start-up.
-class 初描画で終える : public QObject {
+// Calls `after` once, as soon as the watched widget has been painted for the first time.
+class 初描画の後 : public QObject {
  public:
+  explicit 初描画の後(std::function<void()> after) : after_(std::move(after)) {}
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    if (event->type() == QEvent::Paint && after_) {
+      QTimer::singleShot(0, std::exchange(after_, nullptr));
+    }
     return QObject::eventFilter(watched, event);
   }
+
+ private:
+  std::function<void()> after_;
 };
 
 int 遊ぶ(QApplication& app, const 起動設定& settings) {
@@ -86,9 +94,18 @@ int 遊ぶ(QApplication& app, const 起動設定& settings) {
   // Message boxes carry the game's icon too.
   QApplication::setWindowIcon(window.windowIcon());
   if (!言語を使う(window, settings)) return EXIT_FAILURE;
-  window.form().Form_Load();
+  // The window shows its picture first; the sound device opens and the sounds load as soon as
+  // it is on the screen, the music starting a moment after the window appears.
+  window.form().Form_Load_画面();
   if (settings.scale != 1.0) window.zoomTo(settings.scale);
-  初描画で終える quitter;
+  // Timing the start-up ends the program there: the time to the first picture, nothing after.
+  初描画の後 quitter([] {
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
+  });
+  初描画の後 soundStarter([&window] { window.form().Form_Load_音(); });
+  // The filter installed last sees the paint first.
+  window.view().installEventFilter(&soundStarter);
   if (settings.quitAfterFirstPaint) window.view().installEventFilter(&quitter);
   window.show();
   return app.exec();

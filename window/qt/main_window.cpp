@@ -27,7 +27,7 @@ MainWindow::MainWindow(SoundLibrary& sound, std::vector<std::filesystem::path> d
       view_(new SurfaceView(surface_, this)),
       platform_(*this, surface_, *view_, boxMode) {
   setWindowTitle(QStringLiteral("Brenvolt"));
-  setWindowIcon(QIcon(QPixmap::fromImage(pictures_.icon())));
+  setWindowIcon(pictures_.windowIcon());
   setCentralWidget(view_);
   resize(画面サイズ);
   form_ = std::make_unique<Form1>(surface_, platform_, sound, std::move(dataFolders));

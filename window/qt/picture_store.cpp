@@ -1,5 +1,8 @@
 #include "window/qt/picture_store.h"
 
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
 #include <iterator>
 
 #include "window/qt/picture_drawing.h"
@@ -61,6 +64,36 @@ const QImage& PictureStore::picture(PictureId id, double scale) const {
   QImage& image = found->second.at(static_cast<std::size_t>(id));
   if (image.isNull()) image = 絵を描く(id, devicePixelRatio_, scale);
   return image;
+}
+
+namespace {
+
+// An icon that draws its picture the first time it is painted.
+class 後で描くアイコン : public QIconEngine {
+ public:
+  explicit 後で描くアイコン(const PictureStore& pictures) : pictures_(pictures) {}
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+    painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    painter->drawImage(rect, pictures_.icon());
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+    return pixmap;
+  }
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return {アイコンサイズ}; }
+  QIconEngine* clone() const override { return new 後で描くアイコン(pictures_); }
+
+ private:
+  const PictureStore& pictures_;
+};
+
+}  // namespace
+
+QIcon PictureStore::windowIcon() const {
+  return QIcon(new 後で描くアイコン(*this));
 }
 
 const QImage& PictureStore::icon() const {

@@ -3,6 +3,7 @@
 // scale, at the screen's device pixel ratio, and afterwards only copied.
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QSize>
 #include <array>
@@ -25,6 +26,8 @@ class PictureStore {
   // stays valid until pictures of two other scales have been asked for.
   const QImage& picture(PictureId id, double scale = 1.0) const;
   const QImage& icon() const;
+  // The window icon, drawn only when the windowing system first asks for it.
+  QIcon windowIcon() const;
   qreal devicePixelRatio() const { return devicePixelRatio_; }
   // Pixels at the classic size.
   static QSize naturalSize(PictureId id);

@@ -172,10 +172,13 @@ QRectF Surface::textReach(const DrawingCall& call) const {
   const QFontMetricsF metrics(font, &image_);
   QStringList renderings{QString::fromStdString(call.text)};
   if (texts_) renderings += texts_->everyLanguage(call.text);
+  // The advances character by character, without laying out the line: kerning only brings
+  // characters closer, so their sum is never short of the line's width.
   double widest = 0;
   for (const QString& text : renderings) {
-    widest =
-        std::max({widest, metrics.horizontalAdvance(text), metrics.boundingRect(text).right()});
+    double width = 0;
+    for (const QChar c : text) width += metrics.horizontalAdvance(c);
+    widest = std::max(widest, width);
   }
   const double width = widest * 文字の伸び * ピクセル当たりtwip + 文字の右余白;
   const double height = metrics.height() * 文字の伸び * ピクセル当たりtwip + 文字の下余白;
