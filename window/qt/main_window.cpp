@@ -51,8 +51,11 @@ MainWindow::MainWindow(SoundLibrary& sound, std::vector<std::filesystem::path> d
 }
 
 void MainWindow::settleLayout() const {
-  // The layout is settled here so sizes are right also for a window never shown.
-  if (layout()) layout()->activate();
+  // The layout is settled here so sizes are right also for a window never shown, which gets
+  // no resize events to settle it by.
+  if (!layout()) return;
+  layout()->invalidate();
+  layout()->activate();
 }
 
 QSize MainWindow::clientSize() const {

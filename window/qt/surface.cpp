@@ -167,6 +167,9 @@ QString Surface::shownText(const std::string& text) const {
   return texts_ ? texts_->shown(text) : QString::fromStdString(text);
 }
 
+// A text is taken to paint nothing above or left of its position. The faint antialiased edge a
+// glyph may leave on the row above stays on the screen after a box erases the text from its
+// position down, as it always has; a redraw leaves that erased text out, and its edge with it.
 QRectF Surface::textReach(const DrawingCall& call) const {
   const QFont font = 窓フォント(call.points, call.bold);
   const QFontMetricsF metrics(font, &image_);
