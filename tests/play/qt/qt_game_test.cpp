@@ -4,11 +4,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeySequence>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
-#include <QKeySequence>
-#include <QMenu>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -101,9 +101,8 @@ TEST_F(QtGame, 英語の対局は英語の箱を出す) {
   EXPECT_EQ(boxes.back(), (Box{"Game over", "Black wins"}));
   trigger("GOTE");  // against the computer, which opens
   trigger("START");
-  EXPECT_EQ(boxes.back(),
-            (Box{"The opponent cannot be changed during a game",
-                 "  Choose Position → Back to the start first"}));
+  EXPECT_EQ(boxes.back(), (Box{"The opponent cannot be changed during a game",
+                               "  Choose Position → Back to the start first"}));
 }
 
 // The undo and redo keys of the platform, sent to the window as a player types them.
