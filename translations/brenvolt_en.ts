@@ -199,7 +199,7 @@
 </context>
 <context>
     <name>board</name>
-    <!-- Texts drawn on the board: the thinking notice, the move count, the row numerals and each move: column, row, piece. Keep them about as short as the Japanese: they must fit their places. -->
+    <!-- Texts drawn on the board: the thinking notice, the move count, the row numerals and each move: column, row, piece, in the letters of English shogi notation (the rows a to i, the pieces P L N S G B R K, + for promoted). Keep them about as short as the Japanese: they must fit their places. -->
     <message>
         <source>思考中</source>
         <translation>Thinking...</translation>
@@ -282,59 +282,59 @@
     </message>
     <message>
         <source>歩</source>
-        <translation>Pawn</translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>と</source>
-        <translation>Tokin</translation>
+        <translation>+P</translation>
     </message>
     <message>
         <source>香</source>
-        <translation>Lance</translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>香成</source>
-        <translation>+Lance</translation>
+        <translation>+L</translation>
     </message>
     <message>
         <source>桂</source>
-        <translation>Knight</translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>桂成</source>
-        <translation>+Knight</translation>
+        <translation>+N</translation>
     </message>
     <message>
         <source>銀</source>
-        <translation>Silver</translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>銀成</source>
-        <translation>+Silver</translation>
+        <translation>+S</translation>
     </message>
     <message>
         <source>金</source>
-        <translation>Gold</translation>
+        <translation>G</translation>
     </message>
     <message>
         <source>角</source>
-        <translation>Bishop</translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>角成</source>
-        <translation>Horse</translation>
+        <translation>+B</translation>
     </message>
     <message>
         <source>飛</source>
-        <translation>Rook</translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>飛成</source>
-        <translation>Dragon</translation>
+        <translation>+R</translation>
     </message>
     <message>
         <source>王</source>
-        <translation>King</translation>
+        <translation>K</translation>
     </message>
 </context>
 </TS>

@@ -202,7 +202,7 @@ TEST(Translations, JapaneseIsTheDefaultAndEnglishLooksTextsUpByContext) {
   EXPECT_EQ(language.shown(" 12 "), " 12 ");
   EXPECT_EQ(language.text(文脈_箱, std::string("  Version 0.93")), "  Version 0.93");
   // The board knows both renderings of a text, for the room it takes.
-  EXPECT_EQ(language.everyLanguage("香成"), (QStringList{QString::fromUtf8("香成"), "+Lance"}));
+  EXPECT_EQ(language.everyLanguage("香成"), (QStringList{QString::fromUtf8("香成"), "+L"}));
 }
 
 TEST(Translations, TextsPutTogetherAtRunTimeAreTranslatedPieceByPiece) {
