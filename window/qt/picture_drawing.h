@@ -8,6 +8,8 @@
 #include <QRectF>
 #include <QString>
 
+#include "window/pictures.h"
+
 namespace brenvolt {
 
 enum class 駒の側 { 先手, 後手 };
@@ -34,5 +36,8 @@ QImage 駒の絵を描く(const 駒の姿& piece, qreal devicePixelRatio, double
 QImage 空桝の絵を描く(qreal devicePixelRatio, double scale = 1.0);
 QImage 題字の絵を描く(qreal devicePixelRatio, double scale = 1.0);
 QImage アイコンを描く(qreal devicePixelRatio);
+
+// The stored picture `id` drawn afresh.
+QImage 絵を描く(PictureId id, qreal devicePixelRatio, double scale);
 
 }  // namespace brenvolt
