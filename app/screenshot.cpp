@@ -2,7 +2,7 @@
 
 #include <QImageWriter>
 
-#include "engine/position_text.h"
+#include "notation/position_text.h"
 #include "window/qt/main_window.h"
 
 namespace brenvolt {

@@ -6,10 +6,10 @@
 #include <chrono>
 #include <vector>
 
-#include "bench/allocation_count.h"
 #include "bench/positions.h"
 #include "computer/computer.h"
 #include "computer/reference_search.h"
+#include "tests/support/allocation_count.h"
 
 namespace brenvolt::bench {
 namespace {
@@ -18,10 +18,10 @@ using 探索関数 = std::optional<着手> (*)(対局状態&, 探索統計*);
 
 void 一局面(benchmark::State& state, 探索関数 探索, 対局状態 局) {
   探索統計 統計;
-  const long 前 = 割り当て数();
+  const long 前 = testing::割り当て数();
   for (auto _ : state) benchmark::DoNotOptimize(探索(局, &統計));
   const auto 回数 = static_cast<double>(state.iterations());
-  state.counters["allocs"] = static_cast<double>(割り当て数() - 前) / 回数;
+  state.counters["allocs"] = static_cast<double>(testing::割り当て数() - 前) / 回数;
   state.counters["scored"] = static_cast<double>(統計.得点計算数) / 回数;
 }
 

@@ -3,6 +3,7 @@
 #include <random>
 
 #include "computer/computer.h"
+#include "game/piece_table.h"
 
 namespace brenvolt::bench {
 namespace {
@@ -97,7 +98,7 @@ std::vector<対局状態> 自己対局(std::mt19937& rng) {
         x = 縁 == 0 ? 深 : 縁 == 1 ? 10 - 深 : 沿;
         y = 縁 == 2 ? 深 : 縁 == 3 ? 10 - 深 : 沿;
       } while (局.盤面[x][y] != 空);
-      const int 駒 = 持駒種類の駒[種類];
+      const int 駒 = 種類の表[種類].先手の駒;
       局.盤面[x][y] = 側 == 手番_先手 ? 駒 : -駒;
       --数[種類];
       --合計;

@@ -6,20 +6,9 @@
 #include <optional>
 
 #include "game/game_state.h"
+#include "game/move.h"
 
 namespace brenvolt {
-
-// A move chosen by the computer. A drop has the hand column (11 or -1) and the hand row as its
-// source. 移動駒 is the piece as it leaves the source, 置駒 the piece as it will stand.
-struct 着手 {
-  int 元X = 0;
-  int 元Y = 0;
-  int 先X = 0;
-  int 先Y = 0;
-  int 移動駒 = 空;
-  int 置駒 = 空;
-  bool operator==(const 着手&) const = default;
-};
 
 // Counters for benchmarks and the engine's bench command.
 struct 探索統計 {

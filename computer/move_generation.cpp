@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "game/board_square.h"
+#include "game/piece_table.h"
+
 namespace brenvolt::search {
 namespace {
 
@@ -10,12 +13,8 @@ struct Offset {
   int dy;
 };
 
-bool on_board(int x, int y) {
-  return x >= 1 && x <= 盤サイズ && y >= 1 && y <= 盤サイズ;
-}
-
 bool free_square(const Cells& cells, int x, int y) {
-  return on_board(x, y) && cells[square(x, y)] == kEmpty;
+  return 盤上の桝(x, y) && cells[square(x, y)] == kEmpty;
 }
 
 // `forward` is the row step of the piece's side: -1 for 先手, +1 for 後手.
@@ -89,22 +88,9 @@ SquareSet board_destinations(const Cells& cells, int x, int y, int code) {
 }
 
 bool drop_allowed(int code, int x, int y, const 二歩列& 先手2歩, const 二歩列& 後手2歩) {
-  switch (code) {
-    case 先手_歩:
-      return 先手2歩[x] != 1 && y != 1;
-    case 後手_歩:
-      return 後手2歩[x] != 1 && y != 盤サイズ;
-    case 先手_香:
-      return y != 1;
-    case 後手_香:
-      return y != 盤サイズ;
-    case 先手_桂:
-      return y >= 3;
-    case 後手_桂:
-      return y <= 盤サイズ - 2;
-    default:
-      return true;
-  }
+  if (code == 先手_歩 && 先手2歩[x] == 1) return false;
+  if (code == 後手_歩 && 後手2歩[x] == 1) return false;
+  return 行き所がある(code, y);
 }
 
 }  // namespace brenvolt::search

@@ -2,6 +2,7 @@
 
 #include "computer/opening.h"
 #include "computer/score_levels.h"
+#include "game/piece_table.h"
 
 namespace brenvolt::reference {
 namespace {
@@ -39,13 +40,13 @@ void 盤上候補(対局状態& 局, int 元X, int 元Y, int 先X, int 先Y, int
   if (禁手(局, 元X, 元Y, 先X, 先Y, 駒)) return;
   int 得点 = 0;
   int 置く駒 = 駒;
-  if (局.調査_駒成(元X, 元Y, 先X, 先Y, 駒) == 無) {
+  const int 成 = 局.調査_駒成(元X, 元Y, 先X, 先Y, 駒);
+  if (成 == 空) {
     得点 = 盤上試し得点(局, 元X, 元Y, 先X, 先Y, 駒, 統計);
   } else if (移動後チェック(先Y, 駒) == 無) {
-    置く駒 = 局.成駒;
+    置く駒 = 成;
     得点 = 盤上試し得点(局, 元X, 元Y, 先X, 先Y, 置く駒, 統計);
   } else {
-    const int 成 = 局.成駒;
     const int 不成得点 = 盤上試し得点(局, 元X, 元Y, 先X, 先Y, 駒, 統計);
     const int 成得点 = 盤上試し得点(局, 元X, 元Y, 先X, 先Y, 成, 統計);
     得点 = 不成得点;
@@ -75,9 +76,8 @@ void 盤上移動探索(対局状態& 局, 最善& 最良, 探索統計* 統計)
 }
 
 void 打ち探索(対局状態& 局, 最善& 最良, 探索統計* 統計) {
-  const bool 先手 = 局.COM側 == 手番_先手;
-  const int 列 = 先手 ? 先手持駒列 : 後手持駒列;
-  const int 最初の段 = 先手 ? 2 : 1;
+  const int 列 = 持駒列の(局.COM側);
+  const int 最初の段 = 持駒台の最初の段(局.COM側);
   for (int 段 = 最初の段; 段 < 最初の段 + 持駒種類数; ++段) {
     if (局.取得_持駒数(局.COM側, 段) <= 0) continue;
     const int 駒 = 局.取得_持駒(局.COM側, 段);

@@ -1,6 +1,6 @@
 // The score of one candidate, told plainly on the live board with the game's own line scans.
-// The search uses a faster equivalent (fast_score.cpp); this one answers the engine's `score`
-// and is the yardstick the faster one is tested against.
+// The search uses a faster equivalent on its own board (search_board.cpp); this one answers
+// the engine's `score` and is the yardstick the faster one is tested against.
 #include <array>
 
 #include "computer/computer.h"

@@ -8,6 +8,7 @@
 #include "computer/opening.h"
 #include "computer/score_levels.h"
 #include "computer/search_board.h"
+#include "game/piece_table.h"
 
 namespace brenvolt {
 namespace {
@@ -24,8 +25,9 @@ struct 最善 {
 // The piece as it will stand. Both placements of an optional promotion always score alike,
 // since the scoring only asks which side holds a square, and a tie keeps the piece
 // unpromoted; so only a compulsory promotion changes the placed piece.
-int 置く駒(対局状態& 局, int 元X, int 元Y, int 先X, int 先Y, int 駒) {
-  if (局.調査_駒成(元X, 元Y, 先X, 先Y, 駒) == 有 && 移動後チェック(先Y, 駒) == 無) return 局.成駒;
+int 置く駒(const 対局状態& 局, int 元X, int 元Y, int 先X, int 先Y, int 駒) {
+  const int 成った駒 = 局.調査_駒成(元X, 元Y, 先X, 先Y, 駒);
+  if (成った駒 != 空 && 移動後チェック(先Y, 駒) == 無) return 成った駒;
   return 駒;
 }
 
@@ -69,9 +71,8 @@ struct 打ち先一覧 {
 // A drop's score and refusal depend on its square only, never on the piece dropped, so the
 // search board works each out once per square; the piece only decides where it may go.
 void 打ち探索(const 対局状態& 局, search::SearchBoard& 探盤, 最善& 最良) {
-  const bool 先手 = 局.COM側 == 手番_先手;
-  const int 列 = 先手 ? 先手持駒列 : 後手持駒列;
-  const int 最初の段 = 先手 ? 2 : 1;
+  const int 列 = 持駒列の(局.COM側);
+  const int 最初の段 = 持駒台の最初の段(局.COM側);
   const 打ち先一覧 一覧 = 打ち先(探盤);
   for (int 段 = 最初の段; 段 < 最初の段 + 持駒種類数 && !最良.決着(); ++段) {
     if (局.取得_持駒数(局.COM側, 段) <= 0) continue;

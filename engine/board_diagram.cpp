@@ -1,7 +1,8 @@
 #include "engine/board_diagram.h"
 
-#include "engine/notation.h"
-#include "engine/position_text.h"
+#include "game/piece_table.h"
+#include "notation/notation.h"
+#include "notation/position_text.h"
 
 namespace brenvolt::engine {
 namespace {
@@ -11,7 +12,7 @@ std::string hand_line(const 持駒& hand, const char* name, bool gote) {
   for (int kind = 持駒種類数; kind >= 1; --kind) {
     const int count = hand[static_cast<std::size_t>(kind)];
     if (count <= 0) continue;
-    const int piece = gote ? -持駒種類の駒[kind] : 持駒種類の駒[kind];
+    const int piece = 種類の駒(gote ? 手番_後手 : 手番_先手, kind);
     line += ' ' + notation::format_piece(piece);
     if (count > 1) line += 'x' + std::to_string(count);
   }

@@ -1,5 +1,7 @@
 #include "engine/computer_moves.h"
 
+#include "game/board_square.h"
+
 namespace brenvolt::engine {
 namespace {
 
@@ -7,7 +9,7 @@ namespace {
   対局状態 trial = 局;
   trial.対局モード = モード_COM;
   trial.COM側 = 局.手番;
-  trial.人間側 = opponent_of(局.手番);
+  trial.人間側 = 相手の手番(局.手番);
   trial.人間歩 = trial.人間側;
   return trial;
 }
@@ -25,7 +27,7 @@ ScoreAnswer score_move(Game& game, std::string_view text) {
   if (judged.verdict != Verdict::accepted) return {judged.verdict, 0};
   const 着手& move = judged.move;
   対局状態 trial = computer_to_move(game.局);
-  if (move.元X >= 1 && move.元X <= 9) trial.盤面[move.元X][move.元Y] = 空;
+  if (盤上の桝(move.元X, move.元Y)) trial.盤面[move.元X][move.元Y] = 空;
   trial.盤面[move.先X][move.先Y] = move.置駒;
   return {Verdict::accepted, 調査_得点(trial, move.元X, move.元Y, move.先X, move.先Y)};
 }

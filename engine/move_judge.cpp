@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "engine/position_text.h"
+#include "game/piece_table.h"
+#include "notation/position_text.h"
 
 namespace brenvolt::engine {
 
@@ -34,66 +35,54 @@ std::string_view verdict_word(Verdict verdict) {
   return "syntax";
 }
 
-int opponent_of(int side) {
-  return side == 手番_先手 ? 手番_後手 : 手番_先手;
-}
-
 namespace {
 
-// Source and moving piece of a move as written, or false when the side has no such piece.
-bool find_source(const 対局状態& 局, const notation::MoveText& text, 着手& move) {
-  const int side = 局.手番;
-  if (text.drop) {
-    move.元X = side == 手番_先手 ? 先手持駒列 : 後手持駒列;
-    move.元Y = side == 手番_先手 ? text.kind + 1 : 9 - text.kind;
-    if (局.取得_持駒数(side, move.元Y) <= 0) return false;
-    move.移動駒 = 局.取得_持駒(side, move.元Y);
-    return true;
+Verdict verdict_of(判定 verdict) {
+  switch (verdict) {
+    case 判定::可:
+      return Verdict::accepted;
+    case 判定::対局なし:
+      return Verdict::over;
+    case 判定::不可:
+      return Verdict::illegal;
+    case 判定::三三:
+      return Verdict::three;
+    case 判定::四四:
+      return Verdict::four;
+    case 判定::成り:
+      return Verdict::promote;
   }
-  move.元X = text.from.x;
-  move.元Y = text.from.y;
-  move.移動駒 = 局.盤面[move.元X][move.元Y];
-  return 調査_駒(side, move.移動駒) == 有;
+  return Verdict::illegal;
 }
 
-Verdict settle_promotion(対局状態& 局, const notation::MoveText& text, 着手& move) {
-  const int may_promote = 局.調査_駒成(move.元X, move.元Y, move.先X, move.先Y, move.移動駒);
-  if (text.promote) {
-    if (may_promote != 有) return Verdict::promote;
-    move.置駒 = 局.成駒;
-    return Verdict::accepted;
+// The source and the moving piece the text names for the side to move. A drop of a kind the
+// side does not hold names no piece (空), which the turn refuses.
+着手 source_of(const 対局状態& 局, const notation::MoveText& text) {
+  着手 move;
+  const int side = 局.手番;
+  if (text.drop) {
+    move.元X = 持駒列の(side);
+    move.元Y = 持駒の段(side, text.kind);
+    if (局.取得_持駒数(side, move.元Y) > 0) move.移動駒 = 局.取得_持駒(side, move.元Y);
+  } else {
+    move.元X = text.from.x;
+    move.元Y = text.from.y;
+    move.移動駒 = 局.盤面[move.元X][move.元Y];
   }
-  if (移動後チェック(move.先Y, move.移動駒) == 無) return Verdict::promote;
-  move.置駒 = move.移動駒;
-  return Verdict::accepted;
+  move.先X = text.to.x;
+  move.先Y = text.to.y;
+  return move;
 }
 
 }  // namespace
 
 Judgement judge_move(Game& game, const notation::MoveText& text) {
+  const 着手 move = source_of(game.局, text);
+  const auto judged = 着手判定(game.局, move.元X, move.元Y, move.先X, move.先Y, move.移動駒,
+                               text.promote ? 成り方::成る : 成り方::成らない);
   Judgement result;
-  if (game.over()) {
-    result.verdict = Verdict::over;
-    return result;
-  }
-  auto& 局 = game.局;
-  着手 move;
-  move.先X = text.to.x;
-  move.先Y = text.to.y;
-  result.verdict = Verdict::illegal;
-  if (!find_source(局, text, move)) return result;
-  局.調査_2歩フラグ設定();
-  if (局.移動チェック(move.元X, move.元Y, move.先X, move.先Y, move.移動駒) != 有) return result;
-  result.verdict = Verdict::three;
-  if (局.調査_三三(move.元X, move.元Y, move.先X, move.先Y, 局.手番, move.移動駒) == 有) {
-    return result;
-  }
-  result.verdict = Verdict::four;
-  if (局.調査_四四(move.元X, move.元Y, move.先X, move.先Y, 局.手番, move.移動駒) == 有) {
-    return result;
-  }
-  result.verdict = settle_promotion(局, text, move);
-  if (result.verdict == Verdict::accepted) result.move = move;
+  result.verdict = verdict_of(judged.結果);
+  if (result.verdict == Verdict::accepted) result.move = judged.手;
   return result;
 }
 
@@ -103,23 +92,15 @@ Judgement judge_move(Game& game, std::string_view text) {
   return judge_move(game, *parsed);
 }
 
-void play_move(Game& game, const 着手& move) {
-  auto& 局 = game.局;
-  const int mover = 局.手番;
-  局.駒移動(move.元X, move.元Y, move.先X, move.先Y, move.置駒);
-  局.手数 += 1;
-  局.手番 = opponent_of(mover);
-  int five_x = 0;
-  int five_y = 0;
-  if (局.終了_判定(mover, move.先X, move.先Y) == 有 ||
-      局.終了_判定周囲(mover, move.元X, move.元Y, five_x, five_y) == 有) {
-    game.winner = mover;
-    局.対局中 = 無;
-  }
+結末 play_move(Game& game, const 着手& move) {
+  const int mover = game.局.手番;
+  const 結末 outcome = 着手実行(game.局, move).結果;
+  if (outcome == 結末::五並び) game.winner = mover;
+  return outcome;
 }
 
 void pass_turn(Game& game) {
-  game.局.手番 = opponent_of(game.局.手番);
+  game.局.手番 = 相手の手番(game.局.手番);
 }
 
 namespace {

@@ -1,14 +1,15 @@
-// The game the protocol plays on, and the rules a person's move must pass, in the order the
-// window's turn flow applies them.
+// The game the protocol plays on, and moves written as text matched against it: the game's
+// turn judges and plays them, and this only translates its verdicts into protocol words.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "computer/computer.h"
-#include "engine/notation.h"
 #include "game/game_state.h"
+#include "game/move.h"
+#include "game/turn.h"
+#include "notation/notation.h"
 
 namespace brenvolt::engine {
 
@@ -31,16 +32,16 @@ struct Judgement {
   着手 move;  // filled when accepted: 移動駒 leaves the source, 置駒 will stand
 };
 
-// Would a person be allowed to play this move in the game? The tests run, in order: the
-// move rule (double-pawn flags refreshed first), double-three, double-four, then promotion:
-// a piece left with no move must promote, and "+" only where promotion is possible. Only
-// 成駒 and the double-pawn flags of the game may change.
+// Would a person be allowed to play this move in the game? The game's turn judges it, "+"
+// asking for a promotion and its absence for none (see 着手判定). Only the double-pawn
+// flags of the game may change.
 Judgement judge_move(Game& game, const notation::MoveText& text);
 Judgement judge_move(Game& game, std::string_view text);
 
-// Plays an accepted move: 駒移動 with the placed piece, 手数 + 1, the other side to move, and
-// the five test at the destination and then around the vacated square.
-void play_move(Game& game, const 着手& move);
+// Plays an accepted move through the game's turn (着手実行), notes the winner of a five and
+// returns how the move ended. The protocol itself ignores a draw at the record's bound (a
+// position may carry any move number); only self-play stops there.
+結末 play_move(Game& game, const 着手& move);
 
 // Hands the turn to the other side without a move (the computer found none).
 void pass_turn(Game& game);
@@ -49,8 +50,5 @@ void pass_turn(Game& game);
 std::vector<std::string> legal_moves(Game& game);
 
 std::string move_text(const 着手& move);
-
-// The other side's value, which is also its pawn code.
-int opponent_of(int side);
 
 }  // namespace brenvolt::engine

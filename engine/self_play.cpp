@@ -68,7 +68,7 @@ void check_ending(GameRun& run) {
   if (run.broken) return;
   const bool sound = (run.result == "b" && run.game.winner == 手番_先手) ||
                      (run.result == "w" && run.game.winner == 手番_後手) ||
-                     (run.result == "draw" && run.game.局.手数 == 記録上限) ||
+                     (run.result == "draw" && 手数上限(run.game.局)) ||
                      (run.result == "stuck" && no_move_for_either_side(run.game));
   if (!sound) {
     run.broken = true;
@@ -92,7 +92,7 @@ void play_opening(GameRun& run, Random& random, Signature& signature) {
 
 void play_computer(GameRun& run, 探索統計& stats, Signature& signature) {
   int passes = 0;
-  while (!run.game.over() && run.game.局.手数 < 記録上限) {
+  while (!run.game.over()) {
     const auto choice = computer_choice(run.game, &stats);
     if (!choice) {
       signature.add("pass ");
@@ -104,11 +104,11 @@ void play_computer(GameRun& run, 探索統計& stats, Signature& signature) {
       continue;
     }
     passes = 0;
-    play_move(run.game, *choice);
+    const 結末 outcome = play_move(run.game, *choice);
     signature.add(move_text(*choice));
     signature.add(" ");
     ++run.plies;
-    if (!still_sound(run)) return;
+    if (!still_sound(run) || outcome == 結末::引き分け) return;
   }
   if (run.game.over()) run.result = run.game.winner == 手番_先手 ? "b" : "w";
 }

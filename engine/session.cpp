@@ -7,8 +7,8 @@
 
 #include "engine/board_diagram.h"
 #include "engine/computer_moves.h"
-#include "engine/position_text.h"
 #include "engine/self_play.h"
+#include "notation/position_text.h"
 
 namespace brenvolt::engine {
 namespace {

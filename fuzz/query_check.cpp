@@ -24,12 +24,6 @@ std::vector<元> 動かせる駒(const 対局状態& 局, int 側) {
   return out;
 }
 
-bool 同じ局面(const 対局状態& a, const 対局状態& b) {
-  return a.盤面 == b.盤面 && a.先手持駒数 == b.先手持駒数 && a.後手持駒数 == b.後手持駒数 &&
-         a.先手持駒合計 == b.先手持駒合計 && a.後手持駒合計 == b.後手持駒合計 && a.手番 == b.手番 &&
-         a.手数 == b.手数;
-}
-
 std::string 名前(const 元& m) {
   return "a query for the piece at (" + std::to_string(m.x) + "," + std::to_string(m.y) +
          ") changed the game";
@@ -55,7 +49,7 @@ std::string 照会後の変化(対局状態& 局, unsigned pick) {
       局.調査_四四(m.x, m.y, x, y, 側, m.駒);
     }
   }
-  return 同じ局面(局, 前) ? std::string() : 名前(m);
+  return 局 == 前 ? std::string() : 名前(m);
 }
 
 }  // namespace brenvolt::fuzz

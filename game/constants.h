@@ -1,5 +1,6 @@
-// The named values the whole game compares against: piece codes, sides, yes/no, colours,
-// geometry, mouse buttons and game modes. Code compares with these names, never with literals.
+// The named values the rules compare against: yes/no, piece codes, sides, hand columns and
+// kinds, game modes and the record's bound. Code compares with these names, never with
+// literals. What only the window needs (colours, geometry, buttons, keys) lives in window/.
 #pragma once
 
 namespace brenvolt {
@@ -59,42 +60,10 @@ inline constexpr int 後手持駒列 = -1;
 
 // Hand kinds 1..8 (index into the hand count arrays); slot 0 is never used.
 inline constexpr int 持駒種類数 = 8;
-// The 先手 code of each hand kind; 後手's is the negation.
-inline constexpr int 持駒種類の駒[持駒種類数 + 1] = {空,     先手_歩, 先手_香, 先手_桂, 先手_銀,
-                                                     先手_金, 先手_角, 先手_飛, 先手_王};
 
 // Game modes.
 inline constexpr int モード_人間 = 0;
 inline constexpr int モード_COM = 1;
-
-// Mouse buttons as the window reports them.
-inline constexpr int 左ボタン = 1;
-inline constexpr int 右ボタン = 2;
-
-// Palette indexes of the 16-colour palette.
-inline constexpr int 色_緑 = 2;
-inline constexpr int 色_明赤 = 12;
-inline constexpr int 色_白 = 15;
-inline constexpr int 背景色 = 色_緑;
-inline constexpr int 消去色 = 背景色;
-inline constexpr int 結果色 = 色_白;
-
-// Screen geometry in twips (15 twips to a pixel).
-inline constexpr int 盤左 = 1100;
-inline constexpr int 盤上 = 100;
-inline constexpr int 桝幅 = 495;
-inline constexpr int 桝高 = 615;
-
-// Text positions in square units.
-inline constexpr double 手数表示X = 13;
-inline constexpr double 手数表示Y = 2.3;
-inline constexpr double 先手結果X = 13.3;
-inline constexpr double 先手結果Y = 3;
-inline constexpr double 後手結果X = -1.75;
-inline constexpr double 後手結果Y = 9.5;
-
-// The picture code of the title picture (the same value as an empty square).
-inline constexpr int 題字 = 0;
 
 // The move record holds entries 1..記録上限.
 inline constexpr int 記録上限 = 500;

@@ -22,6 +22,10 @@ int 調査_駒(int IN_手番, int IN_駒);
 int 取得_手番(int IN_駒);
 // 無 when an unpromoted piece could not move again from that row, so it must promote.
 int 移動後チェック(int 移動先Y, int 移動駒種類);
+// The other side, which is also its pawn code.
+int 相手の手番(int 手番);
+// The hand stand column of a side: 先手持駒列 for 先手, 後手持駒列 otherwise.
+int 持駒列の(int 手番);
 
 class 対局状態 {
  public:
@@ -38,8 +42,12 @@ class 対局状態 {
   int 人間側 = 手番_先手;
   int COM側 = 手番_後手;
   int 人間歩 = 先手_歩;
-  int 成駒 = 空;
   int 手数 = 0;
+
+  bool operator==(const 対局状態&) const = default;
+
+  // No game runs: none was started, or the last one is over.
+  bool 対局なし() const { return 手番 == 手番_なし || 対局中 == 無; }
 
   // Hands
   int 取得_持駒数(int IN_手番, int IN_Y) const;
@@ -56,7 +64,8 @@ class 対局状態 {
 
   // Move execution (state only), promotion and double pawn
   void 駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
-  int 調査_駒成(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
+  // The promoted code the move may arrive as, or 空 when it cannot promote.
+  int 調査_駒成(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類) const;
   void 調査_2歩フラグ設定();
 
   // Run scans: own pieces of IN_手番 in an unbroken run from the neighbour of (IN_X, IN_Y).

@@ -1,23 +1,13 @@
 #include "game/invariants.h"
 
-#include <cstdlib>
+#include "game/piece_table.h"
 
 namespace brenvolt {
 
 namespace {
 
-constexpr int 初期の持駒数[持駒種類数 + 1] = {0, 2, 2, 2, 1, 1, 1, 1, 1};
-
-// The hand kind 1..8 a piece code counts as (a promoted piece as its unpromoted kind), 0 for
-// anything that is not a piece.
-int 種類の番号(int 駒) {
-  if (取得_手番(駒) == 空) return 0;
-  const int 絶対値 = std::abs(駒);
-  const int 元の値 = 絶対値 % 10 == 1 ? 絶対値 - 1 : 絶対値;
-  for (int kind = 1; kind <= 持駒種類数; ++kind) {
-    if (-持駒種類の駒[kind] == 元の値) return kind;
-  }
-  return 0;
+int 初期の持駒数(int kind) {
+  return 種類の表[kind].初期数;
 }
 
 std::string 位置(int x, int y) {
@@ -30,7 +20,7 @@ std::string 盤の不整合(const 盤& 盤面) {
       const int 駒 = 盤面[x][y];
       if (駒 == 空) continue;
       if (x == 0 || y == 0) return "something stands off the board at " + 位置(x, y);
-      if (種類の番号(駒) == 0) return "code " + std::to_string(駒) + " at " + 位置(x, y);
+      if (持駒種類(駒) == 0) return "code " + std::to_string(駒) + " at " + 位置(x, y);
     }
   }
   return {};
@@ -40,7 +30,7 @@ std::string 持駒の不整合(const char* 側, const 持駒& 数, int 合計) {
   if (数[0] != 0) return std::string(側) + " hand slot 0 holds " + std::to_string(数[0]);
   int 和 = 0;
   for (int kind = 1; kind <= 持駒種類数; ++kind) {
-    if (数[kind] < 0 || 数[kind] > 初期の持駒数[kind]) {
+    if (数[kind] < 0 || 数[kind] > 初期の持駒数(kind)) {
       return std::string(側) + " holds " + std::to_string(数[kind]) + " of kind " +
              std::to_string(kind);
     }
@@ -59,11 +49,11 @@ std::string 駒数の不整合(const 対局状態& 局, int 手番, const char* 
   std::array<int, 持駒種類数 + 1> 盤上{};
   for (int x = 1; x <= 盤サイズ; ++x) {
     for (int y = 1; y <= 盤サイズ; ++y) {
-      if (取得_手番(局.盤面[x][y]) == 手番) ++盤上[種類の番号(局.盤面[x][y])];
+      if (取得_手番(局.盤面[x][y]) == 手番) ++盤上[持駒種類(局.盤面[x][y])];
     }
   }
   for (int kind = 1; kind <= 持駒種類数; ++kind) {
-    if (盤上[kind] + 数[kind] != 初期の持駒数[kind]) {
+    if (盤上[kind] + 数[kind] != 初期の持駒数(kind)) {
       return std::string(側) + " has " + std::to_string(盤上[kind]) + " on the board and " +
              std::to_string(数[kind]) + " in hand of kind " + std::to_string(kind);
     }

@@ -1,5 +1,6 @@
 #include "game/board_square.h"
 #include "game/game_state.h"
+#include "game/piece_table.h"
 
 namespace brenvolt {
 
@@ -15,13 +16,6 @@ bool 持駒を一つ減らす(持駒& 数, int& 合計, int slot) {
   return true;
 }
 
-int 後手の持駒スロット(int 行) {
-  return (行 >= 1 && 行 <= 盤サイズ) ? 盤サイズ - 行 : -1;
-}
-int 先手の持駒スロット(int 行) {
-  return (行 >= 1 && 行 <= 盤サイズ) ? 行 - 1 : -1;
-}
-
 }  // namespace
 
 // Applies a move or drop that the caller has already found legal; the piece given is what is
@@ -31,9 +25,9 @@ int 先手の持駒スロット(int 行) {
 void 対局状態::駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
   if (!盤上の桝(移動先X, 移動先Y)) return;
   if (移動元X == 後手持駒列) {
-    if (!持駒を一つ減らす(後手持駒数, 後手持駒合計, 後手の持駒スロット(移動元Y))) return;
+    if (!持駒を一つ減らす(後手持駒数, 後手持駒合計, 段の持駒スロット(手番_後手, 移動元Y))) return;
   } else if (移動元X == 先手持駒列) {
-    if (!持駒を一つ減らす(先手持駒数, 先手持駒合計, 先手の持駒スロット(移動元Y))) return;
+    if (!持駒を一つ減らす(先手持駒数, 先手持駒合計, 段の持駒スロット(手番_先手, 移動元Y))) return;
   } else {
     if (!盤上の桝(移動元X, 移動元Y)) return;
     盤面[移動元X][移動元Y] = 空;

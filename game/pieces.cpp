@@ -35,4 +35,12 @@ int 取得_手番(int IN_駒) {
   return 空;
 }
 
+int 相手の手番(int 手番) {
+  return 手番 == 手番_先手 ? 手番_後手 : 手番_先手;
+}
+
+int 持駒列の(int 手番) {
+  return 手番 == 手番_先手 ? 先手持駒列 : 後手持駒列;
+}
+
 }  // namespace brenvolt

@@ -1,4 +1,5 @@
 #include "game/game_state.h"
+#include "game/piece_table.h"
 
 namespace brenvolt {
 
@@ -16,8 +17,9 @@ constexpr bool 後手の敵陣(int y) {
 
 // Pawn, lance and knight can only arrive in the zone (they never move backward out of it);
 // silver, bishop and rook may also promote when moving inside it or leaving it.
-int 対局状態::調査_駒成(int 移動元X, int 移動元Y, int /*移動先X*/, int 移動先Y, int 移動駒種類) {
-  if (移動元X == 後手持駒列 || 移動元X == 先手持駒列) return 無;  // a drop never promotes
+int 対局状態::調査_駒成(int 移動元X, int 移動元Y, int /*移動先X*/, int 移動先Y,
+                        int 移動駒種類) const {
+  if (移動元X == 後手持駒列 || 移動元X == 先手持駒列) return 空;  // a drop never promotes
   bool 成れる = false;
   int 成った駒 = 空;
   switch (移動駒種類) {
@@ -48,26 +50,11 @@ int 対局状態::調査_駒成(int 移動元X, int 移動元Y, int /*移動先X
     default:
       break;  // gold, king and promoted pieces
   }
-  if (!成れる) return 無;
-  成駒 = 成った駒;
-  return 有;
+  return 成れる ? 成った駒 : 空;
 }
 
 int 移動後チェック(int 移動先Y, int 移動駒種類) {
-  switch (移動駒種類) {
-    case 後手_歩:
-    case 後手_香:
-      return 移動先Y == 9 ? 無 : 有;
-    case 後手_桂:
-      return 移動先Y > 7 ? 無 : 有;
-    case 先手_歩:
-    case 先手_香:
-      return 移動先Y == 1 ? 無 : 有;
-    case 先手_桂:
-      return 移動先Y < 3 ? 無 : 有;
-    default:
-      return 有;
-  }
+  return 行き所がある(移動駒種類, 移動先Y) ? 有 : 無;
 }
 
 }  // namespace brenvolt

@@ -1,22 +1,15 @@
 #include "record/move_record.h"
 
-#include <cstdlib>
+#include "game/board_square.h"
+#include "game/piece_table.h"
 
 namespace brenvolt {
 
 namespace {
 
-bool 盤の桝(int X, int Y) {
-  return X >= 1 && X <= 盤サイズ && Y >= 1 && Y <= 盤サイズ;
-}
-
 // The owner's side by the sign of the code; the caller has checked it is a piece.
 int 持主(int 駒) {
   return 駒 < 0 ? 手番_先手 : 手番_後手;
-}
-
-int 相手(int 手番) {
-  return 手番 == 手番_先手 ? 手番_後手 : 手番_先手;
 }
 
 // Adds 増減 pieces of the kind of 駒 to its owner's hand, keeping the total in step.
@@ -34,38 +27,9 @@ void 持駒増減(対局状態& 局, int 駒, int 増減) {
 
 }  // namespace
 
-int 持駒種類(int 駒) {
-  switch (std::abs(駒)) {
-    case 後手_歩:
-    case 後手_と:
-      return 1;
-    case 後手_香:
-    case 後手_香成:
-      return 2;
-    case 後手_桂:
-    case 後手_桂成:
-      return 3;
-    case 後手_銀:
-    case 後手_銀成:
-      return 4;
-    case 後手_金:
-      return 5;
-    case 後手_角:
-    case 後手_角成:
-      return 6;
-    case 後手_飛:
-    case 後手_飛成:
-      return 7;
-    case 後手_王:
-      return 8;
-    default:
-      return 0;
-  }
-}
-
 bool 記録可能な元(int X, int Y) {
   if (X == 先手持駒列 || X == 後手持駒列) return Y >= 1 && Y <= 盤サイズ;
-  return 盤の桝(X, Y);
+  return 盤上の桝(X, Y);
 }
 
 void 手順記録::記録_消去() {
@@ -81,7 +45,7 @@ void 手順記録::記録_消去() {
 
 bool 手順記録::記録_追加(const 対局状態& 局, int 元X, int 元Y, int 先X, int 先Y, int 元駒,
                          int 先駒) {
-  if (記録_満杯() || !記録可能な元(元X, 元Y) || !盤の桝(先X, 先Y)) return false;
+  if (記録_満杯() || !記録可能な元(元X, 元Y) || !盤上の桝(先X, 先Y)) return false;
   // Take-back gives the source piece back to its owner. The arriving piece may still be
   // unknown (the turn flow records before the promotion is chosen) and is set afterwards.
   if (持駒種類(元駒) == 0) return false;
@@ -105,7 +69,7 @@ void 手順記録::記録_先駒変更(int 先駒) {
 std::optional<手順> 手順記録::記録_一手戻す(対局状態& 局) {
   if (記録数 < 1) return std::nullopt;
   const 手順 m = 記録_項目(記録数);
-  if (盤の桝(m.元X, m.元Y))
+  if (盤上の桝(m.元X, m.元Y))
     局.盤面[m.元X][m.元Y] = m.元駒;
   else
     持駒増減(局, m.先駒, +1);
@@ -121,12 +85,12 @@ std::optional<手順> 手順記録::記録_一手進める(対局状態& 局) {
   if (記録数 >= 記録終端) return std::nullopt;
   const 手順 m = 記録_項目(++記録数);
   ++局.手数;
-  if (盤の桝(m.元X, m.元Y))
+  if (盤上の桝(m.元X, m.元Y))
     局.盤面[m.元X][m.元Y] = 空;
   else
     持駒増減(局, m.先駒, -1);
   局.盤面[m.先X][m.先Y] = m.先駒;
-  局.手番 = 相手(持主(m.元駒));
+  局.手番 = 相手の手番(持主(m.元駒));
   return m;
 }
 

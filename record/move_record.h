@@ -7,6 +7,7 @@
 
 #include "game/constants.h"
 #include "game/game_state.h"
+#include "game/piece_table.h"
 
 namespace brenvolt {
 
@@ -22,10 +23,6 @@ struct 手順 {
   int 取駒 = 空;  // the destination's content before the move
   bool operator==(const 手順&) const = default;
 };
-
-// The hand kind 1..8 of a piece code of either side (promoted codes give their base kind), or
-// 0 for a code that no hand can hold.
-int 持駒種類(int 駒);
 
 // Is (X, Y) a source the record can hold: a board square, or a row of a hand column?
 bool 記録可能な元(int X, int Y);

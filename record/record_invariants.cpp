@@ -1,14 +1,8 @@
 #include "record/record_invariants.h"
 
+#include "game/board_square.h"
+
 namespace brenvolt {
-
-namespace {
-
-bool 盤の桝(int x, int y) {
-  return x >= 1 && x <= 盤サイズ && y >= 1 && y <= 盤サイズ;
-}
-
-}  // namespace
 
 std::string 記録の不整合(const 手順記録& 記録, const 対局状態& 局) {
   if (記録.記録数 < 0 || 記録.記録数 > 記録.記録終端 || 記録.記録終端 > 記録上限) {
@@ -20,7 +14,7 @@ std::string 記録の不整合(const 手順記録& 記録, const 対局状態& �
   }
   for (int i = 1; i <= 記録.記録終端; ++i) {
     const 手順 項目 = 記録.記録_項目(i);
-    if (!記録可能な元(項目.元X, 項目.元Y) || !盤の桝(項目.先X, 項目.先Y) ||
+    if (!記録可能な元(項目.元X, 項目.元Y) || !盤上の桝(項目.先X, 項目.先Y) ||
         取得_手番(項目.元駒) == 空) {
       return "record entry " + std::to_string(i) + " cannot be played";
     }

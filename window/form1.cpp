@@ -83,7 +83,10 @@ void Form1::初期設定() {
 
 void Form1::駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
   対局状態::駒移動(移動元X, 移動元Y, 移動先X, 移動先Y, 移動駒);
+  描画_駒移動(移動元X, 移動元Y, 移動先X, 移動先Y, 移動駒);
+}
 
+void Form1::描画_駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
   if (移動元X == 後手持駒列) {
     描画_白持盤();
   } else if (移動元X == 先手持駒列) {

@@ -10,10 +10,15 @@
 #include <vector>
 
 #include "game/game_state.h"
+#include "game/turn.h"
 #include "record/move_record.h"
 #include "sound/module1.h"
 #include "window/canvas.h"
+#include "window/input_codes.h"
+#include "window/palette.h"
 #include "window/platform.h"
+#include "window/square_units.h"
+#include "window/text_areas.h"
 
 namespace brenvolt {
 
@@ -49,6 +54,9 @@ class Form1 : public 対局状態, public 手順記録 {
   // ---- Game routines that change the state and draw ---------------------------------------
   void 初期設定();
   void 駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
+  // The drawing 駒移動 does once the piece is moved: the source (square or stand) and the piece
+  // on its destination.
+  void 描画_駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
   void 手順保存(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動元駒, int 移動先駒);
   void com_ban();
   void 終了_処理(int IN_移動駒);
@@ -76,6 +84,8 @@ class Form1 : public 対局状態, public 手順記録 {
   void 描画_盤();
   void 描画_黒持盤();
   void 描画_白持盤();
+  // One side's hand stand, its counts in the column 数の列 erased 数の欄幅 twips wide.
+  void 描画_持駒台(int 側, double 数の列, int 数の欄幅);
   void 描画_点滅5並び(int IN_手番, int IN_X, int IN_Y);
   void 待ち時間(double IN_秒);
   void 描画_移動可能桝色(int 移動元X, int 移動元Y, int 描画色, int 移動駒);
@@ -96,21 +106,24 @@ class Form1 : public 対局状態, public 手順記録 {
 
  protected:
   // ---- Steps of playing a move (turn flow, computer, replay) ------------------------------
-  bool 対局なし() const { return 手番 == 手番_なし || 対局中 == 無; }
   void 盤クリック_駒選択(int 桝列, int 桝行);
   void 盤クリック_行き先(int Button, int 桝列, int 桝行);
   void 盤外クリック(int 桝列, int 桝行);
-  void 人間の着手後();
+  // After a person's move is shown: its end, or the computer's reply.
+  void 人間の着手後(const 着手の結果& 結果);
+  // The buzz, and for a double three, a double four or a forced promotion the box, of a refused
+  // move; true when the move was accepted.
+  bool 判定を伝える(判定 結果);
   // The person's side in a game against the computer, the computer's side and 人間歩 with it.
   void COM対局の側(int 人間の側);
   // Swaps the sides of a running game against the computer.
   void 側を交代(int 人間の側);
-  // Blinks and announces a five of IN_手番 through the destination or, when a board piece
-  // left 元, next to it; true when the game was won.
-  bool 五並び決着(int IN_手番, int 元X, int 元Y, int 先X, int 先Y);
+  // Announces how a move ended: blinks a five and names its winner, or declares the draw at
+  // the record's bound; true when the game is over.
+  bool 決着(const 着手の結果& 結果);
   // Ends a game that has filled the move record without a five.
   void 引き分け();
-  // Erases the status slot of a side (1360 x 380 twips).
+  // Erases the status slot of a side (結果欄幅 x 結果欄高).
   void 結果欄消去(int 側);
 
   Canvas& canvas;

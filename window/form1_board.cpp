@@ -1,6 +1,6 @@
 // The board, the two hand stands and the square outlines that mark highlights.
+#include "game/piece_table.h"
 #include "window/form1.h"
-#include "window/square_units.h"
 
 namespace brenvolt {
 
@@ -45,29 +45,28 @@ void Form1::描画_盤() {
 }
 
 void Form1::描画_黒持盤() {
-  描画_四角形(先手持駒数の列, 2, 先手持駒数欄幅, 持駒数欄高, 背景色);
-  for (int 種類 = 1; 種類 <= 持駒種類数; ++種類) {
-    const int 行 = 種類 + 1;
-    描画_桝(先手持駒列, 行);
-    const int 数 = 先手持駒数[種類];
-    if (数 > 0) {
-      描画_絵(持駒種類の駒[種類], 先手持駒列, 行);
-      描画_桝輪郭(背景色, 先手持駒列, 行);
-      描画_数値(先手持駒数の列, 行 + 持駒数の下げ, 数, 色_明赤, 0, 持駒数の大きさ);
-    }
-  }
+  描画_持駒台(手番_先手, 先手持駒数の列, 先手持駒数欄幅);
 }
 
 void Form1::描画_白持盤() {
-  描画_四角形(後手持駒数の列, 1, 後手持駒数欄幅, 持駒数欄高, 背景色);
-  for (int 行 = 1; 行 <= 持駒種類数; ++行) {
-    const int 種類 = 持駒種類数 + 1 - 行;
-    描画_桝(後手持駒列, 行);
-    const int 数 = 後手持駒数[種類];
+  描画_持駒台(手番_後手, 後手持駒数の列, 後手持駒数欄幅);
+}
+
+// The stand's count column is erased from the stand's first row down, then each row is drawn
+// from the top: an empty square, and the piece with its count when the side holds any.
+void Form1::描画_持駒台(int 側, double 数の列, int 数の欄幅) {
+  const int 最初の段 = 持駒台の最初の段(側);
+  const int 台の列 = 持駒列の(側);
+  const 持駒& 持ち数 = 側 == 手番_先手 ? 先手持駒数 : 後手持駒数;
+  描画_四角形(数の列, 最初の段, 数の欄幅, 持駒数欄高, 背景色);
+  for (int 行 = 最初の段; 行 < 最初の段 + 持駒種類数; ++行) {
+    const int 種類 = 段の持駒スロット(側, 行);
+    描画_桝(台の列, 行);
+    const int 数 = 持ち数[種類];
     if (数 > 0) {
-      描画_絵(-持駒種類の駒[種類], 後手持駒列, 行);
-      描画_桝輪郭(背景色, 後手持駒列, 行);
-      描画_数値(後手持駒数の列, 行 + 持駒数の下げ, 数, 色_明赤, 0, 持駒数の大きさ);
+      描画_絵(種類の駒(側, 種類), 台の列, 行);
+      描画_桝輪郭(背景色, 台の列, 行);
+      描画_数値(数の列, 行 + 持駒数の下げ, 数, 色_明赤, 0, 持駒数の大きさ);
     }
   }
 }

@@ -7,22 +7,22 @@ namespace brenvolt {
 
 void Form1::結果欄消去(int 側) {
   if (側 == 手番_先手)
-    描画_四角形(先手結果X, 先手結果Y, 1360, 380, 背景色);
+    描画_四角形(先手結果X, 先手結果Y, 結果欄幅, 結果欄高, 背景色);
   else if (側 == 手番_後手)
-    描画_四角形(後手結果X, 後手結果Y, 1360, 380, 背景色);
+    描画_四角形(後手結果X, 後手結果Y, 結果欄幅, 結果欄高, 背景色);
 }
 
 void Form1::com_ban() {
-  // A full record takes no further move; the game ends as it would after the last one.
-  if (記録_満杯()) {
+  // A game at the record's bound takes no further move; it ends as it would after the last one.
+  if (手数上限(*this)) {
     引き分け();
     return;
   }
   結果欄消去(COM側);
   if (COM側 == 手番_先手)
-    描画_数値(先手結果X, 先手結果Y, "思考中", 結果色, 0, 12);
+    描画_数値(先手結果X, 先手結果Y, "思考中", 結果色, 0, 思考中の大きさ);
   else if (COM側 == 手番_後手)
-    描画_数値(後手結果X, 後手結果Y, "思考中", 結果色, 0, 12);
+    描画_数値(後手結果X, 後手結果Y, "思考中", 結果色, 0, 思考中の大きさ);
   // The search handles no events, so the notice must reach the screen before it starts.
   canvas.refresh();
 
@@ -34,17 +34,14 @@ void Form1::com_ban() {
     return;
   }
   手順保存(手->元X, 手->元Y, 手->先X, 手->先Y, 手->移動駒, 手->置駒);
-  ++手数;
+  // The person's side is to move next unless the move ends the game.
+  const 着手の結果 結果 = 着手実行(*this, *手);
   描画_手数(手数, 色_白);
-  駒移動(手->元X, 手->元Y, 手->先X, 手->先Y, 手->置駒);
+  描画_駒移動(手->元X, 手->元Y, 手->先X, 手->先Y, 手->置駒);
   ds.dsPlay(音_駒打);
   描画_桝輪郭(色_白, 手->先X, 手->先Y);
   描画_移動結果(手->先X, 手->先Y, 手->置駒, 色_白);
-  if (五並び決着(COM側, 手->元X, 手->元Y, 手->先X, 手->先Y)) return;
-  if (記録_満杯())
-    引き分け();
-  else
-    手番 = 人間側;
+  決着(結果);
 }
 
 }  // namespace brenvolt

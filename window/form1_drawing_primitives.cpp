@@ -3,7 +3,7 @@
 #include <string>
 
 #include "window/form1.h"
-#include "window/notation.h"
+#include "window/move_display_text.h"
 #include "window/square_units.h"
 
 namespace brenvolt {

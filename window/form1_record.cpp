@@ -1,5 +1,6 @@
 // The move record on screen: recording each move, and the "局面" menu that abandons the game,
 // takes moves back one at a time and replays them.
+#include "game/board_square.h"
 #include "window/form1.h"
 
 namespace brenvolt {
@@ -25,7 +26,7 @@ void Form1::REPLAY_Click() {
   const 手順& m = *戻した;
   入力段階 = 0;
   描画_将棋盤桝();
-  if (m.元X >= 1 && m.元X <= 盤サイズ) {
+  if (盤上の桝(m.元X, m.元Y)) {
     描画_絵(m.元駒, m.元X, m.元Y);
     描画_桝輪郭(背景色, m.元X, m.元Y);
   }
@@ -34,9 +35,9 @@ void Form1::REPLAY_Click() {
   描画_桝(m.先X, m.先Y);
   ds.dsPlay(音_駒打);
   if (m.元駒 > 0)
-    描画_四角形(後手結果X, 後手結果Y, 1250, 400, 背景色);
+    描画_四角形(後手結果X, 後手結果Y, 戻し結果欄幅, 戻し結果欄高, 背景色);
   else
-    描画_四角形(先手結果X, 先手結果Y, 1250, 400, 背景色);
+    描画_四角形(先手結果X, 先手結果Y, 戻し結果欄幅, 戻し結果欄高, 背景色);
   描画_手数(手数, 色_白);
 }
 
@@ -59,9 +60,8 @@ void Form1::AFTER_Click() {
   描画_移動結果(m.先X, m.先Y, m.先駒, 結果色);
   ds.dsPlay(音_駒打);
   描画_手数(手数, 色_白);
-  if (五並び決着(取得_手番(m.元駒), m.元X, m.元Y, m.先X, m.先Y)) return;
-  // Replaying up to a full record ends the game again as it ended when first played.
-  if (記録_満杯() && !対局なし()) 引き分け();
+  // Replaying a move that ended the game ends it again as it ended when first played.
+  決着(着手後の結末(*this, 取得_手番(m.元駒), m.元X, m.元Y, m.先X, m.先Y));
 }
 
 }  // namespace brenvolt

@@ -3,13 +3,6 @@
 
 namespace brenvolt {
 
-namespace {
-
-constexpr int キー_Esc = 27;
-constexpr int キー_F1 = 112;
-
-}  // namespace
-
 // The check mark of "BGM" is the only record of whether the music is on.
 void Form1::処理_BGM() {
   if (platform.menuChecked("BGM")) {

@@ -3,6 +3,7 @@
 // turn (or lets the computer reply).
 #include <cmath>
 
+#include "game/board_square.h"
 #include "window/form1.h"
 
 namespace brenvolt {
@@ -15,10 +16,6 @@ int 桝番号(double 位置, int 原点, int 幅) {
   const double 番号 = std::floor((位置 - 原点) / 幅);
   if (!std::isfinite(番号) || 番号 < -100 || 番号 > 100) return -100;
   return static_cast<int>(番号);
-}
-
-int 持駒列の(int 側) {
-  return 側 == 手番_先手 ? 先手持駒列 : 後手持駒列;
 }
 
 const char* 手番の文(int 側) {
@@ -46,8 +43,7 @@ void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
     全輪郭クリア();
     return;
   }
-  const bool 盤内 = 桝列 >= 1 && 桝列 <= 盤サイズ && 桝行 >= 1 && 桝行 <= 盤サイズ;
-  if (!盤内)
+  if (!盤上の桝(桝列, 桝行))
     盤外クリック(桝列, 桝行);
   else if (入力段階 == 0)
     盤クリック_駒選択(桝列, 桝行);
@@ -72,63 +68,64 @@ void Form1::盤クリック_駒選択(int 桝列, int 桝行) {
 void Form1::盤クリック_行き先(int Button, int 桝列, int 桝行) {
   指手[3] = 桝列;
   指手[4] = 桝行;
-  調査_2歩フラグ設定();
-  if (移動チェック(指手[1], 指手[2], 指手[3], 指手[4], 指手[6]) == 無) {
-    ds.dsPlay(音_禁止);
-    return;
-  }
-  if (調査_三三(指手[1], 指手[2], 指手[3], 指手[4], 手番, 指手[6]) == 有) {
-    ds.dsPlay(音_禁止);
-    platform.messageBox("3 * 3 です！打てません", "Brenvolt", BoxIcon::None);
-    return;
-  }
-  if (調査_四四(指手[1], 指手[2], 指手[3], 指手[4], 手番, 指手[6]) == 有) {
-    ds.dsPlay(音_禁止);
-    platform.messageBox("4 * 4 です！打てません", "Brenvolt", BoxIcon::None);
-    return;
-  }
-  // Only the right button promotes, so any other button would leave a piece that can never
-  // move again.
-  if (移動後チェック(指手[4], 指手[6]) == 無 && Button != 右ボタン) {
-    ds.dsPlay(音_禁止);
-    platform.messageBox("マウスの右をクリックして下さい", "成り", BoxIcon::None);
-    return;
-  }
-  // A running game never has a full record (the move that fills it ends the game), but a move
-  // must never be played without its place in the record.
-  if (記録_満杯()) {
+  // Only the right button promotes, so under any other a piece that would have no move left
+  // is refused.
+  const 成り方 成り = Button == 右ボタン ? 成り方::成れれば成る : 成り方::成らない;
+  const 着手判定の答え 答え = 着手判定(*this, 指手[1], 指手[2], 指手[3], 指手[4], 指手[6], 成り);
+  if (!判定を伝える(答え.結果)) return;
+  // A running game never reaches the bound here (the move that reaches it ends the game), but
+  // a move must never be played without its place in the record.
+  if (手数上限(*this)) {
     引き分け();
     return;
   }
   手順保存(指手[1], 指手[2], 指手[3], 指手[4], 指手[6], 盤面[指手[3]][指手[4]]);
-  ++手数;
-  描画_手数(手数, 色_白);
-  const int 成れる = 調査_駒成(指手[1], 指手[2], 指手[3], 指手[4], 指手[6]);
-  if (Button == 右ボタン && 成れる == 有) 指手[6] = 成駒;
+  // The count the move brings is shown before the board changes: the guidance erased below
+  // still reads the board as it was.
+  描画_手数(手数 + 1, 色_白);
+  指手[6] = 答え.手.置駒;
   記録_先駒変更(指手[6]);
   入力段階 = 0;
   描画_桝輪郭(消去色, 指手[1], 指手[2]);
   描画_桝輪郭(消去色, 指手[3], 指手[4]);
   描画_移動可能桝色(指手[1], 指手[2], 消去色, 指手[6]);
-  駒移動(指手[1], 指手[2], 指手[3], 指手[4], 指手[6]);
+  const 着手の結果 結果 = 着手実行(*this, 答え.手);
+  描画_駒移動(指手[1], 指手[2], 指手[3], 指手[4], 指手[6]);
   ds.dsPlay(音_駒打);
   描画_移動結果(指手[3], 指手[4], 指手[6], 結果色);
-  人間の着手後();
+  人間の着手後(結果);
 }
 
-void Form1::人間の着手後() {
-  if (五並び決着(手番, 指手[1], 指手[2], 指手[3], 指手[4])) return;
-  if (記録_満杯()) {
-    引き分け();
-    return;
+bool Form1::判定を伝える(判定 結果) {
+  switch (結果) {
+    case 判定::可:
+      return true;
+    case 判定::対局なし:
+      // Form_MouseDown answers a press when no game runs before any square is read.
+      return false;
+    case 判定::不可:
+      ds.dsPlay(音_禁止);
+      return false;
+    case 判定::三三:
+      ds.dsPlay(音_禁止);
+      platform.messageBox("3 * 3 です！打てません", "Brenvolt", BoxIcon::None);
+      return false;
+    case 判定::四四:
+      ds.dsPlay(音_禁止);
+      platform.messageBox("4 * 4 です！打てません", "Brenvolt", BoxIcon::None);
+      return false;
+    case 判定::成り:
+      ds.dsPlay(音_禁止);
+      platform.messageBox("マウスの右をクリックして下さい", "成り", BoxIcon::None);
+      return false;
   }
-  if (対局モード == モード_COM) {
-    com_ban();
-  } else if (手番 == 手番_先手) {
-    手番 = 手番_後手;
-  } else if (手番 == 手番_後手) {
-    手番 = 手番_先手;
-  }
+  return false;
+}
+
+// The turn has already passed to the other side; against the computer it replies at once.
+void Form1::人間の着手後(const 着手の結果& 結果) {
+  if (決着(結果)) return;
+  if (対局モード == モード_COM) com_ban();
 }
 
 void Form1::盤外クリック(int 桝列, int 桝行) {

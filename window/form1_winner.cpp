@@ -4,27 +4,19 @@
 
 namespace brenvolt {
 
-namespace {
-
-bool 盤の桝(int X, int Y) {
-  return X >= 1 && X <= 盤サイズ && Y >= 1 && Y <= 盤サイズ;
-}
-
-}  // namespace
-
-bool Form1::五並び決着(int IN_手番, int 元X, int 元Y, int 先X, int 先Y) {
-  int 五X = 先X;
-  int 五Y = 先Y;
-  if (終了_判定(IN_手番, 先X, 先Y) == 無) {
-    int 周囲X = 0;
-    int 周囲Y = 0;
-    if (終了_判定周囲(IN_手番, 元X, 元Y, 周囲X, 周囲Y) == 無 || !盤の桝(周囲X, 周囲Y)) return false;
-    五X = 周囲X;
-    五Y = 周囲Y;
+bool Form1::決着(const 着手の結果& 結果) {
+  switch (結果.結果) {
+    case 結末::五並び:
+      描画_点滅5並び(結果.手番, 結果.五X, 結果.五Y);
+      終了_処理(盤面[結果.五X][結果.五Y]);
+      return true;
+    case 結末::引き分け:
+      引き分け();
+      return true;
+    case 結末::続行:
+      return false;
   }
-  描画_点滅5並び(IN_手番, 五X, 五Y);
-  終了_処理(盤面[五X][五Y]);
-  return true;
+  return false;
 }
 
 void Form1::終了_処理(int IN_移動駒) {

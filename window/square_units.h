@@ -1,10 +1,14 @@
-// Positions on the window are given in square units: (x, y) stands for the twips point of the
-// top-left corner of square (x, y), so fractional units place texts between squares.
+// The board's place on the window in twips (15 twips to a pixel), and positions in square
+// units: (x, y) stands for the twips point of the top-left corner of square (x, y), so
+// fractional units place texts between squares.
 #pragma once
 
-#include "game/constants.h"
-
 namespace brenvolt {
+
+inline constexpr int 盤左 = 1100;
+inline constexpr int 盤上 = 100;
+inline constexpr int 桝幅 = 495;
+inline constexpr int 桝高 = 615;
 
 inline constexpr double 桝点X(double x) {
   return 盤左 + x * 桝幅;

@@ -3,9 +3,9 @@
 
 #include <random>
 
-#include "bench/allocation_count.h"
 #include "computer/computer.h"
 #include "tests/computer/position.h"
+#include "tests/support/allocation_count.h"
 
 namespace brenvolt {
 namespace {
@@ -15,9 +15,9 @@ TEST(探索の割り当て, 探索は一度もメモリを割り当てない) {
   for (int i = 0; i < 200; ++i) {
     対局状態 局 = testing::乱数局面(rng);
     探索統計 統計;
-    const long 前 = bench::割り当て数();
+    const long 前 = testing::割り当て数();
     const auto 手 = com_ban_探索(局, &統計);
-    const long 後 = bench::割り当て数();
+    const long 後 = testing::割り当て数();
     EXPECT_EQ(後 - 前, 0) << "position " << i;
     (void)手;
   }

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "game/game_state.h"
+#include "game/piece_table.h"
 
 namespace brenvolt::testing {
 
@@ -15,7 +16,7 @@ inline int 相手(int 側) {
 
 // The code of hand kind 1..8 (歩 ... 王) for a side.
 inline int 種類の駒(int 側, int 種類) {
-  return 側 == 手番_先手 ? 持駒種類の駒[種類] : -持駒種類の駒[種類];
+  return 側 == 手番_先手 ? 種類の表[種類].先手の駒 : -種類の表[種類].先手の駒;
 }
 
 // The hand row holding a kind: 先手's stand has kinds 1..8 at rows 2..9, 後手's at rows 8..1.

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/move_judge.h"
-#include "engine/position_text.h"
+#include "notation/position_text.h"
 
 namespace brenvolt::engine::testing {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/position_text.h"
 #include "engine_test_positions.h"
+#include "notation/position_text.h"
 
 namespace brenvolt::engine {
 namespace {

@@ -7,7 +7,7 @@
 #include <QFontInfo>
 #include <cstdlib>
 
-#include "game/constants.h"
+#include "window/palette.h"
 #include "window/qt/picture_store.h"
 #include "window/qt/surface.h"
 #include "window/qt/window_font.h"

@@ -4,6 +4,8 @@
 
 #include "tests/game/position.h"
 
+#include "game/piece_table.h"
+
 namespace brenvolt {
 namespace {
 
@@ -24,8 +26,8 @@ TEST(初期設定と持駒, 盤を空にし十一枚ずつ持たせ行と種類�
   EXPECT_EQ(s.対局中 + s.手数, 0);
   EXPECT_EQ(s.手番, 手番_後手);  // the caller sets the turn afterwards
   for (int kind = 1; kind <= 8; ++kind) {
-    EXPECT_EQ(s.取得_持駒(手番_先手, kind + 1), 持駒種類の駒[kind]);
-    EXPECT_EQ(s.取得_持駒(手番_後手, 9 - kind), -持駒種類の駒[kind]);
+    EXPECT_EQ(s.取得_持駒(手番_先手, kind + 1), 種類の表[kind].先手の駒);
+    EXPECT_EQ(s.取得_持駒(手番_後手, 9 - kind), -種類の表[kind].先手の駒);
   }
   s.先手持駒数[4] = 5;
   s.後手持駒数[2] = 7;

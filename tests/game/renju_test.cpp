@@ -10,7 +10,6 @@ namespace {
 
 using testing::局面;
 using testing::桝;
-using testing::状態の写し;
 
 struct 禁手の例 {
   const char* 名前;
@@ -60,10 +59,10 @@ const 禁手の例 例[] = {
 TEST(三三と四四, 五五への打ちの形ごとの判定) {
   for (const 禁手の例& e : 例) {
     対局状態 s = 局面(e.先手, e.後手);
-    const 状態の写し before(s);
+    const 対局状態 before = s;
     EXPECT_EQ(s.調査_三三(先手持駒列, 6, 5, 5, 手番_先手, 先手_金), e.三三) << e.名前;
     EXPECT_EQ(s.調査_四四(先手持駒列, 6, 5, 5, 手番_先手, 先手_金), e.四四) << e.名前;
-    EXPECT_EQ(状態の写し(s), before) << e.名前;
+    EXPECT_EQ(s, before) << e.名前;
   }
 }
 
@@ -77,26 +76,26 @@ TEST(三三と四四, 盤端の一つ内側の三は開いていて盤端に接�
 TEST(三三と四四, 盤上の移動では元の桝が空いた局面で調べ終われば元に戻す) {
   対局状態 s = 局面({{5, 3}, {5, 4}, {3, 5}, {4, 5}});
   s.盤面[5][6] = 先手_金;
-  const 状態の写し before(s);
+  const 対局状態 before = s;
   EXPECT_EQ(s.調査_三三(5, 6, 5, 5, 手番_先手, 先手_金), 有);  // vertical three, not four
   EXPECT_EQ(s.調査_四四(5, 6, 5, 5, 手番_先手, 先手_金), 無);
   EXPECT_EQ(s.調査_三三(先手持駒列, 6, 5, 5, 手番_先手, 先手_金), 無);  // a drop: four + three
-  EXPECT_EQ(状態の写し(s), before);
+  EXPECT_EQ(s, before);
   // Calls outside the contract still restore exactly what stood there: an occupied
   // destination, a piece that is not the one on the source, squares off the board.
   s.盤面[5][5] = 後手_王;
-  const 状態の写し occupied(s);
+  const 対局状態 occupied = s;
   s.調査_三三(5, 6, 5, 5, 手番_先手, 先手_飛成);
   s.調査_四四(5, 6, 5, 5, 手番_先手, 先手_飛成);
   s.調査_三三(5, 40, 5, 5, 手番_先手, 先手_金);
   EXPECT_EQ(s.調査_三三(5, 6, 10, 5, 手番_先手, 先手_金), 無);
   EXPECT_EQ(s.調査_四四(5, 6, std::numeric_limits<int>::min(), 5, 手番_先手, 先手_金), 無);
-  EXPECT_EQ(状態の写し(s), occupied);
+  EXPECT_EQ(s, occupied);
 }
 
 TEST(三三と四四, 自分のものでない駒や手番でも盤の外には書かず盤を乱さない) {
   対局状態 s = 局面({{2, 2}, {8, 8}, {2, 8}, {8, 2}, {5, 1}, {5, 9}, {1, 5}, {9, 5}});
-  const 状態の写し before(s);
+  const 対局状態 before = s;
   for (int side : {手番_先手, 手番_後手, 手番_なし, 0}) {
     for (int piece : {空, 先手_金, 後手_金}) {
       for (int x = 1; x <= 9; ++x) {
@@ -104,7 +103,7 @@ TEST(三三と四四, 自分のものでない駒や手番でも盤の外には�
           if (s.盤面[x][y] != 空) continue;
           s.調査_三三(先手持駒列, 2, x, y, side, piece);
           s.調査_四四(後手持駒列, 8, x, y, side, piece);
-          ASSERT_EQ(状態の写し(s), before) << side << " " << piece << " " << x << "," << y;
+          ASSERT_EQ(s, before) << side << " " << piece << " " << x << "," << y;
         }
       }
     }

@@ -3,10 +3,9 @@
 
 #include <optional>
 
-namespace brenvolt {
+#include "window/input_codes.h"
 
-inline constexpr int キー_Esc = 27;
-inline constexpr int キー_F1 = 112;
+namespace brenvolt {
 
 // The classic virtual-key code of a Qt key (Qt::Key), or nothing for a key without one.
 std::optional<int> 仮想キーコード(int qtKey);

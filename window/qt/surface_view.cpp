@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "game/constants.h"
+#include "window/input_codes.h"
 #include "window/qt/surface.h"
 
 namespace brenvolt {

@@ -4,7 +4,7 @@
 #include <iterator>
 #include <vector>
 
-#include "game/constants.h"
+#include "window/palette.h"
 #include "window/qt/palette.h"
 #include "window/qt/picture_drawing.h"
 #include "window/qt/picture_store.h"

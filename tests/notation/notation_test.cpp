@@ -1,8 +1,9 @@
-#include "engine/notation.h"
+#include "notation/notation.h"
 
 #include <gtest/gtest.h>
 
 #include "game/constants.h"
+#include "game/piece_table.h"
 
 namespace brenvolt::notation {
 namespace {
@@ -39,8 +40,8 @@ TEST(Pieces, LettersCasePromotionAndHandKinds) {
   EXPECT_EQ(format_piece(後手_金成), "");
   EXPECT_EQ(format_piece(12), "");
   for (int kind = 1; kind <= 持駒種類数; ++kind) {
-    EXPECT_EQ(hand_kind_of_piece(持駒種類の駒[kind]), kind);
-    EXPECT_EQ(hand_kind_of_piece(-持駒種類の駒[kind]), kind);
+    EXPECT_EQ(hand_kind_of_piece(種類の表[kind].先手の駒), kind);
+    EXPECT_EQ(hand_kind_of_piece(-種類の表[kind].先手の駒), kind);
     EXPECT_EQ(hand_kind_of_letter(letter_of_hand_kind(kind)), kind);
   }
   EXPECT_EQ(hand_kind_of_piece(先手_と), 1);

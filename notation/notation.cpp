@@ -1,38 +1,8 @@
-#include "engine/notation.h"
+#include "notation/notation.h"
 
-#include <cstdlib>
-
-#include "game/constants.h"
+#include "game/piece_table.h"
 
 namespace brenvolt::notation {
-namespace {
-
-constexpr std::string_view 駒文字 = "PLNSGBRK";
-
-struct 後手駒 {
-  int code;
-  int kind;
-  bool promoted;
-};
-
-// Every code that can stand on the board, in 後手's (positive) form. 金成 is left out on
-// purpose: nothing produces it, so it has no text.
-constexpr 後手駒 駒一覧[] = {
-    {後手_歩, 1, false},  {後手_と, 1, true},   {後手_香, 2, false},  {後手_香成, 2, true},
-    {後手_桂, 3, false},  {後手_桂成, 3, true}, {後手_銀, 4, false},  {後手_銀成, 4, true},
-    {後手_金, 5, false},  {後手_角, 6, false},  {後手_角成, 6, true}, {後手_飛, 7, false},
-    {後手_飛成, 7, true}, {後手_王, 8, false},
-};
-
-const 後手駒* find_piece(int piece) {
-  const int magnitude = std::abs(piece);
-  for (const auto& entry : 駒一覧) {
-    if (entry.code == magnitude) return &entry;
-  }
-  return nullptr;
-}
-
-}  // namespace
 
 std::optional<Square> parse_square(std::string_view text) {
   if (text.size() != 2) return std::nullopt;
@@ -47,31 +17,28 @@ std::string format_square(int x, int y) {
 }
 
 int hand_kind_of_letter(char letter) {
-  const auto at = 駒文字.find(letter);
-  return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
+  return 文字の持駒種類(letter);
 }
 
 char letter_of_hand_kind(int kind) {
-  return 駒文字[static_cast<std::size_t>(kind - 1)];
+  return 種類の表[kind].文字;
 }
 
 int hand_kind_of_piece(int piece) {
-  const auto* entry = find_piece(piece);
-  return entry == nullptr ? 0 : entry->kind;
+  return 持駒種類(piece);
 }
 
 bool is_promoted(int piece) {
-  const auto* entry = find_piece(piece);
-  return entry != nullptr && entry->promoted;
+  return 成り駒か(piece);
 }
 
 std::string format_piece(int piece) {
-  const auto* entry = find_piece(piece);
-  if (entry == nullptr) return {};
-  char letter = letter_of_hand_kind(entry->kind);
+  const 駒の形* form = 駒の形を引く(piece);
+  if (form == nullptr) return {};
+  char letter = letter_of_hand_kind(form->種類);
   if (piece > 0) letter = static_cast<char>(letter - 'A' + 'a');
   std::string text;
-  if (entry->promoted) text += '+';
+  if (form->成り) text += '+';
   text += letter;
   return text;
 }

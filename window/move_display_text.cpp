@@ -1,9 +1,9 @@
-#include "window/notation.h"
+#include "window/move_display_text.h"
 
 #include <array>
 #include <cstdlib>
 
-#include "game/constants.h"
+#include "game/piece_table.h"
 
 namespace brenvolt {
 
@@ -14,43 +14,6 @@ constexpr std::array<std::string_view, 10> 漢数字 = {"",   "一", "二", "三
 constexpr std::array<std::string_view, 10> 全角数字 = {"",   "１", "２", "３", "４",
                                                        "５", "６", "７", "８", "９"};
 constexpr int 段の基数 = 1000;
-
-std::string_view 駒の名前(int 駒種類) {
-  // Widened first: the most negative int has no positive counterpart.
-  const long long 値 = 駒種類;
-  switch (値 < 0 ? -値 : 値) {
-    case 後手_歩:
-      return "歩";
-    case 後手_と:
-      return "と";
-    case 後手_香:
-      return "香";
-    case 後手_香成:
-      return "香成";
-    case 後手_桂:
-      return "桂";
-    case 後手_桂成:
-      return "桂成";
-    case 後手_銀:
-      return "銀";
-    case 後手_銀成:
-      return "銀成";
-    case 後手_金:
-      return "金";
-    case 後手_角:
-      return "角";
-    case 後手_角成:
-      return "角成";
-    case 後手_飛:
-      return "飛";
-    case 後手_飛成:
-      return "飛成";
-    case 後手_王:
-      return "王";
-    default:
-      return {};
-  }
-}
 
 }  // namespace
 
@@ -68,7 +31,8 @@ std::string_view 漢数字の表記(int 数値) {
 std::string_view 移動駒種類の表記(int 駒種類) {
   if (駒種類 >= 1 && 駒種類 <= 9) return 全角数字[駒種類];
   if (駒種類 > 段の基数 && 駒種類 <= 段の基数 + 9) return 漢数字[駒種類 - 段の基数];
-  return 駒の名前(駒種類);
+  const 駒の形* 形 = 駒の形を引く(駒種類);
+  return 形 == nullptr ? std::string_view() : 形->表記;
 }
 
 }  // namespace brenvolt

@@ -1,4 +1,4 @@
-#include "engine/position_text.h"
+#include "notation/position_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "bench/allocation_count.h"
+#include "tests/support/allocation_count.h"
 
 #include <atomic>
 #include <cstdlib>
@@ -20,10 +20,10 @@ void operator delete(void* p, std::size_t) noexcept {
   std::free(p);
 }
 
-namespace brenvolt::bench {
+namespace brenvolt::testing {
 
 long 割り当て数() {
   return allocations.load(std::memory_order_relaxed);
 }
 
-}  // namespace brenvolt::bench
+}  // namespace brenvolt::testing

@@ -1,17 +1,16 @@
-#include "engine/position_text.h"
+#include "notation/position_text.h"
 
 #include <array>
 #include <cctype>
 #include <cstdint>
 #include <vector>
 
-#include "engine/notation.h"
+#include "game/piece_table.h"
+#include "notation/notation.h"
 
 namespace brenvolt::notation {
 namespace {
 
-// Starting hand of either side by hand kind 1..8.
-constexpr std::array<int, 9> 初期持駒 = {0, 2, 2, 2, 1, 1, 1, 1, 1};
 constexpr int kMaxMoveNumber = 1'000'000'000;
 constexpr int kMaxHandCount = 99;
 
@@ -21,12 +20,8 @@ int piece_of_letter(char letter, bool promoted) {
   const char upper = gote ? static_cast<char>(letter - 'a' + 'A') : letter;
   const int kind = hand_kind_of_letter(upper);
   if (kind == 0) return 空;
-  int code = -持駒種類の駒[kind];  // 後手 form
-  if (promoted) {
-    if (kind == 5 || kind == 8) return 空;
-    code += 1;
-  }
-  return gote ? code : -code;
+  const int code = 種類の駒(gote ? 手番_後手 : 手番_先手, kind);
+  return promoted ? 成り先の駒(code) : code;
 }
 
 std::vector<std::string_view> split(std::string_view text, char separator) {
@@ -179,32 +174,15 @@ bool check_piece_counts(const 対局状態& 局, std::string& error) {
     }
     for (int kind = 1; kind <= 持駒種類数; ++kind) {
       const auto k = static_cast<std::size_t>(kind);
-      if (total[k] != 初期持駒[k]) {
+      const int start = 種類の表[kind].初期数;
+      if (total[k] != start) {
         error = side_name(side) + " has " + std::to_string(total[k]) + " " +
-                letter_of_hand_kind(kind) + ", not " + std::to_string(初期持駒[k]);
+                letter_of_hand_kind(kind) + ", not " + std::to_string(start);
         return false;
       }
     }
   }
   return true;
-}
-
-// Rows an unpromoted piece of that code may not stand on (it could never move again).
-bool stuck(int piece, int y) {
-  switch (piece) {
-    case 先手_歩:
-    case 先手_香:
-      return y == 1;
-    case 先手_桂:
-      return y <= 2;
-    case 後手_歩:
-    case 後手_香:
-      return y == 9;
-    case 後手_桂:
-      return y >= 8;
-    default:
-      return false;
-  }
 }
 
 bool check_placement(const 盤& board, std::string& error) {
@@ -213,7 +191,7 @@ bool check_placement(const 盤& board, std::string& error) {
     int gote_pawns = 0;
     for (int y = 1; y <= 9; ++y) {
       const int piece = board[x][y];
-      if (stuck(piece, y)) {
+      if (!行き所がある(piece, y)) {
         error = format_piece(piece) + " on " + format_square(x, y) + " could never move";
         return false;
       }
@@ -260,7 +238,6 @@ bool parse_position(std::string_view text, 対局状態& 局, std::string& error
   parsed.後手持駒合計 = hand_total(parsed.後手持駒数);
   parsed.調査_2歩フラグ設定();
   parsed.対局中 = 有;
-  parsed.成駒 = 空;
   局 = parsed;
   return true;
 }

@@ -1,0 +1,13 @@
+// Indexes of the window's 16-colour palette, and the roles the game gives them.
+#pragma once
+
+namespace brenvolt {
+
+inline constexpr int 色_緑 = 2;
+inline constexpr int 色_明赤 = 12;
+inline constexpr int 色_白 = 15;
+inline constexpr int 背景色 = 色_緑;
+inline constexpr int 消去色 = 背景色;
+inline constexpr int 結果色 = 色_白;
+
+}  // namespace brenvolt
