@@ -11,8 +11,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 mode=${1:-play}
-packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libsdl2-mixer-dev
-  libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-mincho xvfb xauth xdotool
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-tools-dev
+  qt6-l10n-tools libsdl2-mixer-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-mincho xvfb xauth xdotool
   imagemagick sox desktop-file-utils appstream dpkg-dev)
 
 install_missing() {

@@ -11,9 +11,16 @@ struct 起動設定 {
   std::optional<std::string> screenshot;  // write the window's picture here and end
   std::optional<std::string> position;    // a position in the engine's notation to show
   std::optional<std::string> record;      // a record file to open at start-up
+  std::string language = "ja";            // "ja" (the default, whatever the locale) or "en"
+  double scale = 1.0;                     // the window's size, 1 for the classic size
+  bool quitAfterFirstPaint = false;       // for timing the start-up
   bool help = false;
   std::string error;  // not empty when the command line cannot be used
 };
+
+// The largest --scale accepted; larger windows than four times the classic size are of no use
+// on any screen made today.
+inline constexpr double 最大倍率 = 4.0;
 
 // Reads `arguments` (without the program name). Qt's own options (-platform, -style, ...) are
 // left for Qt and skipped here; the one argument that is no option names a record to open.

@@ -4,11 +4,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QScreen>
+#include <QTimer>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "app/command_line.h"
 #include "app/data_folders.h"
@@ -41,10 +45,24 @@ qreal 画素比() {
   return screen ? screen->devicePixelRatio() : 1.0;
 }
 
+言語 言語の指定(const 起動設定& settings) {
+  return settings.language == "en" ? 言語::英語 : 言語::日本語;
+}
+
+// The window in the language asked for; false, with a message, when it cannot be had.
+bool 言語を使う(MainWindow& window, const 起動設定& settings) {
+  if (window.setLanguage(言語の指定(settings))) return true;
+  std::cerr << "brenvolt: the translations for --lang " << settings.language
+            << " cannot be loaded\n";
+  return false;
+}
+
 int 画面だけ撮る(const 起動設定& settings, const std::optional<記録対局>& 棋譜) {
   SilentSound silence;
   MainWindow window(silence, {}, 画素比(), BoxMode::StandardError);
+  if (!言語を使う(window, settings)) return EXIT_FAILURE;
   window.form().Form_Load();
+  window.setClientScale(settings.scale);
   if (棋譜) window.form().対局を復元(*棋譜);
   if (settings.position) {
     if (const auto error = 局面を表示する(window, *settings.position)) {
@@ -59,13 +77,43 @@ int 画面だけ撮る(const 起動設定& settings, const std::optional<記録�
   return EXIT_SUCCESS;
 }
 
-int 遊ぶ(QApplication& app, const std::optional<記録対局>& 棋譜) {
+// Calls `after` once, as soon as the watched widget has been painted for the first time.
+class 初描画の後 : public QObject {
+ public:
+  explicit 初描画の後(std::function<void()> after) : after_(std::move(after)) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && after_) {
+      QTimer::singleShot(0, std::exchange(after_, nullptr));
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> after_;
+};
+
+int 遊ぶ(QApplication& app, const 起動設定& settings, const std::optional<記録対局>& 棋譜) {
   SdlSoundLibrary sound;
   MainWindow window(sound, 音の置場(), 画素比(), BoxMode::Modal);
   // Message boxes carry the game's icon too.
   QApplication::setWindowIcon(window.windowIcon());
-  window.form().Form_Load();
+  if (!言語を使う(window, settings)) return EXIT_FAILURE;
+  // The window shows its picture first; the sound device opens and the sounds load as soon as
+  // it is on the screen, the music starting a moment after the window appears.
+  window.form().Form_Load_画面();
+  if (settings.scale != 1.0) window.zoomTo(settings.scale);
+  // A record opened at start-up is on the first picture; it is set out before the sounds load,
+  // so it opens without the piece sound.
   if (棋譜) window.form().対局を復元(*棋譜);
+  // Timing the start-up ends the program there: the time to the first picture, nothing after.
+  初描画の後 quitter([] {
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
+  });
+  初描画の後 soundStarter([&window] { window.form().Form_Load_音(); });
+  // The filter installed last sees the paint first.
+  window.view().installEventFilter(&soundStarter);
+  if (settings.quitAfterFirstPaint) window.view().installEventFilter(&quitter);
   window.show();
   return app.exec();
 }
@@ -107,5 +155,5 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("brenvolt"));
   // Wayland desktops match the window to its menu entry, and so to its icon, by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral(BRENVOLT_APP_ID));
-  return settings.screenshot ? 画面だけ撮る(settings, 棋譜) : 遊ぶ(app, 棋譜);
+  return settings.screenshot ? 画面だけ撮る(settings, 棋譜) : 遊ぶ(app, settings, 棋譜);
 }

@@ -22,7 +22,9 @@ set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
 set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-mincho")
+# The font the window is drawn in, and SDL, which the game opens at run time when it starts its
+# sound (dpkg-shlibdeps sees only the libraries the programs link).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-mincho, libsdl2-2.0-0, libsdl2-mixer-2.0-0")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 include(CPack)

@@ -39,6 +39,11 @@ Form1::Form1(Canvas& 画面, Platform& 窓, SoundLibrary& 音源,
           std::move(データ置場)) {}
 
 void Form1::Form_Load() {
+  Form_Load_音();
+  Form_Load_画面();
+}
+
+void Form1::Form_Load_音() {
   音.音_初期化(platform.windowHandle());
   音_その他 = 音.音_読込("その他.wav", 効果音の重複数);
   音_禁止 = 音.音_読込("禁止.wav", 効果音の重複数);
@@ -47,7 +52,9 @@ void Form1::Form_Load() {
   音_BGM = 音.音_読込("BGM.wav", 音楽の重複数);
   ds.dsPlayLooping(音_BGM);
   platform.setMenuChecked("BGM", true);
+}
 
+void Form1::Form_Load_画面() {
   移動指導 = 0;
   platform.setMenuChecked("SIDOU", false);
   指導色 = 消去色;

@@ -35,7 +35,12 @@ class Form1 : public 対局状態, public 手順記録 {
         std::vector<std::filesystem::path> データ置場 = {});
 
   // ---- Window events --------------------------------------------------------------------
+  // Form_Load is its two halves in this order: the sound service with the five sounds and
+  // the music, then the constants, the drawing and the placement. A window that shows itself
+  // before its sound is ready calls the halves itself, the picture first.
   void Form_Load();
+  void Form_Load_音();
+  void Form_Load_画面();
   void Form_MouseDown(int Button, int Shift, double X, double Y);
   void Form_KeyDown(int KeyCode);
   void Form_Unload();

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <system_error>
 
+#include "notation/record_text.h"
+
 namespace brenvolt {
 
 namespace {
@@ -28,10 +30,6 @@ std::string 理由(int number) {
     default:
       return std::strerror(number);
   }
-}
-
-std::string 大きさの理由(std::size_t limit) {
-  return "大きすぎます (" + std::to_string(limit / 1024) + " KiB まで)";
 }
 
 // Closes a descriptor when it goes out of scope.
@@ -110,7 +108,7 @@ std::optional<std::string> 記録ファイルを読む(const std::filesystem::pa
     return std::nullopt;
   }
   if (static_cast<unsigned long long>(info.st_size) > limit) {
-    error = 大きさの理由(limit);
+    error = notation::too_large_reason(limit);
     return std::nullopt;
   }
   // The size is read again while reading: the file may grow meanwhile.
@@ -125,7 +123,7 @@ std::optional<std::string> 記録ファイルを読む(const std::filesystem::pa
     }
     if (got == 0) break;
     if (text.size() + static_cast<std::size_t>(got) > limit) {
-      error = 大きさの理由(limit);
+      error = notation::too_large_reason(limit);
       return std::nullopt;
     }
     text.append(buffer, static_cast<std::size_t>(got));

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "sound/sdl/sdl_calls.h"
+
 namespace brenvolt {
 namespace {
 
@@ -42,7 +44,7 @@ std::vector<Uint8> widen24(std::span<const unsigned char> samples) {
 }
 
 struct StreamDeleter {
-  void operator()(SDL_AudioStream* stream) const { SDL_FreeAudioStream(stream); }
+  void operator()(SDL_AudioStream* stream) const { sdlCalls()->FreeAudioStream(stream); }
 };
 
 }  // namespace
@@ -51,7 +53,8 @@ std::optional<std::vector<Uint8>> toDeviceFormat(const WavSound& sound) {
   int rate = 0;
   int channels = 0;
   Uint16 format = 0;
-  if (Mix_QuerySpec(&rate, &format, &channels) == 0) return std::nullopt;
+  const SdlCalls* sdl = sdlCalls();
+  if (sdl == nullptr || sdl->QuerySpec(&rate, &format, &channels) == 0) return std::nullopt;
 
   const std::uint64_t frames = sound.frames.size() / static_cast<std::size_t>(sound.frameBytes);
   const std::uint64_t deviceFrameBytes =
@@ -70,16 +73,16 @@ std::optional<std::vector<Uint8>> toDeviceFormat(const WavSound& sound) {
   if (input.size() > static_cast<std::size_t>(INT_MAX)) return std::nullopt;
 
   std::unique_ptr<SDL_AudioStream, StreamDeleter> stream(
-      SDL_NewAudioStream(sdlFormat(sound.type), static_cast<Uint8>(sound.channels),
-                         sound.sampleRate, format, static_cast<Uint8>(channels), rate));
+      sdl->NewAudioStream(sdlFormat(sound.type), static_cast<Uint8>(sound.channels),
+                          sound.sampleRate, format, static_cast<Uint8>(channels), rate));
   if (!stream) return std::nullopt;
-  if (SDL_AudioStreamPut(stream.get(), input.data(), static_cast<int>(input.size())) != 0 ||
-      SDL_AudioStreamFlush(stream.get()) != 0)
+  if (sdl->AudioStreamPut(stream.get(), input.data(), static_cast<int>(input.size())) != 0 ||
+      sdl->AudioStreamFlush(stream.get()) != 0)
     return std::nullopt;
-  const int available = SDL_AudioStreamAvailable(stream.get());
+  const int available = sdl->AudioStreamAvailable(stream.get());
   if (available <= 0) return std::nullopt;
   std::vector<Uint8> out(static_cast<std::size_t>(available));
-  const int got = SDL_AudioStreamGet(stream.get(), out.data(), available);
+  const int got = sdl->AudioStreamGet(stream.get(), out.data(), available);
   if (got <= 0) return std::nullopt;
   out.resize(static_cast<std::size_t>(got));
   return out;

@@ -1,12 +1,10 @@
 #include "sound/sdl/sdl_sound_library.h"
 
-#include <SDL2/SDL.h>
-#include <SDL2/SDL_mixer.h>
-
 #include <climits>
 
 #include "sound/sdl/device_format.h"
 #include "sound/sdl/quiet_alsa.h"
+#include "sound/sdl/sdl_calls.h"
 #include "sound/sdl/sound_buffer.h"
 #include "sound/wav_image.h"
 
@@ -25,13 +23,13 @@ int following(int handle) {
 }
 
 // Starts `chunk` on any idle channel, adding channels while there are fewer than the limit.
-int playOnIdleChannel(Mix_Chunk* chunk, int loops) {
+int playOnIdleChannel(const SdlCalls& sdl, Mix_Chunk* chunk, int loops) {
   for (;;) {
-    const int channel = Mix_PlayChannel(-1, chunk, loops);
+    const int channel = sdl.PlayChannel(-1, chunk, loops);
     if (channel >= 0) return channel;
-    const int allocated = Mix_AllocateChannels(-1);
+    const int allocated = sdl.AllocateChannels(-1);
     if (allocated >= kMaxMixerChannels) return -1;
-    Mix_AllocateChannels(allocated + kChannelStep);
+    sdl.AllocateChannels(allocated + kChannelStep);
   }
 }
 
@@ -45,16 +43,18 @@ SdlSoundLibrary::~SdlSoundLibrary() {
 
 int SdlSoundLibrary::dsInitialize(int) {
   if (device_ != 0) return device_;
+  const SdlCalls* sdl = sdlCalls();
+  if (sdl == nullptr) return 0;
   silenceAlsaErrors();
   // Ctrl-C and termination stay with the program that owns the window, not with SDL.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
+  sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (sdl->InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
   // SDL may find a driver yet no device behind it; only opening the device tells.
-  if (Mix_OpenAudio(kDeviceRate, AUDIO_S16SYS, kDeviceChannels, kDeviceChunkFrames) != 0) {
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (sdl->OpenAudio(kDeviceRate, AUDIO_S16SYS, kDeviceChannels, kDeviceChunkFrames) != 0) {
+    sdl->QuitSubSystem(SDL_INIT_AUDIO);
     return 0;
   }
-  Mix_AllocateChannels(kChannelStep);
+  sdl->AllocateChannels(kChannelStep);
   lastDevice_ = following(lastDevice_);
   device_ = lastDevice_;
   return device_;
@@ -63,8 +63,10 @@ int SdlSoundLibrary::dsInitialize(int) {
 void SdlSoundLibrary::dsTerminate(int device) {
   if (device == 0 || device != device_) return;
   buffers_.clear();
-  Mix_CloseAudio();
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  // An open device means the calls were found.
+  const SdlCalls& sdl = *sdlCalls();
+  sdl.CloseAudio();
+  sdl.QuitSubSystem(SDL_INIT_AUDIO);
   device_ = 0;
 }
 
@@ -75,7 +77,8 @@ int SdlSoundLibrary::dsCreateDSB(int device, const unsigned char* image, std::si
   if (!sound) return 0;
   auto samples = toDeviceFormat(*sound);
   if (!samples) return 0;
-  Mix_Chunk* chunk = Mix_QuickLoad_RAW(samples->data(), static_cast<Uint32>(samples->size()));
+  Mix_Chunk* chunk =
+      sdlCalls()->QuickLoad_RAW(samples->data(), static_cast<Uint32>(samples->size()));
   if (chunk == nullptr) return 0;
   auto buffer = std::make_unique<Buffer>(std::move(*samples), chunk, copies < 1 ? 1 : copies);
   int handle = following(lastBuffer_);
@@ -119,9 +122,9 @@ void SdlSoundLibrary::play(int buffer, bool looping) {
   if (static_cast<int>(sound.instances.size()) >= sound.copies) {
     channel = sound.instances.front().channel;
     sound.instances.erase(sound.instances.begin());
-    channel = Mix_PlayChannel(channel, sound.chunk, loops);
+    channel = sdlCalls()->PlayChannel(channel, sound.chunk, loops);
   } else {
-    channel = playOnIdleChannel(sound.chunk, loops);
+    channel = playOnIdleChannel(*sdlCalls(), sound.chunk, loops);
   }
   if (channel >= 0) sound.instances.push_back({channel, looping});
 }

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 
+#include "sound/sdl/sdl_calls.h"
+
 namespace brenvolt {
 
 void SdlSoundLibrary::Buffer::forgetFinished() {
   std::erase_if(instances, [this](const Instance& instance) {
-    return Mix_Playing(instance.channel) == 0 || Mix_GetChunk(instance.channel) != chunk;
+    const SdlCalls& sdl = *sdlCalls();
+    return sdl.Playing(instance.channel) == 0 || sdl.GetChunk(instance.channel) != chunk;
   });
 }
 
@@ -17,7 +20,7 @@ bool SdlSoundLibrary::Buffer::isLooping() const {
 
 void SdlSoundLibrary::Buffer::stopAll() {
   forgetFinished();
-  for (const Instance& instance : instances) Mix_HaltChannel(instance.channel);
+  for (const Instance& instance : instances) sdlCalls()->HaltChannel(instance.channel);
   instances.clear();
 }
 

@@ -2,7 +2,7 @@
 // that were started on mixer channels.
 #pragma once
 
-#include <SDL2/SDL_mixer.h>
+#include "sound/sdl/sdl_calls.h"
 
 #include <vector>
 
@@ -19,7 +19,7 @@ struct SdlSoundLibrary::Buffer {
   Buffer(std::vector<Uint8> samples, Mix_Chunk* mixChunk, int maxCopies)
       : pcm(std::move(samples)), chunk(mixChunk), copies(maxCopies) {}
   // Mix_FreeChunk halts every channel still playing the chunk before the samples go.
-  ~Buffer() { Mix_FreeChunk(chunk); }
+  ~Buffer() { sdlCalls()->FreeChunk(chunk); }
   Buffer(const Buffer&) = delete;
   Buffer& operator=(const Buffer&) = delete;
 

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "window/qt/palette.h"
+#include "window/qt/picture_drawing.h"
 
 namespace brenvolt {
 namespace {
@@ -151,6 +152,27 @@ TEST_P(PictureStoreTest, IconShowsAPieceOnWood) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DevicePixelRatios, PictureStoreTest, ::testing::Values(1.0, 2.0));
+
+// At the classic size the store takes the pictures the build drew; they must be exactly what
+// drawing them now gives, on this machine's fonts.
+TEST(ClassicPictures, TheBuildsPicturesAreTheDrawingsThemselves) {
+  const PictureStore store(1.0);
+  for (int i = 0; i < 絵の数; ++i) {
+    const auto id = static_cast<PictureId>(i);
+    const QImage drawn =
+        絵を描く(id, 1.0, 1.0).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(store.picture(id).convertToFormat(QImage::Format_ARGB32_Premultiplied), drawn) << i;
+  }
+}
+
+TEST(ClassicPictures, OtherScalesAreDrawnAtTheirOwnSize) {
+  const PictureStore store(1.0);
+  const QImage& large = store.picture(PictureId::SITA_KIN, 1.5);
+  EXPECT_EQ(large.size(), QSize(50, 62));
+  EXPECT_EQ(large, 絵を描く(PictureId::SITA_KIN, 1.0, 1.5));
+  // The classic ones stay at hand beside them.
+  EXPECT_EQ(store.picture(PictureId::SITA_KIN).size(), 桝の絵サイズ);
+}
 
 }  // namespace
 }  // namespace brenvolt

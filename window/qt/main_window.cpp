@@ -5,11 +5,20 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QPixmap>
+#include <QScreen>
+#include <cmath>
 
 #include "window/qt/key_codes.h"
 #include "window/qt/menu_bar.h"
 
 namespace brenvolt {
+
+namespace {
+
+// Steps a hair apart are one step: a window a pixel off a step is at that step.
+constexpr double 段の幅 = 0.01;
+
+}  // namespace
 
 MainWindow::MainWindow(SoundLibrary& sound, std::vector<std::filesystem::path> dataFolders,
                        qreal devicePixelRatio, BoxMode boxMode)
@@ -18,31 +27,124 @@ MainWindow::MainWindow(SoundLibrary& sound, std::vector<std::filesystem::path> d
       view_(new SurfaceView(surface_, this)),
       platform_(*this, surface_, *view_, boxMode) {
   setWindowTitle(QStringLiteral("Brenvolt"));
-  setWindowIcon(QIcon(QPixmap::fromImage(pictures_.icon())));
+  setWindowIcon(pictures_.windowIcon());
   setCentralWidget(view_);
   resize(画面サイズ);
   form_ = std::make_unique<Form1>(surface_, platform_, sound, std::move(dataFolders));
-  メニューを作る(*menuBar(), *form_, platform_);
+  メニューを作る(
+      *menuBar(), *form_, platform_,
+      {[this] { zoomIn(); }, [this] { zoomOut(); }, [this] { zoomTo(1.0); },
+       [this] { toggleFullScreen(); },
+       [this] { setLanguage(language_.current() == 言語::日本語 ? 言語::英語 : 言語::日本語); }});
+  platform_.setLanguage(&language_);
+  surface_.setTexts(&language_);
+  // The client area at the classic size is what scales with the window.
+  view_->setReferenceSize(
+      QSize(画面サイズ.width(), 画面サイズ.height() - menuBar()->sizeHint().height()));
   // repaint, not update: the game refreshes in the middle of long handlers (the computer's
   // thinking, the blink) where no event loop runs to deliver a deferred paint.
   surface_.setRefreshHandler([this] { view_->repaint(); });
-  surface_.setChangeHandler([this](const QRect& area) { view_->update(area); });
+  surface_.setChangeHandler(
+      [this](const QRect& area) { view_->update(area.translated(view_->shownArea().topLeft())); });
   view_->setPressHandler(
       [this](int button, double x, double y) { form_->Form_MouseDown(button, 0, x, y); });
 }
 
+void MainWindow::settleLayout() const {
+  // The layout is settled here so sizes are right also for a window never shown, which gets
+  // no resize events to settle it by.
+  if (!layout()) return;
+  layout()->invalidate();
+  layout()->activate();
+}
+
 QSize MainWindow::clientSize() const {
-  // The layout is settled here so the size is right also for a window never shown.
-  if (layout()) layout()->activate();
-  return view_->size().boundedTo(画面サイズ);
+  settleLayout();
+  return view_->size();
 }
 
 QImage MainWindow::clientImage() const {
-  const QImage& image = surface_.image();
-  const qreal ratio = image.devicePixelRatio();
-  QImage shown = image.copy(QRect(QPoint(0, 0), clientSize() * ratio));
-  shown.setDevicePixelRatio(ratio);
-  return shown;
+  settleLayout();
+  return view_->shownImage();
+}
+
+bool MainWindow::setLanguage(言語 language) {
+  if (!language_.set(language)) return false;
+  メニューを訳す(*this, language_);
+  surface_.redraw();
+  view_->update();
+  return true;
+}
+
+double MainWindow::largestFittingScale() const {
+  const QScreen* shownOn = screen();
+  if (!shownOn) return 倍率の段[std::size(倍率の段) - 1];
+  settleLayout();
+  // Everything around the client area (frame, menu bar) keeps its size when zooming.
+  const QSize around = frameGeometry().size() - view_->size();
+  const QSize room = shownOn->availableGeometry().size() - around;
+  const QSize reference = view_->referenceSize();
+  return std::min(static_cast<double>(room.width()) / reference.width(),
+                  static_cast<double>(room.height()) / reference.height());
+}
+
+void MainWindow::zoomTo(double scale) {
+  if (isFullScreen() || isMaximized()) showNormal();
+  setClientScale(std::min(scale, largestFittingScale()));
+}
+
+void MainWindow::setClientScale(double scale) {
+  scale = std::clamp(scale, 1.0, 倍率の段[std::size(倍率の段) - 1]);
+  settleLayout();
+  const QSize reference = view_->referenceSize();
+  const QSize client(static_cast<int>(std::lround(reference.width() * scale)),
+                     static_cast<int>(std::lround(reference.height() * scale)));
+  resize(size() - view_->size() + client);
+  if (const QScreen* shownOn = screen()) {
+    const QRect placed = 画面内に置く(frameGeometry(), shownOn->availableGeometry());
+    if (placed.topLeft() != frameGeometry().topLeft()) move(placed.topLeft());
+  }
+  settleLayout();
+  view_->followSize();
+}
+
+void MainWindow::zoomIn() {
+  const double now = surface_.scale();
+  const double largest = largestFittingScale();
+  for (const double step : 倍率の段) {
+    if (step > now + 段の幅 && step <= largest + 段の幅) {
+      zoomTo(step);
+      return;
+    }
+  }
+  // Between the last step that fits and the next: as large as the screen takes.
+  if (largest > now + 段の幅) zoomTo(largest);
+}
+
+void MainWindow::zoomOut() {
+  const double now = surface_.scale();
+  for (auto step = std::rbegin(倍率の段); step != std::rend(倍率の段); ++step) {
+    if (*step < now - 段の幅) {
+      zoomTo(*step);
+      return;
+    }
+  }
+}
+
+void MainWindow::toggleFullScreen() {
+  if (isFullScreen()) {
+    showNormal();
+  } else {
+    showFullScreen();
+  }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange) return;
+  if (QAction* fullScreen = findChild<QAction*>(QStringLiteral("FULL_SCREEN"))) {
+    fullScreen->setChecked(isFullScreen());
+  }
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

@@ -1,5 +1,9 @@
 // The game's main window: caption, icon, menu bar and the client area showing the retained
 // surface. It owns the one Form1 and passes every window event on to it.
+//
+// The window opens at its classic size and may be resized, maximised and put on the full
+// screen; the drawing scales with it. Zooming sets the client area to a step of the classic
+// size. The language of menus, boxes and board texts can be switched at any time.
 #pragma once
 
 #include <QMainWindow>
@@ -8,6 +12,7 @@
 #include <vector>
 
 #include "window/form1.h"
+#include "window/qt/language.h"
 #include "window/qt/picture_store.h"
 #include "window/qt/qt_platform.h"
 #include "window/qt/surface.h"
@@ -15,9 +20,12 @@
 
 namespace brenvolt {
 
-// The retained surface covers the largest client area the window can have: its whole outer
-// size of 9000 × 8000 twips.
+// The retained surface covers the largest client area the window can have at the classic
+// size: its whole outer size of 9000 × 8000 twips.
 inline constexpr QSize 画面サイズ{600, 533};
+
+// The sizes zooming steps through, in times the classic size.
+inline constexpr double 倍率の段[] = {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 3.5, 4.0};
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -31,20 +39,38 @@ class MainWindow : public QMainWindow {
   QtPlatform& platform() { return platform_; }
   SurfaceView& view() { return *view_; }
   const PictureStore& pictures() const { return pictures_; }
-  // The part of the surface the client area shows, in pixels.
+  const Language& language() const { return language_; }
+  // The size of the client area, in pixels.
   QSize clientSize() const;
   // What the client area shows, at the surface's device pixel ratio.
   QImage clientImage() const;
 
+  // Menus, boxes and the texts on the board in `language` from now on, at once.
+  bool setLanguage(言語 language);
+  // The client area `scale` times its classic size, as far as the screen allows, out of full
+  // screen and maximised state.
+  void zoomTo(double scale);
+  // The same whatever the screen, for a window that is never shown (a screenshot).
+  void setClientScale(double scale);
+  void zoomIn();
+  void zoomOut();
+  void toggleFullScreen();
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  // The largest scale whose window fits the screen the window is on.
+  double largestFittingScale() const;
+  void settleLayout() const;
+
   PictureStore pictures_;
   Surface surface_;
   SurfaceView* view_;
   QtPlatform platform_;
+  Language language_;
   std::unique_ptr<Form1> form_;
 };
 

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "window/form1.h"
+#include "window/qt/language.h"
 #include "window/qt/qt_platform.h"
 
 namespace brenvolt {
@@ -14,26 +15,39 @@ namespace {
 
 using Handler = void (Form1::*)();
 
+// The property that keeps an item's Japanese caption, from which every language is shown.
+constexpr const char* 原文 = "brenvoltCaption";
+
+void 名と見出し(QAction& action, const char* name, const char* caption) {
+  action.setObjectName(QString::fromUtf8(name));
+  action.setText(QString::fromUtf8(caption));
+  action.setProperty(原文, QString::fromUtf8(caption));
+}
+
 QMenu* 子メニュー(QWidget& parent, const char* name, const char* caption) {
-  auto* menu = new QMenu(QString::fromUtf8(caption), &parent);
+  auto* menu = new QMenu(&parent);
   menu->setObjectName(QString::fromUtf8(name));
-  menu->menuAction()->setObjectName(QString::fromUtf8(name));
+  名と見出し(*menu->menuAction(), name, caption);
   return menu;
 }
 
-QAction* 項目(QMenu& menu, const char* name, const char* caption, Form1& form, Handler handler) {
-  QAction* action = menu.addAction(QString::fromUtf8(caption));
-  action->setObjectName(QString::fromUtf8(name));
-  QObject::connect(action, &QAction::triggered, [&form, handler] { (form.*handler)(); });
+QAction* 項目(QMenu& menu, const char* name, const char* caption, std::function<void()> handler) {
+  QAction* action = menu.addAction(QString());
+  名と見出し(*action, name, caption);
+  QObject::connect(action, &QAction::triggered, std::move(handler));
   return action;
+}
+
+QAction* 項目(QMenu& menu, const char* name, const char* caption, Form1& form, Handler handler) {
+  return 項目(menu, name, caption, [&form, handler] { (form.*handler)(); });
 }
 
 // A checkable item whose mark only the platform sets: Qt flips the mark before `triggered`
 // arrives, so it is put back first and the handler then decides.
 void チェック項目(QMenu& menu, const char* name, const char* caption, Form1& form,
                   QtPlatform& platform, Handler handler) {
-  QAction* action = menu.addAction(QString::fromUtf8(caption));
-  action->setObjectName(QString::fromUtf8(name));
+  QAction* action = menu.addAction(QString());
+  名と見出し(*action, name, caption);
   action->setCheckable(true);
   const std::string key = name;
   platform.registerCheckable(key, action);
@@ -46,9 +60,28 @@ void チェック項目(QMenu& menu, const char* name, const char* caption, Form
   });
 }
 
+// The window's own items, after a separator under "ｵﾌﾟｼｮﾝ".
+void 窓の項目(QMenu& option, const 窓の操作& window) {
+  option.addSeparator();
+  QAction* zoomIn = 項目(option, "ZOOM_IN", "拡大", window.zoomIn);
+  // Ctrl and +, also on the = key that carries + on most keyboards, Shift or not.
+  zoomIn->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  項目(option, "ZOOM_OUT", "縮小", window.zoomOut)
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+  項目(option, "ZOOM_CLASSIC", "元の大きさ", window.classicSize)
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+  QAction* fullScreen = 項目(option, "FULL_SCREEN", "全画面", window.fullScreen);
+  fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+  fullScreen->setCheckable(true);
+  option.addSeparator();
+  // Named in the language it switches to, so that a player who reads only that one finds it.
+  項目(option, "LANGUAGE", "English", window.switchLanguage);
+}
+
 }  // namespace
 
-void メニューを作る(QMenuBar& bar, Form1& form, QtPlatform& platform) {
+void メニューを作る(QMenuBar& bar, Form1& form, QtPlatform& platform, const 窓の操作& window) {
   QMenu* taikyoku = 子メニュー(bar, "TAIKYOKU", "対局");
   QMenu* matchMan = 子メニュー(*taikyoku, "MATCH_MAN", "対局(人間)");
   項目(*matchMan, "START", "スタート", form, &Form1::START_Click);
@@ -64,8 +97,12 @@ void メニューを作る(QMenuBar& bar, Form1& form, QtPlatform& platform) {
 
   QMenu* stop = 子メニュー(bar, "STOP", "局面");
   項目(*stop, "CANCEL", "最初", form, &Form1::CANCEL_Click);
-  項目(*stop, "REPLAY", "戻", form, &Form1::REPLAY_Click);
-  項目(*stop, "AFTER", "進", form, &Form1::AFTER_Click);
+  // The platform's undo and redo keys take a move back and replay it.
+  項目(*stop, "REPLAY", "戻", form, &Form1::REPLAY_Click)
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  項目(*stop, "AFTER", "進", form, &Form1::AFTER_Click)
+      ->setShortcuts(
+          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   項目(*stop, "HINT", "ヒント", form, &Form1::HINT_Click);
   stop->addSeparator();
   項目(*stop, "SAVE", "棋譜を保存", form, &Form1::SAVE_Click)
@@ -92,12 +129,20 @@ void メニューを作る(QMenuBar& bar, Form1& form, QtPlatform& platform) {
   // The computer starts at its level (標準); the level items show it from the first look.
   for (int i = 0; i <= 強さ_最強; ++i)
     platform.setMenuChecked(強さの項目[i], i == form.思考.level());
+  窓の項目(*option, window);
   bar.addMenu(option);
 
   // A command on the bar itself, not a menu.
-  QAction* ver = bar.addAction(QStringLiteral("その他"));
-  ver->setObjectName(QStringLiteral("VER"));
+  QAction* ver = bar.addAction(QString());
+  名と見出し(*ver, "VER", "その他");
   QObject::connect(ver, &QAction::triggered, [&form] { form.VER_Click(); });
+}
+
+void メニューを訳す(QWidget& root, const Language& language) {
+  for (QAction* action : root.findChildren<QAction*>()) {
+    const QVariant caption = action->property(原文);
+    if (caption.isValid()) action->setText(language.text(文脈_メニュー, caption.toString()));
+  }
 }
 
 }  // namespace brenvolt

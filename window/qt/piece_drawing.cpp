@@ -1,7 +1,9 @@
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <QRawFont>
 #include <QTransform>
+#include <map>
 
 #include "window/qt/picture_drawing.h"
 #include "window/qt/picture_store.h"
@@ -32,10 +34,21 @@ QFont 駒の字体(double pixels) {
   return font;
 }
 
+// The face of the characters at one size, made once: a glyph's outline is read from it
+// directly, without laying out a line of text for each character.
+const QRawFont& 駒の字面(double pixels) {
+  static std::map<int, QRawFont> faces;
+  const int size = static_cast<int>(pixels);
+  auto found = faces.find(size);
+  if (found == faces.end()) found = faces.emplace(size, QRawFont::fromFont(駒の字体(pixels))).first;
+  return found->second;
+}
+
 // The outline of one character, centred on `centre` by its own ink.
 QPainterPath 字の形(QChar character, double pixels, QPointF centre) {
-  QPainterPath glyph;
-  glyph.addText(0, 0, 駒の字体(pixels), QString(character));
+  const QRawFont& face = 駒の字面(pixels);
+  const QList<quint32> glyphs = face.glyphIndexesForString(QString(character));
+  const QPainterPath glyph = glyphs.isEmpty() ? QPainterPath() : face.pathForGlyph(glyphs.front());
   const QRectF ink = glyph.boundingRect();
   return glyph.translated(centre - ink.center());
 }
@@ -66,9 +79,10 @@ struct 配色 {
 
 }  // namespace
 
-QImage 駒の絵を描く(const 駒の姿& piece, qreal devicePixelRatio) {
-  QImage image = 空の絵(桝の絵サイズ, devicePixelRatio);
+QImage 駒の絵を描く(const 駒の姿& piece, qreal devicePixelRatio, double scale) {
+  QImage image = 倍率の絵(桝の絵サイズ, devicePixelRatio, scale);
   QPainter painter(&image);
+  倍率に合わせる(painter, 桝の絵サイズ, scale);
   木目を描く(painter, QRectF(QPointF(0, 0), 桝の絵サイズ));
   painter.setRenderHint(QPainter::Antialiasing);
 

@@ -13,18 +13,19 @@
 #include <iostream>
 #include <utility>
 
+#include "window/qt/language.h"
 #include "window/qt/palette.h"
 #include "window/qt/surface.h"
 #include "window/qt/surface_view.h"
 
 namespace brenvolt {
 
-QString 棋譜の種類() {
-  return QStringLiteral("棋譜 (*.brenvolt);;すべてのファイル (*)");
+std::string 棋譜の種類() {
+  return "棋譜 (*.brenvolt);;すべてのファイル (*)";
 }
 
-QString 表示用文(const std::string& text) {
-  QString shown = QString::fromStdString(text);
+QString 表示用文(const QString& text) {
+  QString shown = text;
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return shown;
@@ -55,14 +56,19 @@ void QtPlatform::registerCheckable(const std::string& name, QAction* action) {
   action->setChecked(menuChecked(name));
 }
 
+QString QtPlatform::shown(const std::string& text) const {
+  return language_ ? language_->text(文脈_箱, text) : QString::fromStdString(text);
+}
+
 void QtPlatform::messageBox(const std::string& text, const std::string& title, BoxIcon icon) {
+  const QString shownText = 表示用文(shown(text));
+  const QString shownTitle = shown(title);
   if (boxMode_ == BoxMode::StandardError) {
-    std::cerr << title << ": " << 表示用文(text).toStdString() << '\n';
+    std::cerr << shownTitle.toStdString() << ": " << shownText.toStdString() << '\n';
     return;
   }
   const auto shownIcon = icon == BoxIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon;
-  QMessageBox box(shownIcon, QString::fromStdString(title), 表示用文(text), QMessageBox::Ok,
-                  &window_);
+  QMessageBox box(shownIcon, shownTitle, shownText, QMessageBox::Ok, &window_);
   box.exec();
 }
 
@@ -99,8 +105,11 @@ void QtPlatform::placeWindow(int left, int top, int width, int height) {
   // the client area takes the whole outer size.
   const QSize frame = window_.frameGeometry().size() - window_.geometry().size();
   window_.move(placed.topLeft());
-  // The layout does not follow a change of size, so the user may not resize the window.
-  window_.setFixedSize((placed.size() - frame).expandedTo(QSize(1, 1)));
+  // The drawing follows the window's size from this one up, so the player may make the
+  // window larger (the surface is drawn afresh at the larger scale), never smaller.
+  const QSize size = (placed.size() - frame).expandedTo(QSize(1, 1));
+  window_.setMinimumSize(size);
+  window_.resize(size);
 }
 
 int QtPlatform::windowHandle() const {
@@ -126,11 +135,13 @@ void QtPlatform::runInBackground(std::function<void()> work, std::function<void(
 // A run without a window answers every question with Cancel: nothing is there to click, and
 // Cancel changes nothing.
 bool QtPlatform::confirmBox(const std::string& text, const std::string& title) {
+  const QString shownText = 表示用文(shown(text));
+  const QString shownTitle = shown(title);
   if (boxMode_ == BoxMode::StandardError) {
-    std::cerr << title << ": " << 表示用文(text).toStdString() << '\n';
+    std::cerr << shownTitle.toStdString() << ": " << shownText.toStdString() << '\n';
     return false;
   }
-  QMessageBox box(QMessageBox::Question, QString::fromStdString(title), 表示用文(text),
+  QMessageBox box(QMessageBox::Question, shownTitle, shownText,
                   QMessageBox::Ok | QMessageBox::Cancel, &window_);
   box.setDefaultButton(QMessageBox::Cancel);
   return box.exec() == QMessageBox::Ok;
@@ -138,8 +149,8 @@ bool QtPlatform::confirmBox(const std::string& text, const std::string& title) {
 
 std::optional<std::string> QtPlatform::chooseFileToOpen(const std::string& title) {
   if (boxMode_ == BoxMode::StandardError) return std::nullopt;
-  const QString chosen = QFileDialog::getOpenFileName(&window_, QString::fromStdString(title),
-                                                      QString(), 棋譜の種類());
+  const QString chosen =
+      QFileDialog::getOpenFileName(&window_, shown(title), QString(), shown(棋譜の種類()));
   if (chosen.isEmpty()) return std::nullopt;
   return chosen.toStdString();
 }
@@ -147,7 +158,7 @@ std::optional<std::string> QtPlatform::chooseFileToOpen(const std::string& title
 std::optional<std::string> QtPlatform::chooseFileToSave(const std::string& title,
                                                         const std::string& suggested) {
   if (boxMode_ == BoxMode::StandardError) return std::nullopt;
-  QFileDialog dialog(&window_, QString::fromStdString(title), QString(), 棋譜の種類());
+  QFileDialog dialog(&window_, shown(title), QString(), shown(棋譜の種類()));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   // A name typed without an extension gets the record's.
   dialog.setDefaultSuffix(QStringLiteral("brenvolt"));

@@ -14,6 +14,7 @@
 
 namespace brenvolt {
 
+class Language;
 class Surface;
 class SurfaceView;
 
@@ -29,6 +30,8 @@ class QtPlatform : public Platform {
   void registerCheckable(const std::string& name, QAction* action);
   // Replaces what quit() does (by default: flush the output streams and end the process).
   void setQuitHandler(std::function<void()> handler) { quitHandler_ = std::move(handler); }
+  // Message boxes speak this language from now on (without one: the game's own texts).
+  void setLanguage(const Language* language) { language_ = language; }
 
   void messageBox(const std::string& text, const std::string& title, BoxIcon icon) override;
   void setMenuChecked(const std::string& item, bool checked) override;
@@ -50,10 +53,14 @@ class QtPlatform : public Platform {
   std::string localDateTime() const override;
 
  private:
+  // A box's or a dialog's text in the language in use.
+  QString shown(const std::string& text) const;
+
   QMainWindow& window_;
   Surface& surface_;
   SurfaceView& view_;
   BoxMode boxMode_;
+  const Language* language_ = nullptr;
   std::map<std::string, bool> checks_;
   std::map<std::string, QAction*> checkActions_;
   std::function<void()> quitHandler_;
@@ -61,11 +68,11 @@ class QtPlatform : public Platform {
 };
 
 // The file types the record dialogs offer: records first, then any file.
-QString 棋譜の種類();
+std::string 棋譜の種類();
 
 // A message text as the box shows it: a lone carriage return, which the classic boxes took as
 // a line break, becomes a line feed.
-QString 表示用文(const std::string& text);
+QString 表示用文(const QString& text);
 
 // The outer rectangle, in pixels, a window asked for at `wanted` is given on a desktop whose
 // free area is `available`: moved (not shrunk) so that as much of it as possible is on it.

@@ -28,9 +28,10 @@ QFont 題字の字体() {
 
 }  // namespace
 
-QImage 題字の絵を描く(qreal devicePixelRatio) {
-  QImage image = 空の絵(題字サイズ, devicePixelRatio);
+QImage 題字の絵を描く(qreal devicePixelRatio, double scale) {
+  QImage image = 倍率の絵(題字サイズ, devicePixelRatio, scale);
   QPainter painter(&image);
+  倍率に合わせる(painter, 題字サイズ, scale);
   painter.fillRect(QRect(QPoint(0, 0), 題字サイズ), *パレット色(背景色));
   painter.setRenderHint(QPainter::Antialiasing);
 
@@ -46,10 +47,10 @@ QImage 題字の絵を描く(qreal devicePixelRatio) {
   for (const auto& letter : letters) ink = ink.united(letter.boundingRect());
   // Scaled to fit the picture with a margin, and set a little above the middle so the rule
   // below has room.
-  const double scale = std::min(1.0, (題字サイズ.width() - 10) / ink.width());
+  const double fit = std::min(1.0, (題字サイズ.width() - 10) / ink.width());
   QTransform place;
   place.translate(題字サイズ.width() / 2.0, 31.0);
-  place.scale(scale, scale);
+  place.scale(fit, fit);
   place.translate(-ink.center().x(), -ink.center().y());
 
   for (int i = 0; i < name.size(); ++i) {

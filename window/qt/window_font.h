@@ -3,14 +3,20 @@
 #pragma once
 
 #include <QFont>
+#include <QStringList>
 
 namespace brenvolt {
 
-// Pixels per em of a font of `points` points on a 96-dpi window.
-int 文字ピクセル(int points);
+// Pixels per em of a font of `points` points on a 96-dpi window, at `scale` times the classic
+// size.
+int 文字ピクセル(int points, double scale = 1.0);
+
+// The families of the window font, first choice first: the classic window's "ＭＳ Ｐ明朝" under
+// its Japanese and its Latin name wherever it is installed, then the mincho faces Debian has.
+QStringList 窓フォントの候補();
 
 // The mincho window font at `points` points, bold when asked. Where none of the listed Japanese
 // families is installed, Qt takes each glyph from any installed face that has it.
-QFont 窓フォント(int points, bool bold);
+QFont 窓フォント(int points, bool bold, double scale = 1.0);
 
 }  // namespace brenvolt

@@ -16,6 +16,28 @@ QImage 空の絵(QSize logicalSize, qreal devicePixelRatio) {
 
 namespace {
 
+QSize 倍率の大きさ(QSize naturalSize, double scale) {
+  return QSize(static_cast<int>(std::ceil(naturalSize.width() * scale)),
+               static_cast<int>(std::ceil(naturalSize.height() * scale)));
+}
+
+}  // namespace
+
+QImage 倍率の絵(QSize naturalSize, qreal devicePixelRatio, double scale) {
+  return 空の絵(倍率の大きさ(naturalSize, scale), devicePixelRatio);
+}
+
+void 倍率に合わせる(QPainter& painter, QSize naturalSize, double scale) {
+  if (scale == 1.0) return;
+  // The image is a whole number of pixels; the picture stretches by a fraction of a pixel to
+  // fill it, so no edge is left half painted.
+  const QSize size = 倍率の大きさ(naturalSize, scale);
+  painter.scale(static_cast<double>(size.width()) / naturalSize.width(),
+                static_cast<double>(size.height()) / naturalSize.height());
+}
+
+namespace {
+
 // One grain line: a gently waving vertical stroke. Fixed numbers, so every square of the board
 // and every run of the program look the same.
 struct 木目線 {
@@ -59,9 +81,10 @@ void 木目を描く(QPainter& painter, const QRectF& area) {
   painter.restore();
 }
 
-QImage 空桝の絵を描く(qreal devicePixelRatio) {
-  QImage image = 空の絵(桝の絵サイズ, devicePixelRatio);
+QImage 空桝の絵を描く(qreal devicePixelRatio, double scale) {
+  QImage image = 倍率の絵(桝の絵サイズ, devicePixelRatio, scale);
   QPainter painter(&image);
+  倍率に合わせる(painter, 桝の絵サイズ, scale);
   木目を描く(painter, QRectF(QPointF(0, 0), 桝の絵サイズ));
   return image;
 }

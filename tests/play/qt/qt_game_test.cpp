@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QKeySequence>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -80,6 +82,85 @@ TEST_F(QtGame, 先手が五つ並べて勝つまでメニューとマウスで�
 
   press(6, 6);
   EXPECT_EQ(boxes.back(), (Box{"開始", "「対局」で始めて下さい"}));
+}
+
+TEST_F(QtGame, 英語の対局は英語の箱を出す) {
+  ASSERT_TRUE(window.setLanguage(言語::英語));
+  press(6, 6);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0], (Box{"Start", "Start a game from the “Game” menu"}));
+  trigger("START");
+  EXPECT_EQ(boxes.back(), (Box{" ", "Black to move"}));
+  const int 先手の行[] = {2, 2, 6, 7, 8};
+  const int 後手の行[] = {1, 2, 3, 4};
+  const std::pair<int, int> 後手の桝[] = {{9, 1}, {7, 1}, {9, 4}, {7, 4}};
+  for (int i = 0; i < 5; ++i) {
+    press(先手持駒列, 先手の行[i]);
+    press(i + 1, 5);
+    if (i == 4) break;
+    press(後手持駒列, 後手の行[i]);
+    press(後手の桝[i].first, 後手の桝[i].second);
+  }
+  EXPECT_EQ(boxes.back(), (Box{"Game over", "Black wins"}));
+  trigger("GOTE");  // against the computer, which opens
+  trigger("START");
+  EXPECT_EQ(boxes.back(), (Box{"The opponent cannot be changed during a game",
+                               "  Choose Position → Back to the start first"}));
+}
+
+// The undo and redo keys of the platform, sent to the window as a player types them.
+TEST_F(QtGame, 元に戻すとやり直しのキーは戻と進と同じに働く) {
+  // Keys reach the menu's shortcuts in the active window; a closed box leaves none active.
+  const auto key = [this](QKeyCombination combination) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window.view(), combination.key(), combination.keyboardModifiers());
+  };
+  trigger("START");
+  press(先手持駒列, 2);
+  press(5, 5);
+  press(後手持駒列, 8);
+  press(5, 4);
+  Form1& form = window.form();
+  ASSERT_EQ(form.手数, 2);
+  key(Qt::CTRL | Qt::Key_Z);
+  EXPECT_EQ(form.手数, 1);
+  EXPECT_EQ(form.盤面[5][4], 空);
+  key(Qt::CTRL | Qt::Key_Z);
+  EXPECT_EQ(form.手数, 0);
+  key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+  EXPECT_EQ(form.手数, 1);
+  key(Qt::CTRL | Qt::Key_Y);
+  EXPECT_EQ(form.手数, 2);
+  EXPECT_GT(form.盤面[5][4], 0);
+  // Past the end of the record the key refuses as the item does.
+  const std::size_t before = boxes.size();
+  key(Qt::CTRL | Qt::Key_Y);
+  ASSERT_EQ(boxes.size(), before + 1);
+  EXPECT_EQ(boxes.back(), (Box{QString::fromUtf8("進む"), QString::fromUtf8("できません")}));
+  // The menu shows the keys beside the items.
+  EXPECT_EQ(window.findChild<QAction*>("REPLAY")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+  EXPECT_EQ(window.findChild<QAction*>("AFTER")->shortcuts(),
+            (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                 QKeySequence(Qt::CTRL | Qt::Key_Y)}));
+}
+
+TEST_F(QtGame, 拡大と縮小のキーは窓を段ごとに大きくし元に戻す) {
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  const QSize classic = window.view().size();
+  QTest::keyClick(&window.view(), Qt::Key_Plus, Qt::ControlModifier);
+  QApplication::processEvents();
+  const double zoomed = window.surface().scale();
+  EXPECT_GT(zoomed, 1.0);
+  EXPECT_GT(window.view().width(), classic.width());
+  QTest::keyClick(&window.view(), Qt::Key_Minus, Qt::ControlModifier);
+  QApplication::processEvents();
+  EXPECT_LT(window.surface().scale(), zoomed);
+  QTest::keyClick(&window.view(), Qt::Key_0, Qt::ControlModifier);
+  QApplication::processEvents();
+  EXPECT_EQ(window.surface().scale(), 1.0);
+  EXPECT_EQ(window.view().size(), classic);
 }
 
 TEST_F(QtGame, 版の箱は二つの改行で二行に分ける) {
