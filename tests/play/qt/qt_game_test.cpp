@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -52,6 +53,20 @@ class QtGame : public ::testing::Test {
     const QPoint at((盤左 + 桝幅 * x + 桝幅 / 2) / 15, (盤上 + 桝高 * y + 桝高 / 2) / 15);
     QTest::mousePress(&window.view(), Qt::LeftButton, Qt::NoModifier, at);
   }
+  // 先手 drops 歩 歩 金 角 飛 on row 5 from the left, making five with the ninth move;
+  // 後手 drops 王 飛 角 金 apart.
+  void 先手が五段目に並べる() {
+    const int 先手の行[] = {2, 2, 6, 7, 8};
+    const int 後手の行[] = {1, 2, 3, 4};
+    const std::pair<int, int> 後手の桝[] = {{9, 1}, {7, 1}, {9, 4}, {7, 4}};
+    for (int i = 0; i < 5; ++i) {
+      press(先手持駒列, 先手の行[i]);
+      press(i + 1, 5);
+      if (i == 4) break;
+      press(後手持駒列, 後手の行[i]);
+      press(後手の桝[i].first, 後手の桝[i].second);
+    }
+  }
 
   testing::RecordingSound sound;
   MainWindow window;
@@ -63,17 +78,7 @@ class QtGame : public ::testing::Test {
 TEST_F(QtGame, 先手が五つ並べて勝つまでメニューとマウスで指す) {
   trigger("START");
   ASSERT_EQ(boxes, (std::vector<Box>{{" ", "先手の番です"}}));
-  // 先手 drops 歩 歩 金 角 飛 on row 5 from the left; 後手 drops 王 飛 角 金 apart.
-  const int 先手の行[] = {2, 2, 6, 7, 8};
-  const int 後手の行[] = {1, 2, 3, 4};
-  const std::pair<int, int> 後手の桝[] = {{9, 1}, {7, 1}, {9, 4}, {7, 4}};
-  for (int i = 0; i < 5; ++i) {
-    press(先手持駒列, 先手の行[i]);
-    press(i + 1, 5);
-    if (i == 4) break;
-    press(後手持駒列, 後手の行[i]);
-    press(後手の桝[i].first, 後手の桝[i].second);
-  }
+  先手が五段目に並べる();
   const Form1& form = window.form();
   EXPECT_EQ(form.手数, 9);
   for (int x = 1; x <= 5; ++x) EXPECT_LT(form.盤面[x][5], 0) << x;
@@ -91,21 +96,27 @@ TEST_F(QtGame, 英語の対局は英語の箱を出す) {
   EXPECT_EQ(boxes[0], (Box{"Start", "Start a game from the “Game” menu"}));
   trigger("START");
   EXPECT_EQ(boxes.back(), (Box{" ", "Black to move"}));
-  const int 先手の行[] = {2, 2, 6, 7, 8};
-  const int 後手の行[] = {1, 2, 3, 4};
-  const std::pair<int, int> 後手の桝[] = {{9, 1}, {7, 1}, {9, 4}, {7, 4}};
-  for (int i = 0; i < 5; ++i) {
-    press(先手持駒列, 先手の行[i]);
-    press(i + 1, 5);
-    if (i == 4) break;
-    press(後手持駒列, 後手の行[i]);
-    press(後手の桝[i].first, 後手の桝[i].second);
-  }
+  先手が五段目に並べる();
   EXPECT_EQ(boxes.back(), (Box{"Game over", "Black wins"}));
   trigger("GOTE");  // against the computer, which opens
   trigger("START");
   EXPECT_EQ(boxes.back(), (Box{"The opponent cannot be changed during a game",
                                "  Choose Position → Back to the start first"}));
+}
+
+TEST_F(QtGame, 英語では棋譜を断る理由と確かめる箱も英語で出る) {
+  ASSERT_TRUE(window.setLanguage(言語::英語));
+  QGuiApplication::clipboard()->setText("position startpos moves P*5e P*5e");
+  trigger("PASTE");
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0], (Box{"Paste", "line 1, move 2 P*5e: the square is taken"}));
+  EXPECT_EQ(window.form().手数, 0);
+  trigger("START");
+  QGuiApplication::clipboard()->setText("position startpos moves P*5e");
+  trigger("PASTE");
+  // Answered with Cancel: the game in progress stays.
+  EXPECT_EQ(boxes.back(), (Box{"Paste", "A game is in progress. Give it up and open this one?"}));
+  EXPECT_EQ(window.form().手数, 0);
 }
 
 // The undo and redo keys of the platform, sent to the window as a player types them.
