@@ -1,9 +1,10 @@
 // Fuzz target: any stream of window events into Form1 over recording canvas, platform and sound.
 // Each event is an operation byte and its arguments: a press on a square (board, hand stands
 // and the margin around them) with either button, a press at any coordinate (non-finite and
-// huge ones included), any menu command (the computer's levels and the hint among them), any
-// key, or closing the window. After every event the game and its record must be consistent and
-// the board queries must leave the game unchanged.
+// huge ones included), any menu command (the computer's levels, the hint and the clipboard's
+// copy and paste among them), any key, or closing the window. A copy of the record pasted
+// straight back must give back the very game it was copied from. After every event the game and its
+// record must be consistent and the board queries must leave the game unchanged.
 //
 // The strong levels search at once on the recording platform, each search capped at a thousand
 // nodes over a small table, so a stream stays fast and plays the same every time.
@@ -15,7 +16,9 @@
 #include "fuzz/fuzz_check.h"
 #include "fuzz/query_check.h"
 #include "game/invariants.h"
+#include "notation/record_file.h"
 #include "record/record_invariants.h"
+#include "tests/support/game_difference.h"
 #include "tests/support/recording_canvas.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/recording_sound.h"
@@ -37,7 +40,10 @@ constexpr int kKey = kFirstMenu + kMenuCommands;
 // the byte after it, so the seeds written before keep their meaning: nothing followed a close.
 constexpr int kLastOperation = kKey + 1;
 constexpr int kOperations = kLastOperation + 1;
-constexpr int kLaterCommands = 6;  // 0 close, 1..4 the levels 標準..最強, 5 the hint
+// 0 close, 1..4 the levels 標準..最強, 5 the hint, 6 copy the position, 7 copy the record,
+// 8 paste (answering the question that a game in progress asks by the next byte), 9 copy the
+// record and paste it back.
+constexpr int kLaterCommands = 10;
 constexpr std::uint64_t kNodeCap = 1000;
 constexpr std::size_t kTableMb = 1;
 constexpr int kEsc = 27;
@@ -116,8 +122,19 @@ void menu(Form1& form, int command) {
   }
 }
 
-void later_command(Form1& form, int command) {
-  switch (command) {
+void record_round_trip(Window& window) {
+  Form1& form = window.form;
+  const 記録対局 before = form.対局の写し();
+  if (!notation::has_game(before)) return form.COPY_RECORD_Click();
+  form.COPY_RECORD_Click();
+  window.platform.confirmAnswer = true;
+  form.PASTE_Click();
+  require_sound(testing::対局の違い(before, form.対局の写し()));
+}
+
+void later_command(Window& window, ByteReader& in) {
+  Form1& form = window.form;
+  switch (in.below(kLaterCommands)) {
     case 0:
       return form.Form_Unload();
     case 1:
@@ -128,8 +145,17 @@ void later_command(Form1& form, int command) {
       return form.TOTEMO_Click();
     case 4:
       return form.SAIKYOU_Click();
-    default:
+    case 5:
       return form.HINT_Click();
+    case 6:
+      return form.COPY_POSITION_Click();
+    case 7:
+      return form.COPY_RECORD_Click();
+    case 8:
+      window.platform.confirmAnswer = in.below(2) == 1;
+      return form.PASTE_Click();
+    default:
+      return record_round_trip(window);
   }
 }
 
@@ -138,7 +164,8 @@ void key(Form1& form, ByteReader& in) {
   form.Form_KeyDown(code % 3 == 0 ? kEsc : code % 3 == 1 ? kF1 : static_cast<int>(code));
 }
 
-void one_event(Form1& form, ByteReader& in) {
+void one_event(Window& window, ByteReader& in) {
+  Form1& form = window.form;
   const int operation = in.below(kOperations);
   if (operation < kSquarePresses) {
     press_square(form, in);
@@ -151,7 +178,7 @@ void one_event(Form1& form, ByteReader& in) {
   } else if (operation == kKey) {
     key(form, in);
   } else {
-    later_command(form, in.below(kLaterCommands));
+    later_command(window, in);
   }
 }
 
@@ -181,7 +208,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   check(window, 0);
   // Quitting ends the real program: no event can follow it.
   for (unsigned event = 1; !in.empty() && window.platform.quits == 0; ++event) {
-    one_event(window.form, in);
+    one_event(window, in);
     events.add();
     check(window, event);
   }
