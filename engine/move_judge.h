@@ -49,6 +49,4 @@ void pass_turn(Game& game);
 // Every move the side to move may play, as text sorted by byte value.
 std::vector<std::string> legal_moves(Game& game);
 
-std::string move_text(const 着手& move);
-
 }  // namespace brenvolt::engine

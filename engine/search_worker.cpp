@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "engine/move_judge.h"
+#include "notation/game_move.h"
 
 namespace brenvolt::engine {
 
@@ -15,7 +16,7 @@ std::string info_line(const 探索情報& info) {
                      std::to_string(static_cast<long long>(info.seconds * 1000));
   if (!info.pv.empty()) {
     line += " pv";
-    for (const 着手& move : info.pv) line += ' ' + move_text(move);
+    for (const 着手& move : info.pv) line += ' ' + notation::format_move(move);
   }
   return line;
 }
@@ -65,7 +66,7 @@ void SearchWorker::search(対局状態 position, 探索制限 limits, bool fresh
   const auto move = thinker.think(position, limits, stop_, [this](const 探索情報& info) {
     out_.write(info_line(info) + '\n');
   });
-  out_.write("bestmove " + (move ? move_text(*move) : std::string("pass")) + '\n');
+  out_.write("bestmove " + (move ? notation::format_move(*move) : std::string("pass")) + '\n');
   searching_.store(false, std::memory_order_release);
 }
 

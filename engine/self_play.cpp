@@ -6,25 +6,11 @@
 #include "engine/computer_moves.h"
 #include "engine/move_judge.h"
 #include "game/invariants.h"
+#include "game/split_mix.h"
+#include "notation/game_move.h"
 
 namespace brenvolt::engine {
 namespace {
-
-// splitmix64: small, and the same sequence on every platform and library.
-class Random {
- public:
-  explicit Random(std::uint64_t seed) : state_(seed) {}
-  std::uint64_t next() {
-    std::uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
-  }
-  std::size_t below(std::size_t n) { return static_cast<std::size_t>(next() % n); }
-
- private:
-  std::uint64_t state_;
-};
 
 class Signature {
  public:
@@ -76,7 +62,7 @@ void check_ending(GameRun& run) {
   }
 }
 
-void play_opening(GameRun& run, Random& random, Signature& signature) {
+void play_opening(GameRun& run, SplitMix64& random, Signature& signature) {
   const std::size_t length = 2 + random.below(3);
   for (std::size_t i = 0; i < length && !run.game.over(); ++i) {
     const auto moves = legal_moves(run.game);
@@ -105,7 +91,7 @@ void play_computer(GameRun& run, 探索統計& stats, Signature& signature) {
     }
     passes = 0;
     const 結末 outcome = play_move(run.game, *choice);
-    signature.add(move_text(*choice));
+    signature.add(notation::format_move(*choice));
     signature.add(" ");
     ++run.plies;
     if (!still_sound(run) || outcome == 結末::引き分け) return;
@@ -118,7 +104,7 @@ void play_computer(GameRun& run, 探索統計& stats, Signature& signature) {
 SelfPlayReport play_games(int games, std::uint64_t seed, const GameListener& listener) {
   const auto started = std::chrono::steady_clock::now();
   SelfPlayReport report;
-  Random random(seed);
+  SplitMix64 random(seed);
   Signature signature;
   探索統計 stats;
   for (int number = 1; number <= games; ++number) {

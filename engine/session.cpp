@@ -43,17 +43,6 @@ bool parse_number(std::string_view word, Number low, Number high, Number& value)
 
 }  // namespace
 
-std::string quoted_word(std::string_view word) {
-  constexpr std::size_t kShown = 32;
-  std::string shown;
-  for (std::size_t i = 0; i < word.size() && i < kShown; ++i) {
-    const char c = word[i];
-    shown += c >= 0x21 && c <= 0x7e ? c : '?';
-  }
-  if (word.size() > kShown) shown += "...";
-  return shown;
-}
-
 bool parse_count(std::string_view word, std::uint64_t low, std::uint64_t high,
                  std::uint64_t& value) {
   return parse_number(word, low, high, value);
@@ -109,7 +98,7 @@ bool Session::handle_line(std::string_view line) {
   } else if (command == "bench") {
     bench(words);
   } else {
-    error("unknown command " + quoted_word(command));
+    error("unknown command " + notation::shown_word(command));
   }
   output_.write(reply_.str());
   reply_.str({});
@@ -129,7 +118,7 @@ void Session::position(const Words& words) {
       error("position needs startpos or sfen <board> <side> <hands> <movenumber>");
       return;
     case notation::PositionCommandError::not_moves:
-      error("expected moves, not " + quoted_word(command.unexpected));
+      error("expected moves, not " + notation::shown_word(command.unexpected));
       return;
   }
   Game candidate;
@@ -142,7 +131,7 @@ void Session::position(const Words& words) {
     const std::string_view word = command.moves[i];
     const Verdict verdict = word == "pass" ? judge_pass(candidate) : play_word(candidate, word);
     if (verdict != Verdict::accepted) {
-      error("move " + std::to_string(i + 1) + " " + quoted_word(word) +
+      error("move " + std::to_string(i + 1) + " " + notation::shown_word(word) +
             " refused: " + std::string(verdict_word(verdict)));
       return;
     }

@@ -62,10 +62,6 @@ class Session {
   SearchWorker worker_{output_};
 };
 
-// Shows a word from the input in an error line: at most 32 bytes, anything but printable ASCII
-// shown as '?'.
-std::string quoted_word(std::string_view word);
-
 // A whole number written only with digits, within [low, high].
 bool parse_count(std::string_view word, std::uint64_t low, std::uint64_t high,
                  std::uint64_t& value);

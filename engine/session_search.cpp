@@ -5,6 +5,7 @@
 
 #include "engine/computer_moves.h"
 #include "engine/session.h"
+#include "notation/game_move.h"
 
 namespace brenvolt::engine {
 namespace {
@@ -77,7 +78,7 @@ void Session::setoption(const Words& words) {
     }
     worker_.set_hash_mb(value);
   } else {
-    error("unknown option " + quoted_word(words[2]));
+    error("unknown option " + notation::shown_word(words[2]));
   }
 }
 
@@ -92,7 +93,7 @@ void Session::go(const Words& words) {
   }
   if (level_ == 0 || game_.over()) {
     const auto choice = computer_choice(game_);
-    reply_ << "bestmove " << (choice ? move_text(*choice) : "pass") << '\n';
+    reply_ << "bestmove " << (choice ? notation::format_move(*choice) : "pass") << '\n';
     return;
   }
   const 探索制限 limits = capped ? caps : level_limits(level_);

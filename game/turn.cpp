@@ -76,29 +76,56 @@ std::optional<五桝> 五並びの桝(const 対局状態& 局, int 手番, int x
   return 桝;
 }
 
-bool 指せる手がある(対局状態& 局) {
+namespace {
+
+// Calls 見る(手) for each move 局.手番 may play until it returns true, and tells whether it
+// did: the side's pieces on the board square by square (column, then row), then its hand
+// kinds 1..8; for each, the empty squares in the same order, without promotion and then with
+// it (a drop only without).
+template <typename 見る関数>
+bool 指せる手を順に見る(対局状態& 局, 見る関数 見る) {
   const int 側 = 局.手番;
-  const auto 指せる = [&](int 元X, int 元Y, int 駒, int x, int y) {
-    return 着手判定(局, 元X, 元Y, x, y, 駒, 成り方::成れれば成る).結果 == 判定::可;
-  };
-  for (int x = 1; x <= 盤サイズ; ++x) {
-    for (int y = 1; y <= 盤サイズ; ++y) {
-      if (局.盤面[x][y] != 空) continue;
-      for (int 元X = 1; 元X <= 盤サイズ; ++元X) {
-        for (int 元Y = 1; 元Y <= 盤サイズ; ++元Y) {
-          const int 駒 = 局.盤面[元X][元Y];
-          if (調査_駒(側, 駒) == 有 && 指せる(元X, 元Y, 駒, x, y)) return true;
-        }
-      }
-      for (int 種類 = 1; 種類 <= 持駒種類数; ++種類) {
-        const int 段 = 持駒の段(側, 種類);
-        if (局.取得_持駒数(側, 段) > 0 && 指せる(持駒列の(側), 段, 種類の駒(側, 種類), x, y)) {
-          return true;
+  const auto 行き先を見る = [&](int 元X, int 元Y, int 駒, bool 打つ) {
+    for (int x = 1; x <= 盤サイズ; ++x) {
+      for (int y = 1; y <= 盤サイズ; ++y) {
+        if (局.盤面[x][y] != 空) continue;
+        for (const 成り方 成り : {成り方::成らない, 成り方::成る}) {
+          if (打つ && 成り == 成り方::成る) continue;
+          const 着手判定の答え 答え = 着手判定(局, 元X, 元Y, x, y, 駒, 成り);
+          if (答え.結果 == 判定::可 && 見る(答え.手)) return true;
         }
       }
     }
+    return false;
+  };
+  for (int x = 1; x <= 盤サイズ; ++x) {
+    for (int y = 1; y <= 盤サイズ; ++y) {
+      const int 駒 = 局.盤面[x][y];
+      if (調査_駒(側, 駒) == 有 && 行き先を見る(x, y, 駒, false)) return true;
+    }
+  }
+  for (int 種類 = 1; 種類 <= 持駒種類数; ++種類) {
+    const int 段 = 持駒の段(側, 種類);
+    if (局.取得_持駒数(側, 段) > 0 && 行き先を見る(持駒列の(側), 段, 種類の駒(側, 種類), true)) {
+      return true;
+    }
   }
   return false;
+}
+
+}  // namespace
+
+bool 指せる手がある(対局状態& 局) {
+  return 指せる手を順に見る(局, [](const 着手&) { return true; });
+}
+
+std::vector<着手> 指せる手(対局状態& 局) {
+  std::vector<着手> 手;
+  指せる手を順に見る(局, [&手](const 着手& 一手) {
+    手.push_back(一手);
+    return false;
+  });
+  return 手;
 }
 
 bool 手数上限(const 対局状態& 局) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "game/game_state.h"
 #include "game/move.h"
@@ -73,6 +74,12 @@ bool 手数上限(const 対局状態& 局);
 // May 局.手番 play any move at all? A side without one can only pass (the computer does).
 // Only the double-pawn flags of 局 may change.
 bool 指せる手がある(対局状態& 局);
+
+// Every move 局.手番 may play, as the turn accepts it (置駒 the piece that will stand): the
+// side's pieces on the board square by square (column, then row), then its hand kinds 1..8,
+// each to the empty squares in that order, without promotion and then with it. Only the
+// double-pawn flags of 局 may change.
+std::vector<着手> 指せる手(対局状態& 局);
 
 // Plays an accepted move: 駒移動 with the piece that will stand, 手数 + 1, the other side to
 // move, and the outcome. A five ends the game (対局中 ← 無); a draw is only reported, since

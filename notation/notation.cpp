@@ -80,4 +80,15 @@ std::string format_move(const MoveText& move) {
   return text;
 }
 
+std::string shown_word(std::string_view word) {
+  constexpr std::size_t kShown = 32;
+  std::string shown;
+  for (std::size_t i = 0; i < word.size() && i < kShown; ++i) {
+    const char c = word[i];
+    shown += c >= 0x21 && c <= 0x7e ? c : '?';
+  }
+  if (word.size() > kShown) shown += "...";
+  return shown;
+}
+
 }  // namespace brenvolt::notation

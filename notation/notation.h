@@ -48,4 +48,8 @@ struct MoveText {
 std::optional<MoveText> parse_move(std::string_view text);
 std::string format_move(const MoveText& move);
 
+// A word from the input fit to show in a message: at most 32 bytes, anything but printable
+// ASCII shown as '?'.
+std::string shown_word(std::string_view word);
+
 }  // namespace brenvolt::notation

@@ -4,6 +4,7 @@
 
 #include "game/piece_table.h"
 #include "game/turn.h"
+#include "notation/game_move.h"
 #include "notation/notation.h"
 #include "notation/position_command.h"
 #include "notation/position_text.h"
@@ -15,43 +16,27 @@ namespace {
 
 constexpr std::string_view kPass = "pass";
 
-// Where a move as written leaves from, for the side to move.
-struct Source {
-  int x = 0;
-  int y = 0;
-  int piece = 空;
-};
-
-Source source_of(const 対局状態& 局, const MoveText& text) {
-  const int side = 局.手番;
-  if (text.drop) {
-    const int row = 持駒の段(side, text.kind);
-    return {持駒列の(side), row, 種類の駒(side, text.kind)};
-  }
-  return {text.from.x, text.from.y, 局.盤面[text.from.x][text.from.y]};
-}
-
 // Why the rules refuse a move they found impossible, the way a player would put it. The
 // double-pawn flags are the game's own, refreshed here.
-std::string impossible_reason(対局状態& 局, const MoveText& text, const Source& from) {
+std::string impossible_reason(対局状態& 局, const MoveText& text, const 着手& move) {
   const int side = 局.手番;
-  if (text.drop && 局.取得_持駒数(side, from.y) <= 0) return "持駒にありません";
-  if (!text.drop && 調査_駒(side, from.piece) != 有) return "動かせる駒がありません";
+  if (text.drop && move.移動駒 == 空) return "持駒にありません";
+  if (!text.drop && 調査_駒(side, move.移動駒) != 有) return "動かせる駒がありません";
   if (局.盤面[text.to.x][text.to.y] != 空) return "駒のある桝です";
   局.調査_2歩フラグ設定();
   const auto& pawn_columns = side == 手番_先手 ? 局.先手2歩 : 局.後手2歩;
-  if (text.drop && from.piece == 種類の駒(side, 1) && pawn_columns[text.to.x] == 1) return "二歩";
+  if (text.drop && move.移動駒 == 種類の駒(side, 1) && pawn_columns[text.to.x] == 1) return "二歩";
   return text.drop ? "そこへは打てません" : "そこへは動けません";
 }
 
-std::string verdict_reason(判定 verdict, 対局状態& 局, const MoveText& text, const Source& from) {
+std::string verdict_reason(判定 verdict, 対局状態& 局, const MoveText& text) {
   switch (verdict) {
     case 判定::可:
       break;
     case 判定::対局なし:
       return "勝負はついています";
     case 判定::不可:
-      return impossible_reason(局, text, from);
+      return impossible_reason(局, text, move_of(局, text));
     case 判定::三三:
       return "3 * 3 です！打てません";
     case 判定::四四:
@@ -76,12 +61,9 @@ class Replay {
     if (word == kPass) return pass(word, number);
     const auto text = parse_move(word);
     if (!text) return refuse(word, number, "読めない手です");
-    const Source from = source_of(局, *text);
-    const 着手判定の答え judged = 着手判定(局, from.x, from.y, text->to.x, text->to.y, from.piece,
-                                           text->promote ? 成り方::成る : 成り方::成らない);
-    if (judged.結果 != 判定::可) {
-      return refuse(word, number, verdict_reason(judged.結果, 局, *text, from));
-    }
+    const 着手判定の答え judged = judge(局, *text);
+    if (judged.結果 != 判定::可)
+      return refuse(word, number, verdict_reason(judged.結果, 局, *text));
     const 着手& move = judged.手;
     game_.記録.記録_追加(局, move.元X, move.元Y, move.先X, move.先Y, move.移動駒, move.置駒);
     ended_ = 着手実行(局, move).結果 != 結末::続行;

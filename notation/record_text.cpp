@@ -4,6 +4,7 @@
 #include <set>
 
 #include "game/constants.h"
+#include "notation/notation.h"
 #include "notation/position_command.h"
 #include "notation/position_text.h"
 
@@ -226,17 +227,6 @@ std::string_view word_of(RecordResult result) {
 
 std::string too_large_reason(std::size_t limit) {
   return "大きすぎます (" + std::to_string(limit / 1024) + " KiB まで)";
-}
-
-std::string shown_word(std::string_view word) {
-  constexpr std::size_t kShown = 32;
-  std::string shown;
-  for (std::size_t i = 0; i < word.size() && i < kShown; ++i) {
-    const char c = word[i];
-    shown += c >= 0x21 && c <= 0x7e ? c : '?';
-  }
-  if (word.size() > kShown) shown += "...";
-  return shown;
 }
 
 }  // namespace brenvolt::notation

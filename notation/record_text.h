@@ -44,8 +44,4 @@ bool split_record(std::string_view text, RecordHeaders& headers, PositionLine& p
 // The reason a text over `limit` bytes is refused.
 std::string too_large_reason(std::size_t limit);
 
-// A word from the input fit to show in a message: at most 32 bytes, anything but printable
-// ASCII shown as '?'.
-std::string shown_word(std::string_view word);
-
 }  // namespace brenvolt::notation

@@ -8,26 +8,13 @@
 #include "computer/search/move_list.h"
 #include "computer/search/rules.h"
 #include "computer/search/searcher.h"
+#include "game/split_mix.h"
 
 namespace brenvolt {
 
 namespace {
 
 constexpr int kPositions = 24;
-
-class Random {
- public:
-  explicit Random(std::uint64_t seed) : state_(seed) {}
-  std::uint64_t next() {
-    std::uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
-  }
-
- private:
-  std::uint64_t state_;
-};
 
 対局状態 start_position() {
   対局状態 position;
@@ -38,7 +25,7 @@ class Random {
 }
 
 // Plays `plies` random legal moves on the game's own state, kept only if nobody has won.
-bool random_game(対局状態& position, int plies, Random& random) {
+bool random_game(対局状態& position, int plies, SplitMix64& random) {
   auto list = std::make_unique<strong::MoveList>();
   for (int i = 0; i < plies; ++i) {
     strong::Board board;
@@ -68,7 +55,7 @@ void add_text(std::uint64_t& hash, int value) {
 
 std::vector<対局状態> search_bench_positions() {
   std::vector<対局状態> positions;
-  Random random(20240601);
+  SplitMix64 random(20240601);
   while (static_cast<int>(positions.size()) < kPositions) {
     対局状態 position = start_position();
     const int plies = 6 + static_cast<int>(positions.size()) * 2;

@@ -9,6 +9,7 @@
 
 #include "engine/computer_moves.h"
 #include "engine_test_positions.h"
+#include "notation/game_move.h"
 
 namespace brenvolt::engine {
 namespace {
@@ -115,7 +116,7 @@ TEST(ComputerMoves, ChoiceIsAcceptedAndBestScored) {
         const auto choice = computer_choice(game);
         ASSERT_EQ(game.局.盤面, before);
         ASSERT_TRUE(choice);
-        const std::string chosen = move_text(*choice);
+        const std::string chosen = notation::format_move(*choice);
         ASSERT_EQ(judge_move(game, chosen).verdict, Verdict::accepted) << chosen;
         const bool board_moves = game.局.取得_全持駒数(game.局.手番) < 8;
         int best = -99999;
@@ -132,13 +133,6 @@ TEST(ComputerMoves, ChoiceIsAcceptedAndBestScored) {
       play_move(game, judge_move(game, listed[random() % listed.size()]).move);
     }
   }
-}
-
-TEST(MoveText, ComputerMovesAreWrittenLikePersonMoves) {
-  EXPECT_EQ(move_text({先手持駒列, 2, 5, 5, 先手_歩, 先手_歩}), "P*5e");
-  EXPECT_EQ(move_text({後手持駒列, 1, 9, 9, 後手_王, 後手_王}), "K*1i");
-  EXPECT_EQ(move_text({5, 4, 4, 2, 先手_桂, 先手_桂成}), "5d6b+");
-  EXPECT_EQ(move_text({3, 7, 3, 6, 後手_銀, 後手_銀}), "7g7f");
 }
 
 }  // namespace

@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
+#include <random>
+#include <tuple>
+#include <vector>
 
+#include "game/piece_table.h"
 #include "tests/game/position.h"
 
 namespace brenvolt {
@@ -171,6 +176,55 @@ TEST(五並びの桝, 縦横両方の五では横を返し五がなければ何�
   EXPECT_FALSE(五並びの桝(十字, 手番_先手, 0, 5));
   const 対局状態 六 = 局面({{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}});
   EXPECT_FALSE(五並びの桝(六, 手番_先手, 3, 3)) << "an overline is no five";
+}
+
+// Every source the side could name (its board squares and both hand columns), every square and
+// every way to arrive, judged one by one: what 指せる手 must list, in any order.
+std::vector<着手> 総当たりの手(対局状態& s) {
+  std::vector<着手> 手;
+  const auto 試す = [&](int 元X, int 元Y, int 駒) {
+    for (int x = 1; x <= 盤サイズ; ++x) {
+      for (int y = 1; y <= 盤サイズ; ++y) {
+        for (const 成り方 成り : {成り方::成らない, 成り方::成る}) {
+          const auto 答え = 着手判定(s, 元X, 元Y, x, y, 駒, 成り);
+          if (答え.結果 == 判定::可) 手.push_back(答え.手);
+        }
+      }
+    }
+  };
+  for (int x = 1; x <= 盤サイズ; ++x) {
+    for (int y = 1; y <= 盤サイズ; ++y) 試す(x, y, s.盤面[x][y]);
+  }
+  for (const int 列 : {先手持駒列, 後手持駒列}) {
+    for (int 段 = 1; 段 <= 盤サイズ; ++段) {
+      const int 側 = 列 == 先手持駒列 ? 手番_先手 : 手番_後手;
+      if (s.取得_持駒数(側, 段) > 0) 試す(列, 段, s.取得_持駒(側, 段));
+    }
+  }
+  return 手;
+}
+
+std::vector<std::tuple<int, int, int, int, int, int>> 並べた(const std::vector<着手>& 手) {
+  std::vector<std::tuple<int, int, int, int, int, int>> 組;
+  for (const 着手& m : 手) 組.emplace_back(m.元X, m.元Y, m.先X, m.先Y, m.移動駒, m.置駒);
+  std::sort(組.begin(), 組.end());
+  return 組;
+}
+
+TEST(指せる手, 空の盤では打てる桝すべてに打て乱数対局でも総当たりと同じ手を挙げる) {
+  対局状態 s = 先手の番({});
+  // Each of the eight kinds on every square, but 歩 and 香 not on row 1, 桂 not on rows 1-2.
+  EXPECT_EQ(指せる手(s).size(), 8u * 81 - 9 - 9 - 18);
+  std::mt19937 random(3);
+  for (int game = 0; game < 12; ++game) {
+    s = 先手の番({});
+    for (int ply = 0; ply < 60; ++ply) {
+      const std::vector<着手> 手 = 指せる手(s);
+      ASSERT_EQ(並べた(手), 並べた(総当たりの手(s))) << "game " << game << " ply " << ply;
+      ASSERT_EQ(指せる手がある(s), !手.empty());
+      if (手.empty() || 着手実行(s, 手[random() % 手.size()]).結果 != 結末::続行) break;
+    }
+  }
 }
 
 }  // namespace

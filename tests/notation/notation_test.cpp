@@ -84,5 +84,12 @@ TEST(Moves, MalformedTextIsRefused) {
   }
 }
 
+TEST(ShownWords, AreBoundedAndPrintable) {
+  EXPECT_EQ(shown_word("a\x01\x7f\xc3\xa9z"), "a????z");
+  EXPECT_EQ(shown_word("a b"), "a?b");
+  EXPECT_EQ(shown_word(std::string(100, 'x')), std::string(32, 'x') + "...");
+  EXPECT_EQ(shown_word(std::string(32, 'x')), std::string(32, 'x'));
+}
+
 }  // namespace
 }  // namespace brenvolt::notation

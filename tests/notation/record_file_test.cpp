@@ -8,10 +8,10 @@
 #include <sstream>
 
 #include "engine/session.h"
+#include "game/turn.h"
 #include "notation/position_text.h"
 #include "tests/engine/engine_test_positions.h"
 #include "tests/support/game_difference.h"
-#include "tests/support/legal_moves.h"
 
 namespace brenvolt::notation {
 namespace {
@@ -253,7 +253,7 @@ TEST(RecordFile, 書いて読み直すと同じ対局になる) {
         読む(round % 3 == 0 ? "# mode: computer-b\nposition startpos" : "position startpos");
     const int moves = std::uniform_int_distribution<int>(0, 60)(random);
     for (int i = 0; i < moves && !game.局.対局なし(); ++i) {
-      const auto candidates = testing::指せる手(game.局);
+      const auto candidates = 指せる手(game.局);
       if (candidates.empty()) break;
       const 着手 move = candidates[random() % candidates.size()];
       game.記録.記録_追加(game.局, move.元X, move.元Y, move.先X, move.先Y, move.移動駒, move.置駒);

@@ -2,10 +2,10 @@
 // between two people and against the computer, finished by a five and drawn at the bound.
 #include <random>
 
+#include "game/turn.h"
 #include "notation/record_file.h"
 #include "tests/play/play_fixture.h"
 #include "tests/support/game_difference.h"
-#include "tests/support/legal_moves.h"
 
 namespace brenvolt::testing {
 namespace {

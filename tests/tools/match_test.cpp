@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "game/turn.h"
+#include "notation/game_move.h"
 #include "tools/match/match.h"
 
 namespace brenvolt::match {
@@ -44,24 +45,8 @@ TEST(対局ツール, 序盤は種で決まり規則どおりに指せる) {
   for (const 着手& m : a) {
     const auto judged = 着手判定(局, m.元X, m.元Y, m.先X, m.先Y, m.移動駒,
                                  m.置駒 != m.移動駒 ? 成り方::成る : 成り方::成らない);
-    ASSERT_EQ(judged.結果, 判定::可) << move_text(m);
+    ASSERT_EQ(judged.結果, 判定::可) << notation::format_move(m);
     着手実行(局, judged.手);
-  }
-}
-
-TEST(対局ツール, 合法手の一覧は規則が受ける手だけで打ちも成りも含む) {
-  対局状態 局 = start_position();
-  // The empty board: every kind of the eleven dropped anywhere its rows allow.
-  const auto first = legal_moves(局);
-  EXPECT_EQ(first.size(), 8u * 81 - 9 - 9 - 18);  // 歩 香 not on row 1, 桂 not on rows 1-2
-  for (const 着手& m : opening(11, 30)) 着手実行(局, m);
-  for (const 着手& m : legal_moves(局)) {
-    対局状態 trial = 局;
-    EXPECT_EQ(着手判定(trial, m.元X, m.元Y, m.先X, m.先Y, m.移動駒,
-                       m.置駒 != m.移動駒 ? 成り方::成る : 成り方::成らない)
-                  .結果,
-              判定::可)
-        << move_text(m);
   }
 }
 

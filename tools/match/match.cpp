@@ -5,27 +5,14 @@
 #include <cstdio>
 
 #include "game/piece_table.h"
+#include "game/split_mix.h"
 #include "game/turn.h"
-#include "notation/notation.h"
+#include "notation/game_move.h"
 #include "notation/position_text.h"
 
 namespace brenvolt::match {
 
 namespace {
-
-class Random {
- public:
-  explicit Random(std::uint64_t seed) : state_(seed) {}
-  std::uint64_t next() {
-    std::uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
-  }
-
- private:
-  std::uint64_t state_;
-};
 
 double elo_of(double score) {
   return -400.0 * std::log10(1.0 / score - 1.0);
@@ -40,59 +27,18 @@ double elo_of(double score) {
   return 局;
 }
 
-std::vector<着手> legal_moves(対局状態& 局) {
-  std::vector<着手> moves;
-  const int side = 局.手番;
-  const auto try_move = [&](int x, int y, int piece, 成り方 promotion) {
-    for (int tx = 1; tx <= 盤サイズ; ++tx) {
-      for (int ty = 1; ty <= 盤サイズ; ++ty) {
-        const auto judged = 着手判定(局, x, y, tx, ty, piece, promotion);
-        if (judged.結果 == 判定::可) moves.push_back(judged.手);
-      }
-    }
-  };
-  for (int x = 1; x <= 盤サイズ; ++x) {
-    for (int y = 1; y <= 盤サイズ; ++y) {
-      const int piece = 局.盤面[x][y];
-      if (調査_駒(side, piece) != 有) continue;
-      try_move(x, y, piece, 成り方::成らない);
-      try_move(x, y, piece, 成り方::成る);
-    }
-  }
-  for (int kind = 1; kind <= 持駒種類数; ++kind) {
-    const int row = 持駒の段(side, kind);
-    if (局.取得_持駒数(side, row) > 0) {
-      try_move(持駒列の(side), row, 局.取得_持駒(side, row), 成り方::成らない);
-    }
-  }
-  return moves;
-}
-
 std::vector<着手> opening(std::uint64_t seed, int plies) {
-  Random random(seed);
+  SplitMix64 random(seed);
   対局状態 局 = start_position();
   std::vector<着手> moves;
   for (int i = 0; i < plies; ++i) {
-    const auto legal = legal_moves(局);
+    const auto legal = 指せる手(局);
     if (legal.empty()) break;
     const 着手 chosen = legal[random.next() % legal.size()];
     moves.push_back(chosen);
     if (着手実行(局, chosen).結果 != 結末::続行) break;
   }
   return moves;
-}
-
-std::string move_text(const 着手& move) {
-  notation::MoveText text;
-  text.drop = move.元X == 先手持駒列 || move.元X == 後手持駒列;
-  if (text.drop) {
-    text.kind = notation::hand_kind_of_piece(move.移動駒);
-  } else {
-    text.from = {move.元X, move.元Y};
-  }
-  text.to = {move.先X, move.先Y};
-  text.promote = move.置駒 != move.移動駒;
-  return notation::format_move(text);
 }
 
 GameResult play_game(Player& black, Player& white, const std::vector<着手>& moves) {
@@ -129,7 +75,7 @@ GameResult play_game(Player& black, Player& white, const std::vector<着手>& mo
                                  m.置駒 != m.移動駒 ? 成り方::成る : 成り方::成らない);
     if (judged.結果 != 判定::可) {
       result.winner = 相手の手番(mover);
-      const std::string text = !choice.text.empty() ? choice.text : move_text(m);
+      const std::string text = !choice.text.empty() ? choice.text : notation::format_move(m);
       result.reason = "refused " + (text.empty() ? std::string("(no answer)") : text);
       return result;
     }

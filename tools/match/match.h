@@ -17,14 +17,8 @@ namespace brenvolt::match {
 // The start position with 先手 to move and a game running.
 対局状態 start_position();
 
-// Every move the game's turn accepts for 局.手番, in a fixed order.
-std::vector<着手> legal_moves(対局状態& 局);
-
 // `plies` random legal moves from the start position, drawn with a generator seeded by seed.
 std::vector<着手> opening(std::uint64_t seed, int plies);
-
-// A move in the protocol's notation.
-std::string move_text(const 着手& move);
 
 struct GameResult {
   int winner = 0;  // 手番_先手, 手番_後手, or 0 for a draw

@@ -5,7 +5,7 @@
 #include "computer/computer.h"
 #include "computer/search/searcher.h"
 #include "game/piece_table.h"
-#include "notation/notation.h"
+#include "notation/game_move.h"
 #include "notation/position_text.h"
 #include "tools/match/engine_process.h"
 
@@ -54,27 +54,6 @@ class SearchPlayer : public Player {
   const std::atomic<bool> stop_{false};
 };
 
-// The move a protocol text names for the side to move: the source and the piece found on the
-// board or in the hand row of the kind, the promotion as asked. Text that names no move gives
-// a move the turn refuses (no piece).
-着手 requested_move(const 対局状態& 局, const notation::MoveText& text) {
-  着手 move;
-  const int side = 局.手番;
-  if (text.drop) {
-    move.元X = 持駒列の(side);
-    move.元Y = 持駒の段(side, text.kind);
-    if (局.取得_持駒数(side, move.元Y) > 0) move.移動駒 = 局.取得_持駒(side, move.元Y);
-  } else {
-    move.元X = text.from.x;
-    move.元Y = text.from.y;
-    move.移動駒 = 局.盤面[move.元X][move.元Y];
-  }
-  move.先X = text.to.x;
-  move.先Y = text.to.y;
-  move.置駒 = text.promote ? 空 : move.移動駒;  // anything else than 移動駒 asks to promote
-  return move;
-}
-
 class EnginePlayer : public Player {
  public:
   EnginePlayer(std::unique_ptr<EngineProcess> process, std::string name)
@@ -86,7 +65,7 @@ class EnginePlayer : public Player {
     if (choice.text == "pass") {
       choice.pass = true;
     } else if (const auto parsed = notation::parse_move(choice.text)) {
-      choice.move = requested_move(局, *parsed);
+      choice.move = notation::move_of(局, *parsed);
     }
     return choice;
   }

@@ -4,6 +4,7 @@
 
 #include "computer/search/board.h"
 #include "computer/search/move_list.h"
+#include "notation/game_move.h"
 #include "tests/computer/search/positions.h"
 
 namespace brenvolt {
@@ -27,9 +28,9 @@ void 全ての手を確かめる(engine::Game& game) {
     engine::play_move(after, move);
     Board fresh;
     ASSERT_TRUE(fresh.load(after.局));
-    EXPECT_TRUE(trial.same_as(fresh)) << engine::move_text(move);
+    EXPECT_TRUE(trial.same_as(fresh)) << notation::format_move(move);
     trial.unmake(m);
-    EXPECT_TRUE(trial.same_as(board)) << engine::move_text(move);
+    EXPECT_TRUE(trial.same_as(board)) << notation::format_move(move);
   }
 }
 

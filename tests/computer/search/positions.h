@@ -13,6 +13,7 @@
 #include "computer/search/board.h"
 #include "computer/search/move_list.h"
 #include "engine/move_judge.h"
+#include "notation/game_move.h"
 #include "notation/position_text.h"
 #include "tests/computer/position.h"
 
@@ -50,7 +51,7 @@ inline std::vector<std::string> 探索の合法手(const strong::Board& board) {
   strong::generate_legal(board, list);
   std::vector<std::string> out;
   for (int i = 0; i < list.size; ++i) {
-    out.push_back(engine::move_text(board.to_game_move(list.moves[i])));
+    out.push_back(notation::format_move(board.to_game_move(list.moves[i])));
   }
   std::sort(out.begin(), out.end());
   return out;

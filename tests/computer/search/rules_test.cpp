@@ -4,6 +4,7 @@
 
 #include "computer/search/rules.h"
 #include "computer/search/threats.h"
+#include "notation/game_move.h"
 #include "tests/computer/search/positions.h"
 
 namespace brenvolt {
@@ -27,7 +28,7 @@ void 規則が一致する(engine::Game& game) {
     board.make(m);
     const bool won = strong::move_won(board, mover, strong::source_of(m), m.to());
     board.unmake(m);
-    EXPECT_EQ(won, after.over()) << engine::move_text(move) << " in "
+    EXPECT_EQ(won, after.over()) << notation::format_move(move) << " in "
                                  << notation::format_position(game.局);
     some_move_wins = some_move_wins || won;
   }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "computer/search/searcher.h"
+#include "notation/game_move.h"
 #include "tests/computer/search/positions.h"
 
 namespace brenvolt {
@@ -21,7 +22,7 @@ std::optional<着手> 考える(const engine::Game& game, const 探索制限& li
 // The move is one the engine accepts for the side to move.
 void 合法である(engine::Game game, const std::optional<着手>& move) {
   ASSERT_TRUE(move.has_value()) << notation::format_position(game.局);
-  const std::string text = engine::move_text(*move);
+  const std::string text = notation::format_move(*move);
   EXPECT_EQ(engine::judge_move(game, text).verdict, engine::Verdict::accepted)
       << text << " in " << notation::format_position(game.局);
 }
