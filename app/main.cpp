@@ -21,6 +21,7 @@
 #include "app/silent_sound.h"
 #include "app/start_record.h"
 #include "sound/sdl/sdl_sound_library.h"
+#include "window/qt/language.h"
 #include "window/qt/main_window.h"
 
 namespace {
@@ -47,6 +48,13 @@ qreal 画素比() {
 
 言語 言語の指定(const 起動設定& settings) {
   return settings.language == "en" ? 言語::英語 : 言語::日本語;
+}
+
+// A message for standard error in the language asked for, as its box would say it.
+std::string 言語で(const 起動設定& settings, const std::string& text) {
+  Language language;
+  if (!language.set(言語の指定(settings))) return text;
+  return language.text(文脈_箱, text).toStdString();
 }
 
 // The window in the language asked for; false, with a message, when it cannot be had.
@@ -136,7 +144,7 @@ int main(int argc, char** argv) {
     std::string error;
     棋譜 = 起動時の棋譜(*settings.record, error);
     if (!棋譜) {
-      std::cerr << "brenvolt: " << error << '\n';
+      std::cerr << "brenvolt: " << 言語で(settings, error) << '\n';
       return EXIT_FAILURE;
     }
   }

@@ -138,6 +138,13 @@ TEST_F(ProgramTest, ARecordTheRulesRefuseEndsTheProgramWithItsReasonInOneLine) {
   EXPECT_EQ(result.status, 1);
   EXPECT_NE(result.errors.find("missing.brenvolt: ファイルがありません"), std::string::npos)
       << result.errors;
+  // In English, in English.
+  result = run("env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb",
+               "--lang en '" + bad.string() + "'");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.errors.find("bad.brenvolt: line 1, move 3 P*5g: a second pawn in the column"),
+            std::string::npos)
+      << result.errors;
 }
 
 TEST_F(ProgramTest, UnwritableScreenshotFails) {
