@@ -74,6 +74,12 @@ void Form1::初期設定() {
   記録_消去();
   入力段階 = 0;
 
+  描画_局面();
+}
+
+// Both hand stands and the board as the state holds them, and the move count and the two
+// last-move slots cleared.
+void Form1::描画_局面() {
   描画_黒持盤();
   描画_白持盤();
   描画_盤();

@@ -110,6 +110,7 @@ class Form1 : public 対局状態, public 手順記録 {
   void 描画_絵(int 駒種類, double 座標X, double 座標Y);
   void 描画_桝(double 座標X, double 座標Y);
   void 描画_盤();
+  void 描画_局面();
   void 描画_黒持盤();
   void 描画_白持盤();
   // One side's hand stand, its counts in the column 数の列 erased 数の欄幅 twips wide.
