@@ -4,48 +4,18 @@
 
 #include <algorithm>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/session.h"
+#include "tests/engine/talk.h"
 
 namespace brenvolt::engine {
 namespace {
 
-std::vector<std::string> lines_of(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
-// Feeds lines to a session; answers are read once any search has ended.
-class Talk {
- public:
-  // Every answer line of these lines, the last one's search waited for.
-  std::vector<std::string> say_lines(const std::vector<std::string>& lines) {
-    out_.str("");
-    for (const auto& line : lines) session_.handle_line(line);
-    session_.wait();
-    return lines_of(out_.str());
-  }
-  std::vector<std::string> say(const std::string& line) { return say_lines({line}); }
-  std::string bestmove(const std::vector<std::string>& lines) {
-    const auto answer = say_lines(lines);
-    EXPECT_FALSE(answer.empty());
-    return answer.empty() ? "" : answer.back();
-  }
-  Session& session() { return session_; }
-
- private:
-  std::ostringstream out_;
-  Session session_{out_};
-};
-
-bool is_error(const std::string& line) {
-  return line.rfind("info string error ", 0) == 0;
-}
+using testing::is_error;
+using testing::lines_of;
+using testing::Talk;
 
 const std::regex kInfo(
     "info depth [0-9]+ score (cp|mate) -?[0-9]+ nodes [0-9]+ nps [0-9]+ time [0-9]+( pv( "

@@ -11,37 +11,14 @@
 
 #include "engine_test_positions.h"
 #include "notation/position_text.h"
+#include "tests/engine/talk.h"
 
 namespace brenvolt::engine {
 namespace {
 
-// Feeds lines to a fresh session and returns each answer line.
-class Talk {
- public:
-  std::vector<std::string> say(const std::string& line) {
-    out_.str("");
-    session_.handle_line(line);
-    std::vector<std::string> lines;
-    std::istringstream answer(out_.str());
-    for (std::string one; std::getline(answer, one);) lines.push_back(one);
-    return lines;
-  }
-  std::string one(const std::string& line) {
-    const auto lines = say(line);
-    EXPECT_EQ(lines.size(), 1u) << line;
-    return lines.empty() ? "" : lines.front();
-  }
-  std::string position() { return notation::format_position(session_.game().局); }
-  Session& session() { return session_; }
-
- private:
-  std::ostringstream out_;
-  Session session_{out_};
-};
-
-bool is_error(const std::string& line) {
-  return line.rfind("info string error ", 0) == 0;
-}
+using testing::is_error;
+using testing::lines_of;
+using testing::Talk;
 
 TEST(Session, HandshakeAndQuit) {
   Talk talk;

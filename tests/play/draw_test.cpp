@@ -5,22 +5,6 @@ namespace {
 
 class Draw : public PlayTest {
  protected:
-  // Two golds step back and forth on column 5 until the game has `手` moves.
-  void 金を往復させる(int 手) {
-    打つ(金, 5, 7);
-    打つ(金, 5, 3);
-    while (form.手数 < 手 && form.対局中 == 有) {
-      const int n = form.手数;  // 2, 3, 4, 5, ... → 先手 up, 後手 down, 先手 back, 後手 back
-      const bool 先手 = n % 2 == 0;
-      const bool 行き = n % 4 >= 2;
-      if (先手)
-        行き ? 指す(5, 7, 5, 6) : 指す(5, 6, 5, 7);
-      else
-        行き ? 指す(5, 3, 5, 4) : 指す(5, 4, 5, 3);
-      ASSERT_EQ(form.手数, n + 1) << "move " << n + 1 << " was refused";
-      canvas.clear();
-    }
-  }
   const ShownBox 引き分け = 箱("引き分けです", "終了");
 };
 

@@ -20,6 +20,9 @@ inline void PrintTo(const ShownBox& box, std::ostream* os) {
   *os << "[" << box.title << "] " << box.text;
 }
 
+// Hand kinds, as 打つ takes them.
+inline constexpr int 歩 = 1, 香 = 2, 桂 = 3, 銀 = 4, 金 = 5, 角 = 6, 飛 = 7, 王 = 8;
+
 class PlayTest : public ::testing::Test {
  protected:
   // Distinct handles so every played sound can be told apart.
@@ -58,6 +61,23 @@ class PlayTest : public ::testing::Test {
     押す(先X, 先Y);
   }
 
+  // Two golds step back and forth on column 5 until the game has `手` moves or has ended.
+  void 金を往復させる(int 手) {
+    打つ(金, 5, 7);
+    打つ(金, 5, 3);
+    while (form.手数 < 手 && form.対局中 == 有) {
+      const int n = form.手数;  // 2, 3, 4, 5, ... → 先手 up, 後手 down, 先手 back, 後手 back
+      const bool 先手 = n % 2 == 0;
+      const bool 行き = n % 4 >= 2;
+      if (先手)
+        行き ? 指す(5, 7, 5, 6) : 指す(5, 6, 5, 7);
+      else
+        行き ? 指す(5, 3, 5, 4) : 指す(5, 4, 5, 3);
+      ASSERT_EQ(form.手数, n + 1) << "move " << n + 1 << " was refused";
+      canvas.clear();
+    }
+  }
+
   std::vector<ShownBox> 箱() const { return platform.boxes; }
   ShownBox 箱(const std::string& text, const std::string& title) const {
     return {text, title, BoxIcon::None};
@@ -91,8 +111,5 @@ class PlayTest : public ::testing::Test {
   RecordingSound sound;
   Form1 form;
 };
-
-// 先手 hand kinds.
-inline constexpr int 歩 = 1, 香 = 2, 桂 = 3, 銀 = 4, 金 = 5, 角 = 6, 飛 = 7, 王 = 8;
 
 }  // namespace brenvolt::testing
