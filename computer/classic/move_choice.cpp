@@ -1,13 +1,13 @@
 // The computer's choice as the game plays it. It examines the same candidates in the same
-// order as the step-by-step search (reference_search.cpp) and keeps the same first best one,
-// but scores on the search board, and leaves out work whose answer cannot change that choice:
-// the double-three / double-four test of a candidate that could not replace the best anyway,
-// and everything once a five is found, which nothing can beat.
-#include "computer/computer.h"
-#include "computer/move_generation.h"
-#include "computer/opening.h"
-#include "computer/score_levels.h"
-#include "computer/search_board.h"
+// order as the step-by-step search (tests/support/reference_search.cpp) and keeps the same
+// first best one, but scores on the scoring board, and leaves out work whose answer cannot
+// change that choice: the double-three / double-four test of a candidate that could not
+// replace the best anyway, and everything once a five is found, which nothing can beat.
+#include "computer/classic/computer.h"
+#include "computer/classic/move_generation.h"
+#include "computer/classic/opening.h"
+#include "computer/classic/score_levels.h"
+#include "computer/classic/scoring_board.h"
 #include "game/piece_table.h"
 
 namespace brenvolt {
@@ -31,14 +31,14 @@ int 置く駒(const 対局状態& 局, int 元X, int 元Y, int 先X, int 先Y, i
   return 駒;
 }
 
-void 盤上移動探索(対局状態& 局, search::SearchBoard& 探盤, 最善& 最良) {
+void 盤上移動探索(対局状態& 局, classic::ScoringBoard& 探盤, 最善& 最良) {
   for (int 元X = 1; 元X <= 盤サイズ; ++元X) {
     for (int 元Y = 1; 元Y <= 盤サイズ; ++元Y) {
       const int 駒 = 局.盤面[元X][元Y];
       if (調査_駒(局.COM側, 駒) != 有) continue;
-      const int 元 = search::square(元X, 元Y);
-      search::board_destinations(探盤.cells(), 元X, 元Y, 駒).for_each_until([&](int 先X, int 先Y) {
-        const int 先 = search::square(先X, 先Y);
+      const int 元 = classic::square(元X, 元Y);
+      classic::board_destinations(探盤.cells(), 元X, 元Y, 駒).for_each_until([&](int 先X, int 先Y) {
+        const int 先 = classic::square(先X, 先Y);
         const int 得点 = 探盤.move_score(元, 先, 最良.得点);
         if (得点 > 最良.得点 && !探盤.move_forbidden(元, 先)) {
           最良.得点 = 得点;
@@ -57,11 +57,11 @@ struct 打ち先一覧 {
   int 桝[盤サイズ * 盤サイズ] = {};
 };
 
-打ち先一覧 打ち先(const search::SearchBoard& 探盤) {
+打ち先一覧 打ち先(const classic::ScoringBoard& 探盤) {
   打ち先一覧 一覧;
   for (int x = 1; x <= 盤サイズ; ++x) {
     for (int y = 1; y <= 盤サイズ; ++y) {
-      const int p = search::square(x, y);
+      const int p = classic::square(x, y);
       if (探盤.empty(p) && 探盤.has_neighbour(p)) 一覧.桝[一覧.数++] = p;
     }
   }
@@ -69,8 +69,8 @@ struct 打ち先一覧 {
 }
 
 // A drop's score and refusal depend on its square only, never on the piece dropped, so the
-// search board works each out once per square; the piece only decides where it may go.
-void 打ち探索(const 対局状態& 局, search::SearchBoard& 探盤, 最善& 最良) {
+// scoring board works each out once per square; the piece only decides where it may go.
+void 打ち探索(const 対局状態& 局, classic::ScoringBoard& 探盤, 最善& 最良) {
   const int 列 = 持駒列の(局.COM側);
   const int 最初の段 = 持駒台の最初の段(局.COM側);
   const 打ち先一覧 一覧 = 打ち先(探盤);
@@ -79,9 +79,9 @@ void 打ち探索(const 対局状態& 局, search::SearchBoard& 探盤, 最善& 
     const int 駒 = 局.取得_持駒(局.COM側, 段);
     for (int i = 0; i < 一覧.数 && !最良.決着(); ++i) {
       const int 先 = 一覧.桝[i];
-      const int 先X = 先 / search::kStride;
-      const int 先Y = 先 % search::kStride;
-      if (!search::drop_allowed(駒, 先X, 先Y, 局.先手2歩, 局.後手2歩)) continue;
+      const int 先X = 先 / classic::kStride;
+      const int 先Y = 先 % classic::kStride;
+      if (!classic::drop_allowed(駒, 先X, 先Y, 局.先手2歩, 局.後手2歩)) continue;
       const int 得点 = 探盤.drop_score(先);
       if (得点 > 最良.得点 && !探盤.drop_forbidden(先)) {
         最良.得点 = 得点;
@@ -97,7 +97,7 @@ std::optional<着手> com_ban_探索(対局状態& 局, 探索統計* 統計) {
   const int 手持 = 局.取得_全持駒数(局.COM側);
   if (auto 開始手 = 初手(局)) return 開始手;
   局.調査_2歩フラグ設定();
-  search::SearchBoard 探盤(局);
+  classic::ScoringBoard 探盤(局);
   最善 最良;
   if (手持 < 盤上移動上限) 盤上移動探索(局, 探盤, 最良);
   if (手持 > 0 && !最良.決着()) 打ち探索(局, 探盤, 最良);

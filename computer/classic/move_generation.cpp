@@ -1,11 +1,11 @@
-#include "computer/move_generation.h"
+#include "computer/classic/move_generation.h"
 
 #include <array>
 
 #include "game/board_square.h"
 #include "game/piece_table.h"
 
-namespace brenvolt::search {
+namespace brenvolt::classic {
 namespace {
 
 struct Offset {
@@ -93,4 +93,4 @@ bool drop_allowed(int code, int x, int y, const 二歩列& 先手2歩, const 二
   return 行き所がある(code, y);
 }
 
-}  // namespace brenvolt::search
+}  // namespace brenvolt::classic

@@ -4,9 +4,9 @@
 #include <bit>
 #include <cstdint>
 
-#include "computer/search_board.h"
+#include "computer/classic/scoring_board.h"
 
-namespace brenvolt::search {
+namespace brenvolt::classic {
 
 // A set of board squares, kept as bits in destination order: column by column, and within a
 // column row by row.
@@ -40,4 +40,4 @@ SquareSet board_destinations(const Cells& cells, int x, int y, int code);
 // double-pawn flags of both sides.
 bool drop_allowed(int code, int x, int y, const 二歩列& 先手2歩, const 二歩列& 後手2歩);
 
-}  // namespace brenvolt::search
+}  // namespace brenvolt::classic

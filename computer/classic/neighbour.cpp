@@ -1,4 +1,4 @@
-#include "computer/computer.h"
+#include "computer/classic/computer.h"
 
 namespace brenvolt {
 

@@ -1,4 +1,4 @@
-#include "computer/opening.h"
+#include "computer/classic/opening.h"
 
 namespace brenvolt {
 namespace {

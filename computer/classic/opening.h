@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "computer/computer.h"
+#include "computer/classic/computer.h"
 
 namespace brenvolt {
 

@@ -1,10 +1,10 @@
 // The score of one candidate, told plainly on the live board with the game's own line scans.
-// The search uses a faster equivalent on its own board (search_board.cpp); this one answers
+// The search uses a faster equivalent on its own board (scoring_board.cpp); this one answers
 // the engine's `score` and is the yardstick the faster one is tested against.
 #include <array>
 
-#include "computer/computer.h"
-#include "computer/score_levels.h"
+#include "computer/classic/computer.h"
+#include "computer/classic/score_levels.h"
 
 namespace brenvolt {
 namespace {

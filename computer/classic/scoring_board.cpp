@@ -1,10 +1,10 @@
-#include "computer/search_board.h"
+#include "computer/classic/scoring_board.h"
 
 #include <cstdlib>
 
-#include "computer/score_levels.h"
+#include "computer/classic/score_levels.h"
 
-namespace brenvolt::search {
+namespace brenvolt::classic {
 namespace {
 
 Cell cell_of(int code, int computer_side) {
@@ -152,7 +152,7 @@ bool is_four(const Cells& cells, const Rays& own, int d, int line) {
 
 }  // namespace
 
-SearchBoard::SearchBoard(const 対局状態& 局) {
+ScoringBoard::ScoringBoard(const 対局状態& 局) {
   cells_.fill(kWall);
   for (int x = 1; x <= 盤サイズ; ++x) {
     for (int y = 1; y <= 盤サイズ; ++y) cells_[square(x, y)] = cell_of(局.盤面[x][y], 局.COM側);
@@ -161,7 +161,7 @@ SearchBoard::SearchBoard(const 対局状態& 局) {
   person_five_.fill(-1);
 }
 
-bool SearchBoard::has_neighbour(int p) const {
+bool ScoringBoard::has_neighbour(int p) const {
   for (int step : kStep) {
     const Cell c = cells_[p + step];
     if (c != kEmpty && c != kWall) return true;
@@ -169,7 +169,7 @@ bool SearchBoard::has_neighbour(int p) const {
   return false;
 }
 
-const Measure& SearchBoard::measure(int d) {
+const Measure& ScoringBoard::measure(int d) {
   if (!measured_[d]) {
     measures_[d] = Measure{rays_from(cells_, d, kComputer), rays_from(cells_, d, kPerson)};
     measured_[d] = true;
@@ -179,7 +179,7 @@ const Measure& SearchBoard::measure(int d) {
 
 // Lifting the moving piece off s changes only the rays from d that walk onto s, and of those
 // only the one direction in which s lies; every other ray is the destination's shared one.
-Measure SearchBoard::measure_after_lifting(int s, int d) {
+Measure ScoringBoard::measure_after_lifting(int s, int d) {
   Measure m = measure(d);
   const int dir = direction_towards(d, s);
   if (dir >= 0) {
@@ -191,7 +191,7 @@ Measure SearchBoard::measure_after_lifting(int s, int d) {
   return m;
 }
 
-int SearchBoard::drop_score(int d) {
+int ScoringBoard::drop_score(int d) {
   if (drop_scored_[d]) return drop_scores_[d];
   ++evaluations_;
   const Measure& m = measure(d);
@@ -208,7 +208,7 @@ int SearchBoard::drop_score(int d) {
   return score;
 }
 
-int SearchBoard::move_score(int s, int d, int bound) {
+int ScoringBoard::move_score(int s, int d, int bound) {
   ++evaluations_;
   const Measure m = measure_after_lifting(s, d);
   if (has_five(m.computer)) return 得点_自五;
@@ -222,17 +222,17 @@ int SearchBoard::move_score(int s, int d, int bound) {
 
 // The person's lines through the vacated source, the source counted as theirs. The
 // destination cannot lengthen them whatever it holds, as it is never the person's.
-bool SearchBoard::opens_person_five(int s) {
+bool ScoringBoard::opens_person_five(int s) {
   if (person_five_[s] < 0) person_five_[s] = has_five(rays_from(cells_, s, kPerson)) ? 1 : 0;
   return person_five_[s] == 1;
 }
 
-bool SearchBoard::drop_forbidden(int d) {
+bool ScoringBoard::drop_forbidden(int d) {
   if (drop_refusal_[d] < 0) drop_refusal_[d] = forbidden(measure(d).computer, d) ? 1 : 0;
   return drop_refusal_[d] == 1;
 }
 
-bool SearchBoard::move_forbidden(int s, int d) {
+bool ScoringBoard::move_forbidden(int s, int d) {
   const Measure m = measure_after_lifting(s, d);
   cells_[s] = kEmpty;
   const bool refused = forbidden(m.computer, d);
@@ -240,7 +240,7 @@ bool SearchBoard::move_forbidden(int s, int d) {
   return refused;
 }
 
-bool SearchBoard::forbidden(const Rays& own, int d) const {
+bool ScoringBoard::forbidden(const Rays& own, int d) const {
   if (has_five(own)) return false;
   int threes = 0;
   int fours = 0;
@@ -251,4 +251,4 @@ bool SearchBoard::forbidden(const Rays& own, int d) const {
   return threes > 1 || fours > 1;
 }
 
-}  // namespace brenvolt::search
+}  // namespace brenvolt::classic

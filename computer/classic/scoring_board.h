@@ -1,4 +1,4 @@
-// The board as the computer's search sees it: which side holds each square, inside a wall so
+// The board as the classic computer scores on it: which side holds each square, inside a wall so
 // that walks along a line need no bounds tests. The line measurements of a destination are
 // worked out once per search and shared by every candidate that reaches it, and by the
 // double-three, double-four and scoring steps of each candidate alike.
@@ -13,7 +13,7 @@
 
 #include "game/game_state.h"
 
-namespace brenvolt::search {
+namespace brenvolt::classic {
 
 enum Cell : std::int8_t { kEmpty, kComputer, kPerson, kWall, kOther };
 
@@ -45,10 +45,10 @@ struct Measure {
   Rays person;
 };
 
-class SearchBoard {
+class ScoringBoard {
  public:
   // The position in 局, seen by 局.COM側.
-  explicit SearchBoard(const 対局状態& 局);
+  explicit ScoringBoard(const 対局状態& 局);
 
   const Cells& cells() const { return cells_; }
   bool empty(int p) const { return cells_[p] == kEmpty; }
@@ -82,4 +82,4 @@ class SearchBoard {
   std::uint64_t evaluations_ = 0;
 };
 
-}  // namespace brenvolt::search
+}  // namespace brenvolt::classic

@@ -1,10 +1,10 @@
-#include "computer/search/engine.h"
+#include "computer/strong/alpha_beta.h"
 
 #include <algorithm>
 
-#include "computer/search/evaluation.h"
-#include "computer/search/rules.h"
-#include "computer/search/threats.h"
+#include "computer/strong/evaluation.h"
+#include "computer/strong/rules.h"
+#include "computer/strong/threats.h"
 
 namespace brenvolt::strong {
 
@@ -46,28 +46,28 @@ int from_table(int score, int ply) {
 
 }  // namespace
 
-Engine::Engine(std::size_t hash_mb)
+AlphaBeta::AlphaBeta(std::size_t hash_mb)
     : table_(hash_mb),
       lists_(std::make_unique<std::array<MoveList, kMaxPly + 1>>()),
       history_(std::make_unique<std::array<std::array<std::array<int, kCells>, kCells>, 2>>()) {}
 
-void Engine::clear() {
+void AlphaBeta::clear() {
   table_.clear();
   forget_moves();
 }
 
-void Engine::forget_moves() {
+void AlphaBeta::forget_moves() {
   killers_ = {};
   for (auto& colour : *history_) {
     for (auto& from : colour) from.fill(0);
   }
 }
 
-double Engine::elapsed() const {
+double AlphaBeta::elapsed() const {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
 }
 
-bool Engine::out_of_budget() {
+bool AlphaBeta::out_of_budget() {
   if (aborted_) return true;
   if (node_limit_ != 0 && nodes_ >= node_limit_) {
     aborted_ = true;
@@ -80,7 +80,7 @@ bool Engine::out_of_budget() {
   return aborted_;
 }
 
-void Engine::order(MoveList& list, int from, Move tt_move, int ply) {
+void AlphaBeta::order(MoveList& list, int from, Move tt_move, int ply) {
   const Colour c = b_.side_to_move();
   const auto& history = (*history_)[c];
   // Many moves share a destination or a source: each square's gain is worked out once.
@@ -113,7 +113,7 @@ void Engine::order(MoveList& list, int from, Move tt_move, int ply) {
   }
 }
 
-void Engine::reward(Move m, int depth, int ply) {
+void AlphaBeta::reward(Move m, int depth, int ply) {
   if (killers_[ply][0] != m) {
     killers_[ply][1] = killers_[ply][0];
     killers_[ply][0] = m;
@@ -122,7 +122,7 @@ void Engine::reward(Move m, int depth, int ply) {
   h = std::min(h + depth * depth, 1 << 20);
 }
 
-int Engine::quiesce(int alpha, int beta, int ply, int qdepth) {
+int AlphaBeta::quiesce(int alpha, int beta, int ply, int qdepth) {
   if (out_of_budget()) return 0;
   if (b_.move_count() >= 記録上限) return 0;
   if (ply >= kMaxPly) return evaluate(b_);
@@ -186,7 +186,7 @@ int Engine::quiesce(int alpha, int beta, int ply, int qdepth) {
   return best;
 }
 
-int Engine::search(int depth, int alpha, int beta, int ply, bool pv) {
+int AlphaBeta::search(int depth, int alpha, int beta, int ply, bool pv) {
   if (out_of_budget()) return 0;
   if (b_.move_count() >= 記録上限) return 0;
   if (ply >= kMaxPly) return evaluate(b_);
@@ -293,7 +293,7 @@ int Engine::search(int depth, int alpha, int beta, int ply, bool pv) {
 }
 
 // The threat searches at the root share one part of the budget between them.
-ThreatSearch::Budget Engine::threat_budget(const std::atomic<bool>& stop) const {
+ThreatSearch::Budget AlphaBeta::threat_budget(const std::atomic<bool>& stop) const {
   ThreatSearch::Budget budget;
   budget.stop = &stop;
   const std::uint64_t share = node_limit_ != 0 ? node_limit_ / kThreatShare : kThreatNodes;
@@ -307,7 +307,7 @@ ThreatSearch::Budget Engine::threat_budget(const std::atomic<bool>& stop) const 
   return budget;
 }
 
-Move Engine::threat_win(const std::atomic<bool>& stop) {
+Move AlphaBeta::threat_win(const std::atomic<bool>& stop) {
   ThreatSearch::Budget budget = threat_budget(stop);
   Move first;
   const std::uint64_t share = budget.nodes;
@@ -321,7 +321,7 @@ Move Engine::threat_win(const std::atomic<bool>& stop) {
   return won ? first : Move();
 }
 
-void Engine::keep_defences(const std::atomic<bool>& stop) {
+void AlphaBeta::keep_defences(const std::atomic<bool>& stop) {
   ThreatSearch::Budget budget = threat_budget(stop);
   const auto spend = [&](std::uint64_t used) {
     nodes_ += used;
@@ -364,7 +364,7 @@ void Engine::keep_defences(const std::atomic<bool>& stop) {
   root_moves_.size = kept;
 }
 
-int Engine::search_root(int depth, int alpha, int beta) {
+int AlphaBeta::search_root(int depth, int alpha, int beta) {
   const Colour c = b_.side_to_move();
   int best = -kInfinity;
   for (int i = 0; i < root_moves_.size; ++i) {
@@ -393,7 +393,7 @@ int Engine::search_root(int depth, int alpha, int beta) {
   return best;
 }
 
-void Engine::report(int depth, int score, const std::function<void(const 探索情報&)>& on_info) {
+void AlphaBeta::report(int depth, int score, const std::function<void(const 探索情報&)>& on_info) {
   探索情報 info;
   info.depth = depth;
   info.nodes = nodes_;
@@ -427,8 +427,9 @@ void Engine::report(int depth, int score, const std::function<void(const 探索�
   on_info(info);
 }
 
-SearchResult Engine::run(const Board& root, const 探索制限& limits, const std::atomic<bool>& stop,
-                         const std::function<void(const 探索情報&)>& on_info) {
+SearchResult AlphaBeta::run(const Board& root, const 探索制限& limits,
+                            const std::atomic<bool>& stop,
+                            const std::function<void(const 探索情報&)>& on_info) {
   b_ = root;
   nodes_ = 0;
   poll_count_ = kPollInterval - 1;  // a stop already asked for is seen at once

@@ -10,11 +10,11 @@
 #include <functional>
 #include <memory>
 
-#include "computer/search/board.h"
-#include "computer/search/move_list.h"
-#include "computer/search/searcher.h"
-#include "computer/search/threat_search.h"
-#include "computer/search/transposition.h"
+#include "computer/strong/board.h"
+#include "computer/strong/move_list.h"
+#include "computer/strong/searcher.h"
+#include "computer/strong/threat_search.h"
+#include "computer/strong/transposition.h"
 
 namespace brenvolt::strong {
 
@@ -30,9 +30,9 @@ struct SearchResult {
   std::uint64_t nodes = 0;
 };
 
-class Engine {
+class AlphaBeta {
  public:
-  explicit Engine(std::size_t hash_mb);
+  explicit AlphaBeta(std::size_t hash_mb);
   void set_hash_mb(std::size_t hash_mb) { table_.resize(hash_mb); }
   void clear();
 

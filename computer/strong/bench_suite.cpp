@@ -1,13 +1,13 @@
-#include "computer/search/bench_suite.h"
+#include "computer/strong/bench_suite.h"
 
 #include <chrono>
 #include <cstdint>
 #include <memory>
 
-#include "computer/search/board.h"
-#include "computer/search/move_list.h"
-#include "computer/search/rules.h"
-#include "computer/search/searcher.h"
+#include "computer/strong/board.h"
+#include "computer/strong/move_list.h"
+#include "computer/strong/rules.h"
+#include "computer/strong/searcher.h"
 #include "game/split_mix.h"
 
 namespace brenvolt {

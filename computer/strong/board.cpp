@@ -1,4 +1,4 @@
-#include "computer/search/board.h"
+#include "computer/strong/board.h"
 
 #include <algorithm>
 

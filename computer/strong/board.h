@@ -7,8 +7,8 @@
 #include <array>
 #include <cstdint>
 
-#include "computer/search/move.h"
-#include "computer/search/tables.h"
+#include "computer/strong/move.h"
+#include "computer/strong/tables.h"
 #include "game/game_state.h"
 
 namespace brenvolt::strong {

@@ -1,4 +1,4 @@
-#include "computer/search/evaluation.h"
+#include "computer/strong/evaluation.h"
 
 #include <array>
 

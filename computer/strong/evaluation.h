@@ -3,7 +3,7 @@
 // side's potential line, worth more the fuller it is.
 #pragma once
 
-#include "computer/search/board.h"
+#include "computer/strong/board.h"
 
 namespace brenvolt::strong {
 

@@ -1,4 +1,4 @@
-#include "computer/search/move.h"
+#include "computer/strong/move.h"
 
 namespace brenvolt::strong {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "computer/computer.h"
+#include "computer/classic/computer.h"
 #include "game/constants.h"
 
 namespace brenvolt::strong {

@@ -1,6 +1,6 @@
-#include "computer/search/move_list.h"
+#include "computer/strong/move_list.h"
 
-#include "computer/search/rules.h"
+#include "computer/strong/rules.h"
 
 #include <algorithm>
 #include <functional>

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "computer/search/board.h"
+#include "computer/strong/board.h"
 
 namespace brenvolt::strong {
 

@@ -1,4 +1,4 @@
-#include "computer/search/rules.h"
+#include "computer/strong/rules.h"
 
 namespace brenvolt::strong {
 

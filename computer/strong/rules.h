@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-#include "computer/search/board.h"
+#include "computer/strong/board.h"
 
 namespace brenvolt::strong {
 

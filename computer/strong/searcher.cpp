@@ -1,8 +1,8 @@
-#include "computer/search/searcher.h"
+#include "computer/strong/searcher.h"
 
 #include <algorithm>
 
-#include "computer/search/engine.h"
+#include "computer/strong/alpha_beta.h"
 
 namespace brenvolt {
 
@@ -37,8 +37,8 @@ std::optional<着手> standard_choice(const 対局状態& position) {
 }
 
 struct Searcher::Impl {
-  explicit Impl(std::size_t hash_mb) : engine(hash_mb) {}
-  strong::Engine engine;
+  explicit Impl(std::size_t hash_mb) : alpha_beta(hash_mb) {}
+  strong::AlphaBeta alpha_beta;
   std::uint64_t nodes = 0;
 };
 
@@ -46,11 +46,11 @@ Searcher::Searcher(std::size_t hash_mb) : impl_(std::make_unique<Impl>(hash_mb))
 Searcher::~Searcher() = default;
 
 void Searcher::set_hash_mb(std::size_t hash_mb) {
-  impl_->engine.set_hash_mb(hash_mb);
+  impl_->alpha_beta.set_hash_mb(hash_mb);
 }
 
 void Searcher::clear() {
-  impl_->engine.clear();
+  impl_->alpha_beta.clear();
 }
 
 std::uint64_t Searcher::nodes() const {
@@ -67,7 +67,7 @@ std::optional<着手> Searcher::think(const 対局状態& position, const 探索
   if (position.手数 >= 記録上限) return std::nullopt;
   strong::Board board;
   if (!board.load(position)) return standard_choice(position);
-  const strong::SearchResult result = impl_->engine.run(board, limits, stop, on_info);
+  const strong::SearchResult result = impl_->alpha_beta.run(board, limits, stop, on_info);
   impl_->nodes = result.nodes;
   if (!result.best) return std::nullopt;
   return board.to_game_move(result.best);

@@ -14,7 +14,7 @@
 #include <optional>
 #include <vector>
 
-#include "computer/computer.h"
+#include "computer/classic/computer.h"
 #include "game/game_state.h"
 
 namespace brenvolt {

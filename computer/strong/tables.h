@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-#include "computer/search/move.h"
+#include "computer/strong/move.h"
 
 namespace brenvolt::strong {
 

@@ -1,10 +1,10 @@
-#include "computer/search/threat_search.h"
+#include "computer/strong/threat_search.h"
 
 #include <algorithm>
 
-#include "computer/search/evaluation.h"
-#include "computer/search/rules.h"
-#include "computer/search/threats.h"
+#include "computer/strong/evaluation.h"
+#include "computer/strong/rules.h"
+#include "computer/strong/threats.h"
 
 namespace brenvolt::strong {
 

@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "computer/search/board.h"
-#include "computer/search/move_list.h"
+#include "computer/strong/board.h"
+#include "computer/strong/move_list.h"
 
 namespace brenvolt::strong {
 

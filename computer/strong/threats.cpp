@@ -1,7 +1,7 @@
-#include "computer/search/threats.h"
+#include "computer/strong/threats.h"
 
-#include "computer/search/move_list.h"
-#include "computer/search/rules.h"
+#include "computer/strong/move_list.h"
+#include "computer/strong/rules.h"
 
 namespace brenvolt::strong {
 

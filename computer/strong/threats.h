@@ -2,7 +2,7 @@
 // the move that wins at once, and the squares that stop the other side's five.
 #pragma once
 
-#include "computer/search/board.h"
+#include "computer/strong/board.h"
 
 namespace brenvolt::strong {
 

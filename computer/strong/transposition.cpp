@@ -1,4 +1,4 @@
-#include "computer/search/transposition.h"
+#include "computer/strong/transposition.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "computer/search/move.h"
+#include "computer/strong/move.h"
 
 namespace brenvolt::strong {
 

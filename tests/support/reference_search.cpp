@@ -1,7 +1,7 @@
-#include "computer/reference_search.h"
+#include "tests/support/reference_search.h"
 
-#include "computer/opening.h"
-#include "computer/score_levels.h"
+#include "computer/classic/opening.h"
+#include "computer/classic/score_levels.h"
 #include "game/piece_table.h"
 
 namespace brenvolt::reference {

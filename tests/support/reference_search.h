@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "computer/computer.h"
+#include "computer/classic/computer.h"
 
 namespace brenvolt::reference {
 

@@ -2,10 +2,10 @@
 // the key and window counts kept move by move equal those of the position built afresh.
 #include <gtest/gtest.h>
 
-#include "computer/search/board.h"
-#include "computer/search/move_list.h"
+#include "computer/strong/board.h"
+#include "computer/strong/move_list.h"
 #include "notation/game_move.h"
-#include "tests/computer/search/positions.h"
+#include "tests/computer/strong/positions.h"
 
 namespace brenvolt {
 namespace {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "computer/search/board.h"
-#include "computer/search/move_list.h"
+#include "computer/strong/board.h"
+#include "computer/strong/move_list.h"
 #include "engine/move_judge.h"
 #include "notation/game_move.h"
 #include "notation/position_text.h"

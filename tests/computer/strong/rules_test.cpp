@@ -2,10 +2,10 @@
 // the move that wins at once is found whenever one exists.
 #include <gtest/gtest.h>
 
-#include "computer/search/rules.h"
-#include "computer/search/threats.h"
+#include "computer/strong/rules.h"
+#include "computer/strong/threats.h"
 #include "notation/game_move.h"
-#include "tests/computer/search/positions.h"
+#include "tests/computer/strong/positions.h"
 
 namespace brenvolt {
 namespace {

@@ -2,9 +2,9 @@
 // by continuous fours found, the same move for the same fixed depth, and a stop obeyed.
 #include <gtest/gtest.h>
 
-#include "computer/search/searcher.h"
+#include "computer/strong/searcher.h"
 #include "notation/game_move.h"
-#include "tests/computer/search/positions.h"
+#include "tests/computer/strong/positions.h"
 
 namespace brenvolt {
 namespace {

@@ -2,8 +2,8 @@
 // three; positions without a forced win, or where the defender's own four answers, give none.
 #include <gtest/gtest.h>
 
-#include "computer/search/threat_search.h"
-#include "tests/computer/search/positions.h"
+#include "computer/strong/threat_search.h"
+#include "tests/computer/strong/positions.h"
 
 namespace brenvolt {
 namespace {
