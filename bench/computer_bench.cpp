@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "bench/positions.h"
-#include "computer/computer.h"
-#include "computer/reference_search.h"
+#include "computer/classic/computer.h"
 #include "tests/support/allocation_count.h"
+#include "tests/support/reference_search.h"
 
 namespace brenvolt::bench {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "computer/computer.h"
+#include "computer/classic/computer.h"
 #include "game/piece_table.h"
 
 namespace brenvolt::bench {

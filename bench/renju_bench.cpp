@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "bench/positions.h"
-#include "computer/computer.h"
-#include "computer/search_board.h"
+#include "computer/classic/computer.h"
+#include "computer/classic/scoring_board.h"
 
 namespace brenvolt::bench {
 namespace {
@@ -75,8 +75,8 @@ void 得点(benchmark::State& state) {
 // for a drop square it has not seen yet.
 void 探索盤(benchmark::State& state) {
   全候補(state, [](対局状態& 局, int x, int y) {
-    search::SearchBoard 盤面(局);
-    const int p = search::square(x, y);
+    classic::ScoringBoard 盤面(局);
+    const int p = classic::square(x, y);
     return 盤面.drop_score(p) + (盤面.drop_forbidden(p) ? 1 : 0);
   });
 }

@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "computer/strong/bench_suite.h"
+#include "computer/strong/searcher.h"
 #include "tests/support/allocation_count.h"
-#include "computer/search/bench_suite.h"
-#include "computer/search/searcher.h"
 
 namespace brenvolt::bench {
 namespace {

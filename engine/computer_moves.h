@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "computer/computer.h"
+#include "computer/classic/computer.h"
 #include "engine/move_judge.h"
 
 namespace brenvolt::engine {

@@ -8,7 +8,7 @@
 #include <string>
 #include <thread>
 
-#include "computer/search/searcher.h"
+#include "computer/strong/searcher.h"
 #include "engine/output.h"
 #include "game/game_state.h"
 

@@ -11,8 +11,8 @@
 #include <memory>
 #include <optional>
 
-#include "computer/computer.h"
-#include "computer/search/searcher.h"
+#include "computer/classic/computer.h"
+#include "computer/strong/searcher.h"
 #include "game/game_state.h"
 #include "window/platform.h"
 

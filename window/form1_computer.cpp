@@ -2,7 +2,7 @@
 // through the same record, move, sound and drawing steps as a person's. The standard level
 // searches at once, inside the event; the strong levels search off the user-interface thread
 // and play their answer when it comes back, unless a command has cancelled it meanwhile.
-#include "computer/computer.h"
+#include "computer/classic/computer.h"
 #include "window/form1.h"
 
 namespace brenvolt {

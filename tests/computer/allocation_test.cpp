@@ -3,8 +3,8 @@
 
 #include <random>
 
-#include "computer/computer.h"
-#include "computer/search/searcher.h"
+#include "computer/classic/computer.h"
+#include "computer/strong/searcher.h"
 #include "tests/computer/position.h"
 #include "tests/support/allocation_count.h"
 

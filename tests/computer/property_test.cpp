@@ -4,12 +4,12 @@
 
 #include <random>
 
-#include "computer/computer.h"
-#include "computer/move_generation.h"
-#include "computer/reference_search.h"
-#include "computer/score_levels.h"
-#include "computer/search_board.h"
+#include "computer/classic/computer.h"
+#include "computer/classic/move_generation.h"
+#include "computer/classic/score_levels.h"
+#include "computer/classic/scoring_board.h"
 #include "tests/computer/position.h"
+#include "tests/support/reference_search.h"
 
 namespace brenvolt {
 namespace {
@@ -79,12 +79,12 @@ void 全候補を比べる(const 対局状態& 元) {
   対局状態 局 = 元;
   局.調査_2歩フラグ設定();
   const 対局状態 始め = 局;
-  search::SearchBoard 探盤(局);
+  classic::ScoringBoard 探盤(局);
   const int 側 = 局.COM側;
   auto 比べる = [&](int 元X, int 元Y, int 先X, int 先Y, int 駒) {
     const bool 盤上 = 元X >= 1 && 元X <= 盤サイズ;
-    const int 先 = search::square(先X, 先Y);
-    const int 元桝 = 盤上 ? search::square(元X, 元Y) : 0;
+    const int 先 = classic::square(先X, 先Y);
+    const int 元桝 = 盤上 ? classic::square(元X, 元Y) : 0;
     const bool 禁 = 局.調査_三三(元X, 元Y, 先X, 先Y, 側, 駒) == 有 ||
                     局.調査_四四(元X, 元Y, 先X, 先Y, 側, 駒) == 有;
     EXPECT_EQ(盤上 ? 探盤.move_forbidden(元桝, 先) : 探盤.drop_forbidden(先), 禁)
@@ -143,7 +143,7 @@ TEST(乱数局面, 移動先と打てる桝は移動チェックと一致する)
   for (int i = 0; i < 局面数 / 4; ++i) {
     対局状態 局 = 乱数局面(rng);
     局.調査_2歩フラグ設定();
-    const search::SearchBoard 探盤(局);
+    const classic::ScoringBoard 探盤(局);
     for (int 元X = 1; 元X <= 盤サイズ; ++元X) {
       for (int 元Y = 1; 元Y <= 盤サイズ; ++元Y) {
         const int 駒 = 局.盤面[元X][元Y];
@@ -153,7 +153,7 @@ TEST(乱数局面, 移動先と打てる桝は移動チェックと一致する)
           for (int y = 1; y <= 盤サイズ; ++y) 期待[x][y] = 局.移動チェック(元X, 元Y, x, y, 駒);
         }
         盤 生成{};
-        search::board_destinations(探盤.cells(), 元X, 元Y, 駒).for_each_until([&](int x, int y) {
+        classic::board_destinations(探盤.cells(), 元X, 元Y, 駒).for_each_until([&](int x, int y) {
           生成[x][y] = 有;
           return true;
         });
@@ -169,7 +169,7 @@ TEST(乱数局面, 移動先と打てる桝は移動チェックと一致する)
         for (int x = 1; x <= 盤サイズ; ++x) {
           for (int y = 1; y <= 盤サイズ; ++y) {
             if (局.盤面[x][y] != 空) continue;
-            ASSERT_EQ(search::drop_allowed(駒, x, y, 局.先手2歩, 局.後手2歩),
+            ASSERT_EQ(classic::drop_allowed(駒, x, y, 局.先手2歩, 局.後手2歩),
                       局.移動チェック(列, 段, x, y, 駒) == 有)
                 << "drop " << 駒 << " on " << x << "," << y << ", position " << i;
           }

@@ -2,9 +2,9 @@
 // search scores with: every case must give the same score both ways.
 #include <gtest/gtest.h>
 
-#include "computer/computer.h"
-#include "computer/score_levels.h"
-#include "computer/search_board.h"
+#include "computer/classic/computer.h"
+#include "computer/classic/score_levels.h"
+#include "computer/classic/scoring_board.h"
 #include "tests/computer/position.h"
 
 namespace brenvolt {
@@ -22,10 +22,10 @@ bool 盤上(int x) {
 // Scores the candidate on the position before it: the search board directly, 調査_得点 after
 // making the move on the board as the search does.
 int 採点(対局状態 局, int 元X, int 元Y, int 先X, int 先Y, int 駒) {
-  search::SearchBoard 探盤(局);
-  const int 先 = search::square(先X, 先Y);
+  classic::ScoringBoard 探盤(局);
+  const int 先 = classic::square(先X, 先Y);
   const int 高速 =
-      盤上(元X) ? 探盤.move_score(search::square(元X, 元Y), 先, 得点_初期値) : 探盤.drop_score(先);
+      盤上(元X) ? 探盤.move_score(classic::square(元X, 元Y), 先, 得点_初期値) : 探盤.drop_score(先);
   if (盤上(元X)) 局.盤面[元X][元Y] = 空;
   局.盤面[先X][先Y] = 駒;
   const int 逐語 = 調査_得点(局, 元X, 元Y, 先X, 先Y);

@@ -1,9 +1,9 @@
 // The computer's choice: the game's search and the step-by-step one must both pass every case.
 #include <gtest/gtest.h>
 
-#include "computer/computer.h"
-#include "computer/reference_search.h"
+#include "computer/classic/computer.h"
 #include "tests/computer/position.h"
+#include "tests/support/reference_search.h"
 
 namespace brenvolt {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <atomic>
 
-#include "computer/computer.h"
-#include "computer/search/searcher.h"
+#include "computer/classic/computer.h"
+#include "computer/strong/searcher.h"
 #include "game/piece_table.h"
 #include "notation/game_move.h"
 #include "notation/position_text.h"

@@ -1,0 +1,524 @@
+#include "computer/strong/alpha_beta.h"
+
+#include <algorithm>
+
+#include "computer/strong/evaluation.h"
+#include "computer/strong/rules.h"
+#include "computer/strong/threats.h"
+
+namespace brenvolt::strong {
+
+namespace {
+
+constexpr int kMaxQuiescenceDepth = 16;
+constexpr int kPollInterval = 1024;
+// Blocking the other side's five is searched among the blocks only, within a quarter of the
+// budget, and within this many nodes when only the depth is capped.
+constexpr int kForcedShare = 4;
+constexpr std::uint64_t kForcedNodes = 30000;
+// Late quiet moves are searched one ply shallower first.
+constexpr int kQuietGain = 2000;
+constexpr int kUnknownGain = -(1 << 30);
+// A depth is begun only before this part of the time is spent: each takes several times the
+// one before.
+constexpr double kLastDepthStart = 0.45;
+// The threat search at the root: its share of a node or time budget, its nodes under a depth
+// cap alone, and how many of its own moves a win by continuous fours, or by fours and threes,
+// may take.
+constexpr int kThreatShare = 5;
+constexpr std::uint64_t kThreatNodes = 40000;
+constexpr int kFourMoves = 12;
+constexpr int kThreatMoves = 5;
+// The other side's threats, probed once per root move at most this deep.
+constexpr std::uint64_t kDefenceProbeNodes = 3000;
+
+int to_table(int score, int ply) {
+  if (score > kMateBound) return score + ply;
+  if (score < -kMateBound) return score - ply;
+  return score;
+}
+
+int from_table(int score, int ply) {
+  if (score > kMateBound) return score - ply;
+  if (score < -kMateBound) return score + ply;
+  return score;
+}
+
+}  // namespace
+
+AlphaBeta::AlphaBeta(std::size_t hash_mb)
+    : table_(hash_mb),
+      lists_(std::make_unique<std::array<MoveList, kMaxPly + 1>>()),
+      history_(std::make_unique<std::array<std::array<std::array<int, kCells>, kCells>, 2>>()) {}
+
+void AlphaBeta::clear() {
+  table_.clear();
+  forget_moves();
+}
+
+void AlphaBeta::forget_moves() {
+  killers_ = {};
+  for (auto& colour : *history_) {
+    for (auto& from : colour) from.fill(0);
+  }
+}
+
+double AlphaBeta::elapsed() const {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
+}
+
+bool AlphaBeta::out_of_budget() {
+  if (aborted_) return true;
+  if (node_limit_ != 0 && nodes_ >= node_limit_) {
+    aborted_ = true;
+  } else if (++poll_count_ >= kPollInterval) {
+    poll_count_ = 0;
+    if (stop_->load(std::memory_order_relaxed) || (time_limit_ > 0 && elapsed() >= time_limit_)) {
+      aborted_ = true;
+    }
+  }
+  return aborted_;
+}
+
+void AlphaBeta::order(MoveList& list, int from, Move tt_move, int ply) {
+  const Colour c = b_.side_to_move();
+  const auto& history = (*history_)[c];
+  // Many moves share a destination or a source: each square's gain is worked out once.
+  std::array<int, kCells> placed;
+  std::array<int, kCells> lifted;
+  placed.fill(kUnknownGain);
+  lifted.fill(kUnknownGain);
+  for (int i = from; i < list.size; ++i) {
+    const Move m = list.moves[i];
+    if (m == tt_move) {
+      list.scores[i] = 1 << 30;
+      continue;
+    }
+    int& to_gain = placed[m.to()];
+    if (to_gain == kUnknownGain) to_gain = place_gain(b_, m.to(), c);
+    int score = to_gain;
+    if (!m.is_drop()) {
+      int& from_loss = lifted[m.from()];
+      if (from_loss == kUnknownGain) from_loss = lift_loss(b_, m.from(), c) * 3 / 4;
+      score -= from_loss;
+    }
+    if (m == killers_[ply][0]) {
+      score += 3000;
+    } else if (m == killers_[ply][1]) {
+      score += 2000;
+    }
+    score += std::min(history[source_of(m)][m.to()] / 8, 1500);
+    if (m.promotes()) ++score;
+    list.scores[i] = score;
+  }
+}
+
+void AlphaBeta::reward(Move m, int depth, int ply) {
+  if (killers_[ply][0] != m) {
+    killers_[ply][1] = killers_[ply][0];
+    killers_[ply][0] = m;
+  }
+  int& h = (*history_)[b_.side_to_move()][source_of(m)][m.to()];
+  h = std::min(h + depth * depth, 1 << 20);
+}
+
+int AlphaBeta::quiesce(int alpha, int beta, int ply, int qdepth) {
+  if (out_of_budget()) return 0;
+  if (b_.move_count() >= 記録上限) return 0;
+  if (ply >= kMaxPly) return evaluate(b_);
+  const int mating = kMate - ply - 1;
+  if (winning_move(b_)) return mating;
+  const Colour c = b_.side_to_move();
+  FivePoints threat;
+  reachable_five_points(b_, other(c), threat, true);
+  if (lost_two_ways(threat)) return -(kMate - ply - 2);
+
+  MoveList& list = (*lists_)[ply];
+  int best = -kInfinity;
+  const bool forced = threat.count > 0;
+  if (forced) {
+    if (qdepth >= kMaxQuiescenceDepth) return evaluate(b_);
+    int squares[kMaxPoints * 9];
+    generate_to(b_, squares, defence_squares(threat, squares), list, false);
+  } else {
+    best = evaluate(b_);
+    if (best >= beta || qdepth >= kMaxQuiescenceDepth) return best;
+    alpha = std::max(alpha, best);
+    int squares[kCells];
+    const int n = four_squares(b_, c, squares);
+    if (n == 0) return best;
+    generate_to(b_, squares, n, list, false);
+  }
+  order(list, 0, Move(), ply);
+  bool any = false;
+  for (int i = 0; i < list.size; ++i) {
+    const Move m = list.pick(i);
+    if (forbidden(b_, c, source_of(m), m.to())) continue;
+    b_.make(m);
+    ++nodes_;
+    int score;
+    if (move_won(b_, c, source_of(m), m.to())) {
+      score = mating;
+    } else {
+      if (!forced) {
+        // Only a four (a five to follow) keeps the quiescence going.
+        FivePoints mine;
+        reachable_five_points(b_, c, mine, false);
+        if (mine.count == 0) {
+          b_.unmake(m);
+          continue;
+        }
+      }
+      score = -quiesce(-beta, -alpha, ply + 1, qdepth + 1);
+    }
+    b_.unmake(m);
+    if (aborted_) return 0;
+    any = true;
+    if (score > best) {
+      best = score;
+      if (score > alpha) {
+        alpha = score;
+        if (alpha >= beta) break;
+      }
+    }
+  }
+  if (forced && !any) return -(kMate - ply - 2);
+  return best;
+}
+
+int AlphaBeta::search(int depth, int alpha, int beta, int ply, bool pv) {
+  if (out_of_budget()) return 0;
+  if (b_.move_count() >= 記録上限) return 0;
+  if (ply >= kMaxPly) return evaluate(b_);
+  const int mating = kMate - ply - 1;
+  if (alpha >= mating) return alpha;
+  if (winning_move(b_)) return mating;
+  const Colour c = b_.side_to_move();
+  FivePoints threat;
+  reachable_five_points(b_, other(c), threat, true);
+  if (lost_two_ways(threat)) return -(kMate - ply - 2);
+  const bool forced = threat.count > 0;
+  if (depth <= 0) {
+    if (!forced) return quiesce(alpha, beta, ply, 0);
+    depth = 1;  // a block is never left to the quiescence's stand-pat
+  }
+
+  // Near the move record's bound the draw depends on the move count, which the key leaves out.
+  const bool use_table = 記録上限 - b_.move_count() > kMaxPly;
+  const std::uint64_t key = b_.key();
+  Move tt_move;
+  if (use_table) {
+    if (const Entry* e = table_.probe(key)) {
+      tt_move = Move::from_bits(e->move);
+      if (!pv && e->depth >= depth) {
+        const int s = from_table(e->score, ply);
+        if (e->bound() == Bound::kExact || (e->bound() == Bound::kLower && s >= beta) ||
+            (e->bound() == Bound::kUpper && s <= alpha)) {
+          return s;
+        }
+      }
+    }
+  }
+
+  MoveList& list = (*lists_)[ply];
+  if (forced) {
+    int squares[kMaxPoints * 9];
+    generate_to(b_, squares, defence_squares(threat, squares), list, false);
+  } else {
+    generate_search(b_, list, false);
+  }
+  // The table's move is tried before the others are even scored: it often ends the node.
+  int ordered_from = 0;
+  if (tt_move) {
+    for (int i = 0; i < list.size; ++i) {
+      if (list.moves[i] != tt_move) continue;
+      std::swap(list.moves[i], list.moves[0]);
+      list.scores[0] = 1 << 30;
+      ordered_from = 1;
+      break;
+    }
+  }
+  if (ordered_from == 0) order(list, 0, Move(), ply);
+
+  const int alpha_at_start = alpha;
+  int best = -kInfinity;
+  Move best_move;
+  int searched = 0;
+  for (int i = 0; i < list.size; ++i) {
+    if (i == ordered_from && i > 0) order(list, i, Move(), ply);
+    const Move m = list.pick(i);
+    if (forbidden(b_, c, source_of(m), m.to())) continue;
+    const bool quiet = list.scores[i] < kQuietGain;
+    b_.make(m);
+    ++nodes_;
+    int score;
+    if (move_won(b_, c, source_of(m), m.to())) {
+      score = mating;
+    } else if (searched == 0) {
+      score = -search(depth - 1, -beta, -alpha, ply + 1, pv);
+    } else {
+      const int reduction = (depth >= 3 && searched >= 4 && quiet && !forced) ? 1 : 0;
+      score = -search(depth - 1 - reduction, -alpha - 1, -alpha, ply + 1, false);
+      if (score > alpha && reduction > 0) {
+        score = -search(depth - 1, -alpha - 1, -alpha, ply + 1, false);
+      }
+      if (score > alpha && score < beta) score = -search(depth - 1, -beta, -alpha, ply + 1, true);
+    }
+    b_.unmake(m);
+    if (aborted_) return 0;
+    ++searched;
+    if (score > best) {
+      best = score;
+      best_move = m;
+      if (score > alpha) {
+        alpha = score;
+        if (alpha >= beta) {
+          reward(m, depth, ply);
+          break;
+        }
+      }
+    }
+  }
+  if (searched == 0) {
+    // No block exists: the five comes. No move at all (a rare crowded board): a pass.
+    best = forced ? -(kMate - ply - 2) : 0;
+  }
+  if (use_table) {
+    const Bound bound = best >= beta            ? Bound::kLower
+                        : best > alpha_at_start ? Bound::kExact
+                                                : Bound::kUpper;
+    table_.store(key, best_move, to_table(best, ply), depth, bound);
+  }
+  return best;
+}
+
+// The threat searches at the root share one part of the budget between them.
+ThreatSearch::Budget AlphaBeta::threat_budget(const std::atomic<bool>& stop) const {
+  ThreatSearch::Budget budget;
+  budget.stop = &stop;
+  const std::uint64_t share = node_limit_ != 0 ? node_limit_ / kThreatShare : kThreatNodes;
+  budget.nodes = share - std::min(share, nodes_);
+  if (time_limit_ > 0) {
+    if (node_limit_ == 0) budget.nodes = UINT64_MAX;
+    budget.has_deadline = true;
+    budget.deadline = started_ + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                     std::chrono::duration<double>(time_limit_ / kThreatShare));
+  }
+  return budget;
+}
+
+Move AlphaBeta::threat_win(const std::atomic<bool>& stop) {
+  ThreatSearch::Budget budget = threat_budget(stop);
+  Move first;
+  const std::uint64_t share = budget.nodes;
+  bool won = threats_.find_win(b_, kFourMoves, true, budget, &first);
+  nodes_ += threats_.nodes();
+  if (!won) {
+    budget.nodes = share - std::min(share, threats_.nodes());
+    won = budget.nodes > 0 && threats_.find_win(b_, kThreatMoves, false, budget, &first);
+    nodes_ += threats_.nodes();
+  }
+  return won ? first : Move();
+}
+
+void AlphaBeta::keep_defences(const std::atomic<bool>& stop) {
+  ThreatSearch::Budget budget = threat_budget(stop);
+  const auto spend = [&](std::uint64_t used) {
+    nodes_ += used;
+    budget.nodes -= std::min(budget.nodes, used);
+  };
+  // Were this side to pass, would the other side win by threats?
+  b_.make_null();
+  ThreatSearch::Budget probe = budget;
+  probe.nodes = std::min(budget.nodes, kDefenceProbeNodes);
+  const bool danger = threats_.find_win(b_, kThreatMoves, false, probe, nullptr);
+  b_.unmake_null();
+  spend(threats_.nodes());
+  if (!danger) return;
+  // Keep the moves after which it no longer does, in their order; moves not tried for want of
+  // budget are kept too. When no move is found to stop it, every move stays.
+  int kept = 0;
+  bool some_defence = false;
+  MoveList& refuted = (*lists_)[1];
+  refuted.clear();
+  for (int i = 0; i < root_moves_.size; ++i) {
+    const Move m = root_moves_.moves[i];
+    bool stops_it = true;
+    if (budget.nodes > 0) {
+      b_.make(m);
+      probe.nodes = std::min(budget.nodes, kDefenceProbeNodes);
+      stops_it = !threats_.find_win(b_, kThreatMoves, false, probe, nullptr);
+      b_.unmake(m);
+      spend(threats_.nodes());
+      some_defence = some_defence || (stops_it && !threats_.gave_up());
+    }
+    if (stops_it) {
+      root_moves_.moves[kept++] = m;
+    } else {
+      refuted.add(m);
+    }
+  }
+  if (!some_defence) {
+    for (int i = 0; i < refuted.size; ++i) root_moves_.moves[kept++] = refuted.moves[i];
+  }
+  root_moves_.size = kept;
+}
+
+int AlphaBeta::search_root(int depth, int alpha, int beta) {
+  const Colour c = b_.side_to_move();
+  int best = -kInfinity;
+  for (int i = 0; i < root_moves_.size; ++i) {
+    const Move m = root_moves_.moves[i];
+    b_.make(m);
+    ++nodes_;
+    int score;
+    if (move_won(b_, c, source_of(m), m.to())) {
+      score = kMate - 1;
+    } else if (i == 0) {
+      score = -search(depth - 1, -beta, -alpha, 1, true);
+    } else {
+      score = -search(depth - 1, -alpha - 1, -alpha, 1, false);
+      if (score > alpha && score < beta) score = -search(depth - 1, -beta, -alpha, 1, true);
+    }
+    b_.unmake(m);
+    if (aborted_) break;
+    if (score > best) {
+      best = score;
+      if (score > alpha) alpha = score;
+      // The best move so far leads the list, for the next depth and for a stop.
+      std::rotate(root_moves_.moves.begin(), root_moves_.moves.begin() + i,
+                  root_moves_.moves.begin() + i + 1);
+    }
+  }
+  return best;
+}
+
+void AlphaBeta::report(int depth, int score, const std::function<void(const 探索情報&)>& on_info) {
+  探索情報 info;
+  info.depth = depth;
+  info.nodes = nodes_;
+  info.seconds = elapsed();
+  if (score > kMateBound) {
+    info.mate = true;
+    info.score = kMate - score;
+  } else if (score < -kMateBound) {
+    info.mate = true;
+    info.score = -(kMate + score);
+  } else {
+    info.score = score;
+  }
+  // The line: the best root move, then the table's moves while they are legal here.
+  Board line = b_;
+  Move m = root_moves_.moves[0];
+  MoveList& legal = (*lists_)[0];
+  for (int ply = 0; ply < depth && m; ++ply) {
+    generate_legal(line, legal);
+    if (std::find(legal.moves.begin(), legal.moves.begin() + legal.size, m) ==
+        legal.moves.begin() + legal.size) {
+      break;
+    }
+    info.pv.push_back(line.to_game_move(m));
+    const Colour mover = line.side_to_move();
+    line.make(m);
+    if (move_won(line, mover, source_of(m), m.to())) break;
+    const Entry* e = table_.probe(line.key());
+    m = e != nullptr ? Move::from_bits(e->move) : Move();
+  }
+  on_info(info);
+}
+
+SearchResult AlphaBeta::run(const Board& root, const 探索制限& limits,
+                            const std::atomic<bool>& stop,
+                            const std::function<void(const 探索情報&)>& on_info) {
+  b_ = root;
+  nodes_ = 0;
+  poll_count_ = kPollInterval - 1;  // a stop already asked for is seen at once
+  aborted_ = false;
+  stop_ = &stop;
+  started_ = std::chrono::steady_clock::now();
+  node_limit_ = limits.nodes;
+  time_limit_ = limits.seconds;
+  table_.new_search();
+  forget_moves();
+
+  SearchResult result;
+  // A move found without the main search: reported as a search of depth 1.
+  const auto settled = [&](Move m, int score) {
+    result.best = m;
+    result.score = score;
+    result.depth = 1;
+    result.nodes = nodes_;
+    if (on_info) {
+      root_moves_.moves[0] = m;
+      root_moves_.size = std::max(root_moves_.size, 1);
+      report(1, score, on_info);
+    }
+    return result;
+  };
+  const Colour c = b_.side_to_move();
+  if (const Move win = winning_move(b_)) return settled(win, kMate - 1);
+
+  FivePoints threat;
+  reachable_five_points(b_, other(c), threat, true);
+  if (threat.count > 0) {
+    int squares[kMaxPoints * 9];
+    generate_to(b_, squares, defence_squares(threat, squares), root_moves_, true);
+    if (node_limit_ != 0) {
+      node_limit_ = std::max<std::uint64_t>(node_limit_ / kForcedShare, 1);
+    } else if (time_limit_ == 0) {
+      node_limit_ = kForcedNodes;
+    }
+    time_limit_ /= kForcedShare;
+  } else {
+    generate_search(b_, root_moves_, false);
+  }
+  int kept = 0;
+  for (int i = 0; i < root_moves_.size; ++i) {
+    const Move m = root_moves_.moves[i];
+    if (!forbidden(b_, c, source_of(m), m.to())) root_moves_.moves[kept++] = m;
+  }
+  root_moves_.size = kept;
+  if (kept == 0) generate_legal(b_, root_moves_);  // nothing stops the five, or nothing near
+  if (root_moves_.size == 0) return result;
+  if (root_moves_.size == 1) return settled(root_moves_.moves[0], evaluate(b_));
+  if (threat.count == 0) {
+    if (const Move win = threat_win(stop)) return settled(win, kMate - threats_.win_plies());
+  }
+
+  order(root_moves_, 0, Move(), 0);
+  // Sorted once by gain, the generation order breaking ties (std::sort on both keys, as a
+  // stable sort would take a buffer from the heap).
+  std::array<int, kMaxMoves> index{};
+  for (int i = 0; i < root_moves_.size; ++i) index[i] = i;
+  std::sort(index.begin(), index.begin() + root_moves_.size, [&](int a, int b) {
+    const int sa = root_moves_.scores[a];
+    const int sb = root_moves_.scores[b];
+    return sa != sb ? sa > sb : a < b;
+  });
+  MoveList& sorted = (*lists_)[0];
+  sorted.size = root_moves_.size;
+  for (int i = 0; i < sorted.size; ++i) sorted.moves[i] = root_moves_.moves[index[i]];
+  for (int i = 0; i < sorted.size; ++i) root_moves_.moves[i] = sorted.moves[i];
+  if (threat.count == 0) keep_defences(stop);
+
+  const int max_depth = limits.depth > 0 ? std::min(limits.depth, kMaxPly - 1) : kMaxPly - 1;
+  for (int depth = 1; depth <= max_depth; ++depth) {
+    const int score = search_root(depth, -kInfinity, kInfinity);
+    if (aborted_) {
+      // A move that beat the previous best with a full window this depth is kept.
+      result.best = root_moves_.moves[0];
+      break;
+    }
+    result.best = root_moves_.moves[0];
+    result.score = score;
+    result.depth = depth;
+    if (on_info) report(depth, score, on_info);
+    if (std::abs(score) > kMateBound && kMate - std::abs(score) <= depth) break;
+    // A deeper pass takes several times as long as this one: do not start what cannot end.
+    if (time_limit_ > 0 && elapsed() > time_limit_ * kLastDepthStart) break;
+  }
+  result.nodes = nodes_;
+  return result;
+}
+
+}  // namespace brenvolt::strong

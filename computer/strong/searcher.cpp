@@ -1,0 +1,76 @@
+#include "computer/strong/searcher.h"
+
+#include <algorithm>
+
+#include "computer/strong/alpha_beta.h"
+
+namespace brenvolt {
+
+namespace {
+
+// A position the search's board cannot hold (a code no move produces, more pieces than a game
+// has) is still answered, by the standard computer, whose moves the rules accept too.
+std::optional<着手> standard_choice(const 対局状態& position) {
+  対局状態 trial = position;
+  trial.対局モード = モード_COM;
+  trial.COM側 = position.手番;
+  trial.人間側 = position.手番 == 手番_先手 ? 手番_後手 : 手番_先手;
+  trial.人間歩 = trial.人間側;
+  return com_ban_探索(trial);
+}
+
+}  // namespace
+
+探索制限 level_limits(int level) {
+  // Each budget stays well below its ceiling (0.1, 0.5 and 2 s): a depth is only begun while
+  // it can end in time, the clock is read every thousand nodes, and a busy machine may still
+  // hold the thread back. The lower levels also stop at a depth, so that each level plays
+  // clearly better than the one below it.
+  switch (std::clamp(level, 1, 3)) {
+    case 1:
+      return {2, 0, 0.06};
+    case 2:
+      return {4, 0, 0.35};
+    default:
+      return {0, 0, 1.5};
+  }
+}
+
+struct Searcher::Impl {
+  explicit Impl(std::size_t hash_mb) : alpha_beta(hash_mb) {}
+  strong::AlphaBeta alpha_beta;
+  std::uint64_t nodes = 0;
+};
+
+Searcher::Searcher(std::size_t hash_mb) : impl_(std::make_unique<Impl>(hash_mb)) {}
+Searcher::~Searcher() = default;
+
+void Searcher::set_hash_mb(std::size_t hash_mb) {
+  impl_->alpha_beta.set_hash_mb(hash_mb);
+}
+
+void Searcher::clear() {
+  impl_->alpha_beta.clear();
+}
+
+std::uint64_t Searcher::nodes() const {
+  return impl_->nodes;
+}
+
+std::optional<着手> Searcher::think(const 対局状態& position, const 探索制限& limits,
+                                    const std::atomic<bool>& stop,
+                                    const std::function<void(const 探索情報&)>& on_info) {
+  impl_->nodes = 0;
+  // The game's turn accepts no move while no game runs, nor for a side that is no side.
+  if (position.対局中 != 有) return std::nullopt;
+  if (position.手番 != 手番_先手 && position.手番 != 手番_後手) return std::nullopt;
+  if (position.手数 >= 記録上限) return std::nullopt;
+  strong::Board board;
+  if (!board.load(position)) return standard_choice(position);
+  const strong::SearchResult result = impl_->alpha_beta.run(board, limits, stop, on_info);
+  impl_->nodes = result.nodes;
+  if (!result.best) return std::nullopt;
+  return board.to_game_move(result.best);
+}
+
+}  // namespace brenvolt

@@ -1,0 +1,169 @@
+#include "computer/strong/threat_search.h"
+
+#include <algorithm>
+
+#include "computer/strong/evaluation.h"
+#include "computer/strong/rules.h"
+#include "computer/strong/threats.h"
+
+namespace brenvolt::strong {
+
+namespace {
+
+constexpr int kPollInterval = 1024;
+
+void score_by_gain(const Board& b, MoveList& list) {
+  const Colour c = b.side_to_move();
+  for (int i = 0; i < list.size; ++i) {
+    const Move m = list.moves[i];
+    int gain = place_gain(b, m.to(), c);
+    if (!m.is_drop()) gain -= lift_loss(b, m.from(), c);
+    list.scores[i] = gain;
+  }
+}
+
+}  // namespace
+
+ThreatSearch::ThreatSearch() : lists_(std::make_unique<std::array<MoveList, kMaxDepth + 2>>()) {}
+
+bool ThreatSearch::out_of_budget() {
+  if (aborted_) return true;
+  if (nodes_ >= budget_.nodes) {
+    aborted_ = true;
+  } else if (++poll_count_ >= kPollInterval) {
+    poll_count_ = 0;
+    if ((budget_.stop != nullptr && budget_.stop->load(std::memory_order_relaxed)) ||
+        (budget_.has_deadline && std::chrono::steady_clock::now() >= budget_.deadline)) {
+      aborted_ = true;
+    }
+  }
+  return aborted_;
+}
+
+bool ThreatSearch::find_win(Board& b, int attacker_moves, bool fours_only, const Budget& budget,
+                            Move* first) {
+  b_ = &b;
+  attacker_ = b.side_to_move();
+  fours_only_ = fours_only;
+  budget_ = budget;
+  aborted_ = false;
+  poll_count_ = kPollInterval - 1;  // a stop already asked for is seen at once
+  nodes_ = 0;
+  win_plies_ = 0;
+  first_ = Move();
+  const int moves = attacker_moves < (kMaxDepth - 2) / 2 ? attacker_moves : (kMaxDepth - 2) / 2;
+  const bool won = attack(moves, 0) && !aborted_;
+  if (won && first != nullptr) *first = first_;
+  return won;
+}
+
+// With the defender to move: could the attacker, moving again, make two fives at once?
+bool ThreatSearch::open_four_next(int ply) {
+  Board& b = *b_;
+  b.make_null();
+  int squares[kCells];
+  const int n = four_squares(b, attacker_, squares);
+  MoveList& list = (*lists_)[ply];
+  generate_to(b, squares, n, list, false);
+  bool found = false;
+  for (int i = 0; i < list.size && !found; ++i) {
+    const Move m = list.moves[i];
+    if (forbidden(b, attacker_, source_of(m), m.to())) continue;
+    b.make(m);
+    ++nodes_;
+    FivePoints fives;
+    reachable_five_points(b, attacker_, fives, false);
+    found = fives.count >= 2;
+    b.unmake(m);
+  }
+  b.unmake_null();
+  return found;
+}
+
+bool ThreatSearch::attack(int moves_left, int ply) {
+  if (out_of_budget()) return false;
+  Board& b = *b_;
+  if (const Move win = winning_move(b)) {
+    if (ply == 0) first_ = win;
+    win_plies_ = std::max(win_plies_, ply + 1);
+    return true;
+  }
+  if (moves_left <= 0 || b.move_count() >= 記録上限 - 1) return false;
+  const Colour defender = other(attacker_);
+  FivePoints their;
+  reachable_five_points(b, defender, their, true);
+  if (lost_two_ways(their)) return false;
+
+  MoveList& list = (*lists_)[ply];
+  const bool forced = their.count > 0;
+  int squares[kCells + kMaxPoints * 8];
+  if (forced) {
+    generate_to(b, squares, defence_squares(their, squares), list, false);
+  } else {
+    generate_to(b, squares, window_squares(b, attacker_, fours_only_ ? 3 : 2, squares), list,
+                false);
+  }
+  score_by_gain(b, list);
+  for (int i = 0; i < list.size; ++i) {
+    const Move m = list.pick(i);
+    if (forbidden(b, attacker_, source_of(m), m.to())) continue;
+    b.make(m);
+    ++nodes_;
+    bool won = move_won(b, attacker_, source_of(m), m.to());
+    if (won) {
+      win_plies_ = std::max(win_plies_, ply + 1);
+    } else {
+      // Every move, a block included, must threaten again, or the defender is free.
+      FivePoints mine;
+      reachable_five_points(b, attacker_, mine, false);
+      const bool threat = mine.count > 0 || (!fours_only_ && open_four_next(ply + 1));
+      won = threat && defend(moves_left - 1, ply + 1);
+    }
+    b.unmake(m);
+    if (aborted_) return false;
+    if (won) {
+      if (ply == 0) first_ = m;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool ThreatSearch::defend(int moves_left, int ply) {
+  if (out_of_budget()) return false;
+  Board& b = *b_;
+  if (winning_move(b)) return false;
+  const Colour defender = b.side_to_move();
+  FivePoints fives;
+  reachable_five_points(b, attacker_, fives, true);
+  if (lost_two_ways(fives)) {
+    win_plies_ = std::max(win_plies_, ply + 2);
+    return true;
+  }
+
+  MoveList& list = (*lists_)[ply];
+  int squares[kCells * 2 + kMaxPoints * 8];
+  if (fives.count > 0) {
+    generate_to(b, squares, defence_squares(fives, squares), list, false);
+  } else {
+    // An open three: a square of its windows, or a four of the defender's own.
+    int n = window_squares(b, attacker_, 3, squares);
+    n += window_squares(b, defender, 3, squares + n);
+    generate_to(b, squares, n, list, false);
+  }
+  for (int i = 0; i < list.size; ++i) {
+    const Move m = list.moves[i];
+    if (forbidden(b, defender, source_of(m), m.to())) continue;
+    b.make(m);
+    ++nodes_;
+    const bool escaped =
+        move_won(b, defender, source_of(m), m.to()) || !attack(moves_left, ply + 1);
+    b.unmake(m);
+    if (escaped || aborted_) return false;
+  }
+  // Every answer fails (no answer at all is a pass, which is no defence either).
+  win_plies_ = std::max(win_plies_, ply + 2);
+  return true;
+}
+
+}  // namespace brenvolt::strong

@@ -1,0 +1,58 @@
+// The threat search: does the side to move win by a sequence of threats the other side must
+// answer? Fours (a five to follow) leave one answer, the five's square; open threes (an open
+// four to follow) leave the squares of the three's windows, or a four of the defender's own.
+// With fours only it is the search for a win by continuous fours.
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <memory>
+
+#include "computer/strong/board.h"
+#include "computer/strong/move_list.h"
+
+namespace brenvolt::strong {
+
+class ThreatSearch {
+ public:
+  ThreatSearch();
+
+  struct Budget {
+    std::uint64_t nodes = 0;  // required: the search gives up after this many
+    const std::atomic<bool>* stop = nullptr;
+    std::chrono::steady_clock::time_point deadline{};  // ignored when has_deadline is false
+    bool has_deadline = false;
+  };
+
+  // A forced win of the side to move within `attacker_moves` of its own moves; its first move
+  // in *first. False when there is none, or none was found within the budget.
+  bool find_win(Board& b, int attacker_moves, bool fours_only, const Budget& budget, Move* first);
+
+  std::uint64_t nodes() const { return nodes_; }
+  // Did the last find_win run out of budget (so that its "no" means "not known")?
+  bool gave_up() const { return aborted_; }
+  // After a win was found: the plies to the five on the longest line the search met.
+  int win_plies() const { return win_plies_; }
+
+ private:
+  static constexpr int kMaxDepth = 2 * 12 + 4;
+  bool attack(int moves_left, int ply);
+  bool defend(int moves_left, int ply);
+  bool open_four_next(int ply);
+  bool out_of_budget();
+
+  Board* b_ = nullptr;
+  Colour attacker_ = kBlack;
+  bool fours_only_ = false;
+  Budget budget_;
+  bool aborted_ = false;
+  int poll_count_ = 0;
+  std::uint64_t nodes_ = 0;
+  int win_plies_ = 0;
+  Move first_;
+  std::unique_ptr<std::array<MoveList, kMaxDepth + 2>> lists_;
+};
+
+}  // namespace brenvolt::strong

@@ -1,0 +1,160 @@
+#include "computer/strong/threats.h"
+
+#include "computer/strong/move_list.h"
+#include "computer/strong/rules.h"
+
+namespace brenvolt::strong {
+
+namespace {
+
+constexpr int kNeighbours[8] = {-kStride - 1, -kStride, -kStride + 1, -1, 1,
+                                kStride - 1,  kStride,  kStride + 1};
+
+// Runs of c from sq along step, reading `lifted` as empty.
+int run_without(const Board& b, int sq, int step, Colour c, int lifted) {
+  int n = 0;
+  for (int p = sq + step; p != lifted && b.colour(p) == c; p += step) ++n;
+  return n;
+}
+
+bool five_without(const Board& b, int sq, Colour c, int lifted) {
+  for (int step : kLineStep) {
+    if (run_without(b, sq, -step, c, lifted) + 1 + run_without(b, sq, step, c, lifted) == 5) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// Calls f(point) for each empty square of a window with four of c and nothing else, each once,
+// where c's piece would make exactly five.
+template <class F>
+void for_each_five_point(const Board& b, Colour c, F&& f) {
+  if (b.windows_with(c, 4) == 0) return;
+  const WindowTable& t = window_table();
+  std::array<bool, kCells> seen{};
+  const Colour o = other(c);
+  for (int w = 0; w < kWindows; ++w) {
+    if (b.window_count(w, c) != 4 || b.window_count(w, o) != 0) continue;
+    for (int sq : t.windows[w].squares) {
+      if (!b.empty(sq) || seen[sq]) continue;
+      seen[sq] = true;
+      if (five_through(b, sq, c)) f(sq);
+    }
+  }
+}
+
+Move board_move(const Board& b, int from, int to) {
+  return Move::board(from, to, must_promote(b.colour(from), b.kind(from), to));
+}
+
+// A move of c that puts a piece on the five point p and keeps the five: a drop when c has a
+// kind for the square, else a board move of a piece off the line. No move when c cannot.
+Move move_to_point(const Board& b, Colour c, int p) {
+  for (int k = 1; k <= kHandKinds; ++k) {
+    if (b.hand(c, k) > 0 && drop_allowed(b, c, static_cast<Kind>(k), p)) {
+      return Move::drop(static_cast<Kind>(k), p);
+    }
+  }
+  const int n = b.pieces_on_board(c);
+  for (int i = 0; i < n; ++i) {
+    const int q = b.piece_squares(c)[i];
+    if (can_move_to(b, q, p) && five_without(b, p, c, q)) return board_move(b, q, p);
+  }
+  return Move();
+}
+
+void add_path(const Board& b, int q, int p, FivePoints& out) {
+  const PieceMoves& pm = piece_moves();
+  const Colour c = b.colour(q);
+  const Kind k = b.kind(q);
+  for (int i = 0; i < pm.slide_count[c][k]; ++i) {
+    const int step = pm.slides[c][k][i];
+    int sq = q + step;
+    while (b.empty(sq) && sq != p) sq += step;
+    if (sq != p) continue;
+    for (int s = q + step; s != p && out.path_count < kMaxPoints * 8; s += step) {
+      out.paths[out.path_count++] = s;
+    }
+  }
+}
+
+// The five uncovered by taking a piece of c off a longer line of c.
+Move uncovering_win(Board& b, Colour c) {
+  const int n = b.pieces_on_board(c);
+  for (int i = 0; i < n; ++i) {
+    const int q = b.piece_squares(c)[i];
+    bool uncovers = false;
+    for (int d : kNeighbours) {
+      const int sq = q + d;
+      if (b.colour(sq) == c && five_without(b, sq, c, q)) uncovers = true;
+    }
+    if (!uncovers) continue;
+    Move found;
+    for_each_destination(b, q, [&](int to) {
+      if (found || forbidden(b, c, q, to)) return;
+      const Move m = board_move(b, q, to);
+      b.make(m);
+      if (move_won(b, c, q, to)) found = m;
+      b.unmake(m);
+    });
+    if (found) return found;
+  }
+  return Move();
+}
+
+}  // namespace
+
+void reachable_five_points(const Board& b, Colour c, FivePoints& out, bool with_paths) {
+  out.count = 0;
+  out.path_count = 0;
+  for_each_five_point(b, c, [&](int p) {
+    if (out.count == kMaxPoints) return;
+    const Move m = move_to_point(b, c, p);
+    if (!m) return;
+    out.squares[out.count] = p;
+    out.by_drop[out.count] = m.is_drop();
+    ++out.count;
+    if (!with_paths || m.is_drop()) return;
+    const int n = b.pieces_on_board(c);
+    for (int i = 0; i < n; ++i) {
+      const int q = b.piece_squares(c)[i];
+      if (can_move_to(b, q, p) && five_without(b, p, c, q)) add_path(b, q, p, out);
+    }
+  });
+}
+
+Move winning_move(Board& b) {
+  const Colour c = b.side_to_move();
+  Move found;
+  for_each_five_point(b, c, [&](int p) {
+    if (!found) found = move_to_point(b, c, p);
+  });
+  if (found) return found;
+  // Five in one window with no five on the board means a longer line somewhere.
+  if (b.windows_with(c, 5) > 0) return uncovering_win(b, c);
+  return Move();
+}
+
+int four_squares(const Board& b, Colour c, int* out) {
+  if (b.windows_with(c, 3) == 0) return 0;
+  return window_squares(b, c, 3, out);
+}
+
+int window_squares(const Board& b, Colour c, int n, int* out) {
+  const WindowTable& t = window_table();
+  std::array<bool, kCells> seen{};
+  const Colour o = other(c);
+  int count = 0;
+  for (int w = 0; w < kWindows; ++w) {
+    if (b.window_count(w, c) < n || b.window_count(w, o) != 0) continue;
+    for (int sq : t.windows[w].squares) {
+      if (!b.empty(sq) || seen[sq]) continue;
+      seen[sq] = true;
+      out[count++] = sq;
+    }
+  }
+  return count;
+}
+
+}  // namespace brenvolt::strong
