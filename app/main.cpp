@@ -17,6 +17,7 @@
 #include "app/command_line.h"
 #include "app/data_folders.h"
 #include "app/display_check.h"
+#include "app/screen_scale.h"
 #include "app/screenshot.h"
 #include "app/silent_sound.h"
 #include "app/start_record.h"
@@ -164,6 +165,7 @@ int main(int argc, char** argv) {
     std::cerr << *reason << '\n';
     return EXIT_FAILURE;
   }
+  for (const std::string& line : 画面倍率の環境を限る()) std::cerr << line << '\n';
   表示失敗を見張る();
   QApplication app(argc, argv);
   見張りをやめる();

@@ -110,9 +110,12 @@ bool 古い一時ファイルか(const fs::path& path) {
 // Removes the temporary files that saves into `folder` left behind when they were killed.
 void 古い一時ファイルを消す(const fs::path& folder) {
   std::error_code error;
-  for (const auto& entry : fs::directory_iterator(folder.empty() ? "." : folder, error)) {
-    if (一時ファイルの名前か(entry.path().filename().string()) && 古い一時ファイルか(entry.path()))
-      ::unlink(entry.path().c_str());
+  // A folder that cannot be listed is no reason not to save.
+  for (fs::directory_iterator entry(folder.empty() ? "." : folder, error), end;
+       !error && entry != end; entry.increment(error)) {
+    const fs::path& path = entry->path();
+    if (一時ファイルの名前か(path.filename().string()) && 古い一時ファイルか(path))
+      ::unlink(path.c_str());
   }
 }
 
