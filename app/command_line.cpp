@@ -118,14 +118,15 @@ std::string 組み合わせの誤り(const 起動設定& settings) {
 
 std::string 使い方() {
   return "usage: brenvolt [FILE] [--lang ja|en] [--scale S]\n"
-         "                [--screenshot PNG [--position POSITION | --record FILE]]\n"
+         "                [--screenshot IMAGE [--position POSITION | --record FILE]]\n"
          "                [--quit-after-first-paint]\n"
          "  (no option)           play the game in a window\n"
          "  FILE, --record FILE   open the game record FILE (a .brenvolt file) at start-up\n"
          "  --lang ja|en          the language of menus, boxes and texts (default ja)\n"
          "  --scale S             open the window S times its classic size (1 to 4, default 1)\n"
-         "  --screenshot PNG      draw the window after start-up into the PNG file PNG and\n"
-         "                        end, without showing a window or using the sound device\n"
+         "  --screenshot IMAGE    draw the window after start-up into the file IMAGE (PNG,\n"
+         "                        or the format its suffix names, such as .jpg) and end,\n"
+         "                        without showing a window or using the sound device\n"
          "  --position POSITION   with --screenshot: show this position (the engine's\n"
          "                        notation) on the board and the hand stands\n"
          "  --quit-after-first-paint\n"

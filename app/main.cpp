@@ -17,12 +17,14 @@
 #include "app/command_line.h"
 #include "app/data_folders.h"
 #include "app/display_check.h"
+#include "app/screen_scale.h"
 #include "app/screenshot.h"
 #include "app/silent_sound.h"
 #include "app/start_record.h"
 #include "sound/sdl/sdl_sound_library.h"
 #include "window/qt/language.h"
 #include "window/qt/main_window.h"
+#include "window/qt/window_font.h"
 
 namespace {
 
@@ -40,10 +42,16 @@ std::vector<std::filesystem::path> 音の置場() {
 }
 
 // Device pixels per pixel of the screen the window opens on (2 on a high-density screen, or
-// with QT_SCALE_FACTOR=2 also for a screenshot).
+// with QT_SCALE_FACTOR=2 also for a screenshot), within what the window draws at.
 qreal 画素比() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? screen->devicePixelRatio() : 1.0;
+  const qreal asked = screen ? screen->devicePixelRatio() : 1.0;
+  const qreal used = 使える画素比(asked);
+  if (used != asked) {
+    std::cerr << "brenvolt: the screen's device pixel ratio " << asked
+              << " is out of range; the window is drawn at " << used << '\n';
+  }
+  return used;
 }
 
 言語 言語の指定(const 起動設定& settings) {
@@ -157,11 +165,15 @@ int main(int argc, char** argv) {
     std::cerr << *reason << '\n';
     return EXIT_FAILURE;
   }
+  for (const std::string& line : 画面倍率の環境を限る()) std::cerr << line << '\n';
   表示失敗を見張る();
   QApplication app(argc, argv);
   見張りをやめる();
   QApplication::setApplicationName(QStringLiteral("brenvolt"));
   // Wayland desktops match the window to its menu entry, and so to its icon, by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral(BRENVOLT_APP_ID));
+  if (const auto warning = 日本語フォントがない警告()) {
+    std::cerr << "brenvolt: " << 言語で(settings, *warning) << '\n';
+  }
   return settings.screenshot ? 画面だけ撮る(settings, 棋譜) : 遊ぶ(app, settings, 棋譜);
 }

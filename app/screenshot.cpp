@@ -1,5 +1,6 @@
 #include "app/screenshot.h"
 
+#include <QFileInfo>
 #include <QImageWriter>
 
 #include "notation/position_text.h"
@@ -20,8 +21,19 @@ std::optional<std::string> 局面を表示する(MainWindow& window, const std::
   return std::nullopt;
 }
 
+namespace {
+
+// The image format a file name asks for by its suffix (".jpg", ".bmp" …), PNG for a suffix no
+// image writer knows or none at all.
+QByteArray 画像の形式(const std::string& file) {
+  const QByteArray suffix = QFileInfo(QString::fromStdString(file)).suffix().toLower().toLatin1();
+  return QImageWriter::supportedImageFormats().contains(suffix) ? suffix : QByteArray("png");
+}
+
+}  // namespace
+
 std::optional<std::string> 画面を保存する(const MainWindow& window, const std::string& file) {
-  QImageWriter writer(QString::fromStdString(file), "png");
+  QImageWriter writer(QString::fromStdString(file), 画像の形式(file));
   if (!writer.write(window.clientImage())) {
     return "cannot write " + file + ": " + writer.errorString().toStdString();
   }

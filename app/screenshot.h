@@ -1,4 +1,4 @@
-// The window's picture after start-up, optionally showing a given position, saved as a PNG.
+// The window's picture after start-up, optionally showing a given position, saved as an image.
 #pragma once
 
 #include <optional>
@@ -12,7 +12,8 @@ class MainWindow;
 // stands. Returns an error text when the position cannot be read; the window is then unchanged.
 std::optional<std::string> 局面を表示する(MainWindow& window, const std::string& position);
 
-// Saves what the window's client area shows to `file` as a PNG; an error text on failure.
+// Saves what the window's client area shows to `file`, in the image format its suffix names
+// (PNG when it names none); an error text on failure.
 std::optional<std::string> 画面を保存する(const MainWindow& window, const std::string& file);
 
 }  // namespace brenvolt

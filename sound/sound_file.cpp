@@ -1,11 +1,14 @@
 #include "sound/sound_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <memory>
 #include <new>
+#include <optional>
 #include <system_error>
+
+#include "sound/file_reasons.h"
 
 namespace brenvolt {
 namespace fs = std::filesystem;
@@ -21,13 +24,19 @@ bool isBareName(const fs::path& name) {
   return !name.empty() && !name.has_root_path() && !name.has_parent_path();
 }
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
 
-std::string reason(int error) {
-  return std::strerror(error);
-}
+ private:
+  int fd_;
+};
 
 }  // namespace
 
@@ -41,26 +50,26 @@ fs::path findSoundFile(const std::string& name, const std::vector<fs::path>& dat
 }
 
 FileContent readWholeFile(const fs::path& path, std::size_t limit) {
-  std::error_code error;
-  if (fs::is_directory(path, error)) return {{}, "フォルダーです"};
-  errno = 0;
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file) return {{}, reason(errno)};
+  // Not blocking in open: opening a pipe for reading waits for a writer that may never come.
+  const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+  if (file.get() < 0) return {{}, システムの理由(errno)};
+  if (const auto failure = 読むファイルでない理由(file.get())) return {{}, *failure};
   FileContent content;
   try {
     unsigned char block[65536];
-    // Read to the end rather than trusting the size on disk, which may change meanwhile or
-    // mean nothing (a device or a pipe).
+    // Read to the end rather than trusting the size on disk, which may change meanwhile.
     for (;;) {
-      const std::size_t got = std::fread(block, 1, sizeof block, file.get());
-      if (content.bytes.size() + got > limit) return {{}, "ファイルが大きすぎます"};
-      content.bytes.insert(content.bytes.end(), block, block + got);
-      if (got < sizeof block) break;
+      const ssize_t got = ::read(file.get(), block, sizeof block);
+      if (got < 0 && errno == EINTR) continue;
+      if (got < 0) return {{}, システムの理由(errno)};
+      if (got == 0) break;
+      const auto size = static_cast<std::size_t>(got);
+      if (content.bytes.size() + size > limit) return {{}, "ファイルが大きすぎます"};
+      content.bytes.insert(content.bytes.end(), block, block + size);
     }
   } catch (const std::bad_alloc&) {
-    return {{}, "メモリーが足りません"};
+    return {{}, システムの理由(ENOMEM)};
   }
-  if (std::ferror(file.get())) return {{}, reason(errno)};
   return content;
 }
 

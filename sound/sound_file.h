@@ -20,6 +20,7 @@ struct FileContent {
   std::string failure;  // empty when `bytes` is the whole file
 };
 
+// Only a regular file is read, and opening it never waits (a pipe named like a sound would).
 // Files larger than `limit` bytes are refused rather than read.
 FileContent readWholeFile(const std::filesystem::path& path, std::size_t limit);
 

@@ -229,10 +229,6 @@
         <translation>the file is empty</translation>
     </message>
     <message>
-        <source>フォルダーです</source>
-        <translation>it is a folder</translation>
-    </message>
-    <message>
         <source>ファイルが大きすぎます</source>
         <translation>the file is too large</translation>
     </message>
@@ -308,6 +304,30 @@
     <message>
         <source>普通のファイルではありません</source>
         <translation>not an ordinary file</translation>
+    </message>
+    <message>
+        <source>途中にフォルダでないものがあります</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>名前が長すぎます</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>リンクが多すぎます</source>
+        <translation>too many symbolic links</translation>
+    </message>
+    <message>
+        <source>読み書きに失敗しました</source>
+        <translation>a read or write error</translation>
+    </message>
+    <message>
+        <source>システムのエラーです (%1)</source>
+        <translation>a system error (%1)</translation>
+    </message>
+    <message>
+        <source>日本語の文字を持つフォントがありません。文字は四角で表示されます (fonts-ipafont-mincho を入れて下さい)</source>
+        <translation>No installed font has Japanese characters, so the texts show as boxes (install fonts-ipafont-mincho)</translation>
     </message>
     <message>
         <source>大きすぎます (%1 KiB まで)</source>

@@ -1,36 +1,21 @@
 #include "window/record_files.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
+#include <ctime>
+#include <random>
 #include <system_error>
 
 #include "notation/record_text.h"
+#include "sound/file_reasons.h"
 
 namespace brenvolt {
 
 namespace {
-
-std::string 理由(int number) {
-  switch (number) {
-    case ENOENT:
-      return "ファイルがありません";
-    case EACCES:
-    case EPERM:
-      return "許可がありません";
-    case EISDIR:
-      return "フォルダです";
-    case ENOSPC:
-      return "空きがありません";
-    case EROFS:
-      return "書き込めない場所です";
-    default:
-      return std::strerror(number);
-  }
-}
 
 // Closes a descriptor when it goes out of scope.
 class 記述子 {
@@ -65,14 +50,96 @@ bool 全部書く(int fd, std::string_view text) {
   return true;
 }
 
-// The file a save replaces: a symbolic link is followed, so the link stays and its file changes.
-std::filesystem::path 書く先(const std::filesystem::path& path) {
-  std::error_code ignored;
-  if (std::filesystem::is_symlink(path, ignored)) {
-    const auto target = std::filesystem::weakly_canonical(path, ignored);
-    if (!ignored) return target;
+namespace fs = std::filesystem;
+
+// A save's temporary file is named ".brenvolt-save-" and eight letters or digits. The name is
+// short whatever the record's name, so it fits every folder the record itself fits in, and
+// exact, so that stale ones can be told from anybody else's files.
+constexpr std::string_view 一時の頭 = ".brenvolt-save-";
+constexpr std::size_t 一時の印の長さ = 8;
+constexpr std::string_view 印の字 =
+    "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+// A save holds a lock on its temporary file until it closes it, which is moments before the
+// rename; a file this old and unlocked has no save behind it any more.
+constexpr std::time_t 古い一時ファイルの秒 = 10;
+// As many links as the system itself follows before it gives up.
+constexpr int リンクの限り = 40;
+
+bool 一時ファイルの名前か(const std::string& name) {
+  if (name.size() != 一時の頭.size() + 一時の印の長さ || !name.starts_with(一時の頭)) return false;
+  return name.find_first_not_of(印の字, 一時の頭.size()) == std::string::npos;
+}
+
+std::string 一時ファイルの名前() {
+  static std::random_device source;
+  std::uniform_int_distribution<std::size_t> pick(0, 印の字.size() - 1);
+  std::string name(一時の頭);
+  for (std::size_t i = 0; i < 一時の印の長さ; ++i) name += 印の字[pick(source)];
+  return name;
+}
+
+// The file a save replaces: symbolic links are followed, also to a file that does not exist
+// yet, so the link stays and the file it names is written. Nothing, with `number` set, when
+// the links go round in a circle.
+std::optional<fs::path> 書く先(const fs::path& path, int& number) {
+  fs::path at = path;
+  for (int hop = 0; hop < リンクの限り; ++hop) {
+    std::error_code error;
+    if (!fs::is_symlink(at, error)) return at;
+    const fs::path next = fs::read_symlink(at, error);
+    if (error) return at;
+    // A relative link is relative to the folder the link is in.
+    at = next.is_absolute() ? next : at.parent_path() / next;
   }
-  return path;
+  number = ELOOP;
+  return std::nullopt;
+}
+
+// Whether `path` is a temporary file of ours that no save is writing any more.
+bool 古い一時ファイルか(const fs::path& path) {
+  const 記述子 file(
+      ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW));
+  if (file.get() < 0) return false;
+  struct stat info {};
+  if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid())
+    return false;
+  if (std::time(nullptr) - info.st_mtime < 古い一時ファイルの秒) return false;
+  return ::flock(file.get(), LOCK_EX | LOCK_NB) == 0;
+}
+
+// Removes the temporary files that saves into `folder` left behind when they were killed.
+void 古い一時ファイルを消す(const fs::path& folder) {
+  std::error_code error;
+  // A folder that cannot be listed is no reason not to save.
+  for (fs::directory_iterator entry(folder.empty() ? "." : folder, error), end;
+       !error && entry != end; entry.increment(error)) {
+    const fs::path& path = entry->path();
+    if (一時ファイルの名前か(path.filename().string()) && 古い一時ファイルか(path))
+      ::unlink(path.c_str());
+  }
+}
+
+// A new temporary file in `folder`, locked while this save writes it, its name in `path`. The
+// system gives it the mode the umask allows for a new file.
+int 一時ファイルを作る(const fs::path& folder, fs::path& path) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    path = folder / 一時ファイルの名前();
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd >= 0) {
+      ::flock(fd, LOCK_EX | LOCK_NB);
+      return fd;
+    }
+    if (errno != EEXIST) return -1;
+  }
+  return -1;
+}
+
+// A replaced file keeps its permissions, but never a set-user-ID or set-group-ID bit: a
+// record is not a program. A new file keeps what the umask gave it.
+bool 置き換える権限にする(int fd, const fs::path& target) {
+  struct stat old {};
+  if (::stat(target.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return true;
+  return ::fchmod(fd, old.st_mode & 0777) == 0;
 }
 
 // After the rename the folder's entry is flushed too, so a crash right after saving keeps the
@@ -90,21 +157,16 @@ std::optional<std::string> 記録ファイルを読む(const std::filesystem::pa
                                               std::string& error) {
   記述子 file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
   if (file.get() < 0) {
-    error = 理由(errno);
+    error = システムの理由(errno);
+    return std::nullopt;
+  }
+  if (const auto failure = 読むファイルでない理由(file.get())) {
+    error = *failure;
     return std::nullopt;
   }
   struct stat info {};
   if (::fstat(file.get(), &info) != 0) {
-    error = 理由(errno);
-    return std::nullopt;
-  }
-  // A device or a pipe could hold the reader forever.
-  if (S_ISDIR(info.st_mode)) {
-    error = 理由(EISDIR);
-    return std::nullopt;
-  }
-  if (!S_ISREG(info.st_mode)) {
-    error = "普通のファイルではありません";
+    error = システムの理由(errno);
     return std::nullopt;
   }
   if (static_cast<unsigned long long>(info.st_size) > limit) {
@@ -118,7 +180,7 @@ std::optional<std::string> 記録ファイルを読む(const std::filesystem::pa
     const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
     if (got < 0) {
       if (errno == EINTR) continue;
-      error = 理由(errno);
+      error = システムの理由(errno);
       return std::nullopt;
     }
     if (got == 0) break;
@@ -131,29 +193,26 @@ std::optional<std::string> 記録ファイルを読む(const std::filesystem::pa
   return text;
 }
 
-std::optional<std::string> 記録ファイルに書く(const std::filesystem::path& path,
-                                              std::string_view text) {
-  const std::filesystem::path target = 書く先(path);
-  if (target.filename().empty()) return 理由(EISDIR);
-  const std::filesystem::path folder = target.parent_path();
-  std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-  記述子 temporary(::mkstemp(pattern.data()));
-  if (temporary.get() < 0) return 理由(errno);
-  const auto fail = [&pattern](int number) {
-    ::unlink(pattern.c_str());
-    return 理由(number);
+std::optional<std::string> 記録ファイルに書く(const fs::path& path, std::string_view text) {
+  int number = 0;
+  const auto target = 書く先(path, number);
+  if (!target) return システムの理由(number);
+  if (target->filename().empty()) return システムの理由(EISDIR);
+  const fs::path folder = target->parent_path();
+  古い一時ファイルを消す(folder);
+  fs::path temporaryPath;
+  記述子 temporary(一時ファイルを作る(folder, temporaryPath));
+  if (temporary.get() < 0) return システムの理由(errno);
+  const auto fail = [&temporaryPath](int failure) {
+    ::unlink(temporaryPath.c_str());
+    return システムの理由(failure);
   };
-  // A replaced file keeps its permissions; a new one gets the usual rw-r--r--.
-  struct stat old {};
-  const mode_t mode = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)
-                          ? old.st_mode & 07777
-                          : S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH;
-  if (::fchmod(temporary.get(), mode) != 0 || !全部書く(temporary.get(), text) ||
+  if (!置き換える権限にする(temporary.get(), *target) || !全部書く(temporary.get(), text) ||
       ::fsync(temporary.get()) != 0) {
     return fail(errno);
   }
   if (!temporary.close()) return fail(errno);
-  if (::rename(pattern.c_str(), target.c_str()) != 0) return fail(errno);
+  if (::rename(temporaryPath.c_str(), target->c_str()) != 0) return fail(errno);
   フォルダを同期(folder);
   return std::nullopt;
 }

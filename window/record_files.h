@@ -16,9 +16,12 @@ namespace brenvolt {
 std::optional<std::string> 記録ファイルを読む(const std::filesystem::path& path, std::size_t limit,
                                               std::string& error);
 
-// Puts `text` into `path`, replacing a file already there (a symbolic link keeps pointing at
-// the replaced file). Nothing on success; on failure the reason in the game's words, and
-// `path` is as it was.
+// Puts `text` into `path`, replacing a file already there. A symbolic link stays and the file
+// it names is written, also when that file does not exist yet. A replaced file keeps its
+// permissions without a set-user-ID or set-group-ID bit; a new one gets what the umask allows.
+// Temporary files that earlier saves into the same folder left behind when they were killed
+// are removed first. Nothing on success; on failure the reason in the game's words, and `path`
+// is as it was.
 std::optional<std::string> 記録ファイルに書く(const std::filesystem::path& path,
                                               std::string_view text);
 

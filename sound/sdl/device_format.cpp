@@ -12,9 +12,11 @@
 namespace brenvolt {
 namespace {
 
-// A sound the game loads is seconds long; this bounds what a hostile header could make us
-// allocate (a tiny sample rate stretches every frame into many).
-constexpr std::uint64_t kMaxConvertedBytes = 256ull << 20;
+// The game's longest sound, its music, takes 3.4 MiB in the device's format; 16 MiB is about 95
+// seconds of CD-quality stereo. The bound holds whatever the file says: a tiny sample rate
+// stretches every frame of a small file into many, and the game keeps five sounds, so their
+// samples together stay under 80 MiB.
+constexpr std::uint64_t kMaxConvertedBytes = 16ull << 20;
 
 SDL_AudioFormat sdlFormat(SampleType type) {
   switch (type) {

@@ -11,7 +11,7 @@
 namespace brenvolt {
 
 // The samples of `sound` resampled and remixed for the open device, or nothing when they
-// cannot be converted or would be unreasonably large once converted.
+// cannot be converted or would take more than 16 MiB once converted.
 std::optional<std::vector<Uint8>> toDeviceFormat(const WavSound& sound);
 
 }  // namespace brenvolt

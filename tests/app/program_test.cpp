@@ -154,6 +154,52 @@ TEST_F(ProgramTest, UnwritableScreenshotFails) {
   EXPECT_NE(result.errors.find("cannot write"), std::string::npos) << result.errors;
 }
 
+// The first bytes of a file.
+std::string 頭(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::string head(4, '\0');
+  in.read(head.data(), 4);
+  return head;
+}
+
+TEST_F(ProgramTest, ScreenshotIsWrittenInTheFormatItsSuffixNames) {
+  for (const char* name : {"window.jpg", "window.shot"}) {
+    const Outcome result =
+        run("env QT_QPA_PLATFORM=offscreen", "--screenshot '" + (folder / name).string() + "'");
+    ASSERT_EQ(result.status, 0) << result.errors;
+  }
+  EXPECT_EQ(頭(folder / "window.jpg").substr(0, 3), "\xFF\xD8\xFF");
+  EXPECT_EQ(頭(folder / "window.shot"), "\x89PNG") << "PNG for a suffix that names no format";
+}
+
+TEST_F(ProgramTest, WithoutAJapaneseFontItSaysWhyTheTextsAreBoxes) {
+  std::ofstream(folder / "fonts.conf")
+      << "<?xml version=\"1.0\"?><fontconfig><dir>" << (folder / "no-fonts").string()
+      << "</dir><cachedir>" << (folder / "cache").string() << "</cachedir></fontconfig>\n";
+  const Outcome result = run(
+      "env QT_QPA_PLATFORM=offscreen FONTCONFIG_FILE='" + (folder / "fonts.conf").string() + "'",
+      "--lang en --screenshot '" + png().string() + "'");
+  EXPECT_EQ(result.status, 0) << result.errors;
+  EXPECT_NE(result.errors.find("brenvolt: No installed font has Japanese characters"),
+            std::string::npos)
+      << result.errors;
+  EXPECT_EQ(screenshot().errors.find("font"), std::string::npos);
+}
+
+TEST_F(ProgramTest, AnOutlandishScreenIsDrawnAtABoundedPixelRatio) {
+  // Qt's own scale, bounded before Qt starts, and the two together, bounded in the drawing.
+  for (const char* environment : {"QT_FONT_DPI=100000", "QT_FONT_DPI=384 QT_SCALE_FACTOR=4"}) {
+    const Outcome result = run("env QT_QPA_PLATFORM=offscreen " + std::string(environment),
+                               "--screenshot '" + png().string() + "'");
+    ASSERT_EQ(result.status, 0) << result.errors;
+    EXPECT_EQ(QImage(QString::fromStdString(png().string())).width(), 600 * 4);
+    EXPECT_TRUE(一行(result.errors)) << result.errors;
+  }
+  EXPECT_NE(run("env QT_QPA_PLATFORM=offscreen QT_FONT_DPI=100000", "--quit-after-first-paint")
+                .errors.find("QT_FONT_DPI=100000 is out of range; using 384"),
+            std::string::npos);
+}
+
 TEST_F(ProgramTest, WrongCommandLineShowsTheUsage) {
   const Outcome result = run("env QT_QPA_PLATFORM=offscreen", "--bogus");
   EXPECT_EQ(result.status, 2);

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <cmath>
 #include <vector>
 
 #include "tests/support/recording_sound.h"
@@ -281,6 +282,22 @@ TEST_F(LoadedWindow, DrawingShowsOnTheNextPaintWithoutARefresh) {
   EXPECT_EQ(counter.paints, 0);
   QApplication::processEvents();
   EXPECT_EQ(counter.paints, 1);
+}
+
+TEST(WindowBounds, NeitherAnOutlandishPixelRatioNorSizeIsTakenAsItStands) {
+  RecordingSound sound;
+  MainWindow dense(sound, {}, 1000.0, BoxMode::StandardError);
+  EXPECT_EQ(dense.pictures().devicePixelRatio(), 最大画素比);
+  EXPECT_EQ(dense.surface().image().devicePixelRatio(), 最大画素比);
+  EXPECT_EQ(
+      MainWindow(sound, {}, std::nan(""), BoxMode::StandardError).pictures().devicePixelRatio(),
+      1.0);
+  // Past the largest step the drawing stops growing, and so does the window.
+  MainWindow huge(sound, {}, 1.0, BoxMode::StandardError);
+  huge.resize(100000, 100000);
+  EXPECT_LE(huge.width(), 600 * 4);
+  EXPECT_LE(huge.height(), 533 * 4);
+  EXPECT_EQ(huge.clientImage().size(), huge.clientSize());
 }
 
 TEST(SurfaceViewPresses, LeftAndRightButtonsArriveInTwips) {

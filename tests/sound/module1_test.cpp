@@ -1,11 +1,12 @@
 #include "sound/module1.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "sound/sdl/sdl_sound_library.h"
-#include "tests/support/scratch_folder.h"
 #include "tests/sound/wav_builder.h"
 #include "tests/support/recording_sound.h"
+#include "tests/support/scratch_folder.h"
 
 namespace brenvolt {
 namespace {
@@ -76,6 +77,19 @@ TEST_F(Module1Recorded, LooksInTheWorkingFolderThenEachDataFolderAndIsSilentWhen
   EXPECT_EQ(ds.images, (std::vector<std::string>{"work", "data1", "data2", "sub"}));
   EXPECT_EQ(ds.counts, (std::vector<int>{3, 3, 1, 3}));
   EXPECT_TRUE(warnings.empty());
+}
+
+TEST_F(Module1Recorded, APipeOrADeviceNamedLikeASoundIsRefusedWithoutWaiting) {
+  ASSERT_EQ(::mkfifo("BGM.wav", 0600), 0);
+  音.音_初期化(1);
+  // Opening a pipe to read waits for a writer; nobody will ever write to this one.
+  EXPECT_EQ(音.音_読込("BGM.wav", 1), 0);
+  EXPECT_EQ(音.音_読込("/dev/zero", 1), 0);
+  EXPECT_TRUE(ds.images.empty());
+  EXPECT_EQ(warnings,
+            (std::vector<std::string>{
+                "サウンドファイル「BGM.wav」を読み込めません。(普通のファイルではありません)",
+                "サウンドファイル「/dev/zero」を読み込めません。(普通のファイルではありません)"}));
 }
 
 TEST_F(Module1Recorded, ReleasesTheDeviceOnlyOnce) {

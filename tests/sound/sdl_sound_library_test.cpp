@@ -43,6 +43,13 @@ TEST_F(SdlSoundLibraryTest, LoadsEveryLayoutAndRefusesWhatItCannotUse) {
   EXPECT_EQ(load(makeWav({.sampleRate = 1000, .bits = 8, .frames = 4000000})), 0);
 }
 
+TEST_F(SdlSoundLibraryTest, ASoundIsKeptOnlyWhileItFitsItsBoundInTheDevicesFormat) {
+  // At the device's 44.1 kHz, 16-bit stereo, a frame at 1 kHz becomes 176.4 bytes: 95,000
+  // frames take just under 16 MiB, 96,000 just over, from a file of under 100 KB.
+  EXPECT_NE(load(makeWav({.sampleRate = 1000, .bits = 8, .frames = 95000})), 0);
+  EXPECT_EQ(load(makeWav({.sampleRate = 1000, .bits = 8, .frames = 96000})), 0);
+}
+
 TEST_F(SdlSoundLibraryTest, EachSoundPlaysUpToItsCopiesAndStopsAlone) {
   const int effect = load(kLong, 3), music = load(kLong, 1), zero = load(kLong, 0);
   for (int i = 0; i < 12; ++i) ds.dsPlay(effect), ds.dsPlay(zero);

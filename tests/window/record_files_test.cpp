@@ -1,15 +1,22 @@
-// Reading and saving record files on a real disk: the size bound, the reasons given, and a save
-// that fails leaving the old file and no temporary behind.
+// Reading and saving record files on a real disk: the size bound, the reasons given, the
+// permissions and links of a saved file, and a save that fails or was killed leaving the old
+// file and no temporary behind.
 #include "window/record_files.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "sound/file_reasons.h"
 #include "tests/support/scratch_folder.h"
 
 namespace brenvolt {
@@ -55,6 +62,61 @@ TEST_F(RecordFiles, リンク先のファイルが替わりリンクは残る) {
   EXPECT_FALSE(記録ファイルに書く(link, "new\n"));
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(中身(real), "new\n");
+  // A link to a file not made yet, relative to the link's folder, and through a second link.
+  fs::create_directories(scratch.path() / "sub");
+  fs::create_symlink("sub/later.brenvolt", scratch.path() / "dangling.brenvolt");
+  fs::create_symlink("dangling.brenvolt", scratch.path() / "twice.brenvolt");
+  EXPECT_FALSE(記録ファイルに書く(scratch.path() / "twice.brenvolt", "later\n"));
+  EXPECT_TRUE(fs::is_symlink(scratch.path() / "dangling.brenvolt"));
+  EXPECT_TRUE(fs::is_symlink(scratch.path() / "twice.brenvolt"));
+  EXPECT_EQ(中身(scratch.path() / "sub" / "later.brenvolt"), "later\n");
+  fs::create_symlink("circle.brenvolt", scratch.path() / "circle.brenvolt");
+  EXPECT_EQ(記録ファイルに書く(scratch.path() / "circle.brenvolt", "x"), "リンクが多すぎます");
+}
+
+TEST_F(RecordFiles, 新しいファイルはumaskに従いset_user_IDは引き継がない) {
+  const fs::path file = scratch.path() / "game.brenvolt";
+  const mode_t previous = ::umask(077);
+  const auto 結果 = 記録ファイルに書く(file, "position startpos\n");
+  ::umask(previous);
+  EXPECT_FALSE(結果);
+  struct stat info {};
+  ASSERT_EQ(::stat(file.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0600u) << "a new file is only as open as the umask allows";
+  ::chmod(file.c_str(), 06755);
+  EXPECT_FALSE(記録ファイルに書く(file, "position startpos moves P*5e\n"));
+  ASSERT_EQ(::stat(file.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0755u);
+}
+
+TEST_F(RecordFiles, 名前の限りまで保存でき失敗の理由はゲームの言葉で言う) {
+  const std::string longest = std::string(255 - 9, 'a') + ".brenvolt";
+  EXPECT_FALSE(記録ファイルに書く(scratch.path() / longest, "position startpos\n"));
+  EXPECT_EQ(中身(scratch.path() / longest), "position startpos\n");
+  EXPECT_EQ(記録ファイルに書く(scratch.path() / (longest + "x"), "x"), "名前が長すぎます");
+  EXPECT_EQ(記録ファイルに書く(scratch.path() / longest / "game.brenvolt", "x"),
+            "途中にフォルダでないものがあります");
+  EXPECT_EQ(システムの理由(EXDEV), "システムのエラーです (EXDEV)");
+}
+
+TEST_F(RecordFiles, 殺された保存の一時ファイルだけを次の保存が消す) {
+  const auto 古くする = [this](const std::string& name) {
+    fs::last_write_time(scratch.path() / name,
+                        fs::file_time_type::clock::now() - std::chrono::minutes(1));
+  };
+  const std::string killed = ".brenvolt-save-Abc12345", writing = ".brenvolt-save-Zzz99999",
+                    fresh = ".brenvolt-save-new00000", others = ".game.brenvolt.Ab12Cd",
+                    near = ".brenvolt-save-Abc1234";
+  for (const auto& name : {killed, writing, fresh, others, near}) scratch.write(name, "x");
+  for (const auto& name : {killed, writing, others, near}) 古くする(name);
+  // A save still writing holds a lock on its file.
+  const int held = ::open((scratch.path() / writing).c_str(), O_RDONLY);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);
+  EXPECT_FALSE(記録ファイルに書く(scratch.path() / "game.brenvolt", "position startpos\n"));
+  ::close(held);
+  EXPECT_FALSE(fs::exists(scratch.path() / killed));
+  for (const auto& name : {writing, fresh, others, near})
+    EXPECT_TRUE(fs::exists(scratch.path() / name)) << name;
 }
 
 TEST_F(RecordFiles, 読めないものはその理由で断る) {

@@ -1,5 +1,6 @@
 #include "window/qt/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
@@ -22,8 +23,8 @@ constexpr double 段の幅 = 0.01;
 
 MainWindow::MainWindow(SoundLibrary& sound, std::vector<std::filesystem::path> dataFolders,
                        qreal devicePixelRatio, BoxMode boxMode)
-    : pictures_(devicePixelRatio),
-      surface_(画面サイズ, devicePixelRatio, pictures_),
+    : pictures_(使える画素比(devicePixelRatio)),
+      surface_(画面サイズ, pictures_.devicePixelRatio(), pictures_),
       view_(new SurfaceView(surface_, this)),
       platform_(*this, surface_, *view_, boxMode) {
   setWindowTitle(QStringLiteral("Brenvolt"));
@@ -41,6 +42,13 @@ MainWindow::MainWindow(SoundLibrary& sound, std::vector<std::filesystem::path> d
   // The client area at the classic size is what scales with the window.
   view_->setReferenceSize(
       QSize(画面サイズ.width(), 画面サイズ.height() - menuBar()->sizeHint().height()));
+  limitSize();
+  connect(qApp, &QGuiApplication::screenAdded, this, [this](QScreen* added) {
+    connect(added, &QScreen::geometryChanged, this, [this] { limitSize(); });
+    limitSize();
+  });
+  for (QScreen* shown : QGuiApplication::screens())
+    connect(shown, &QScreen::geometryChanged, this, [this] { limitSize(); });
   // repaint, not update: the game refreshes in the middle of long handlers (the computer's
   // thinking, the blink) where no event loop runs to deliver a deferred paint.
   surface_.setRefreshHandler([this] { view_->repaint(); });
@@ -56,6 +64,19 @@ void MainWindow::settleLayout() const {
   if (!layout()) return;
   layout()->invalidate();
   layout()->activate();
+}
+
+void MainWindow::limitSize() {
+  settleLayout();
+  const QSize around = size() - view_->size();
+  const double largest = 倍率の段[std::size(倍率の段) - 1];
+  const QSize reference = view_->referenceSize();
+  QSize limit = QSize(static_cast<int>(std::ceil(reference.width() * largest)),
+                      static_cast<int>(std::ceil(reference.height() * largest))) +
+                around;
+  for (const QScreen* shown : QGuiApplication::screens())
+    limit = limit.expandedTo(shown->geometry().size());
+  setMaximumSize(limit);
 }
 
 QSize MainWindow::clientSize() const {

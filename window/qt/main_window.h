@@ -62,6 +62,11 @@ class MainWindow : public QMainWindow {
   void changeEvent(QEvent* event) override;
 
  private:
+  // The window grows no larger than its drawing at the largest step or the largest screen (for
+  // the full screen): a size asked for on the command line or by a window manager would
+  // otherwise have Qt keep gigabytes of the window's pixels, around a drawing that stops
+  // growing at the largest step.
+  void limitSize();
   // The largest scale whose window fits the screen the window is on.
   double largestFittingScale() const;
   void settleLayout() const;

@@ -43,6 +43,11 @@ QRectF 箱(double x, double y, double w, double h) {
 
 }  // namespace
 
+qreal 使える画素比(qreal ratio) {
+  if (!std::isfinite(ratio) || ratio <= 0) return 1.0;
+  return std::min(ratio, 最大画素比);
+}
+
 int twipToPixel(double twips) {
   return static_cast<int>(std::floor(twips / ピクセル当たりtwip + 0.5));
 }
@@ -53,8 +58,8 @@ int twipToPixel(double twips, double scale) {
 
 Surface::Surface(QSize logicalSize, qreal devicePixelRatio, const PictureStore& pictures)
     : logicalSize_(logicalSize),
-      devicePixelRatio_(devicePixelRatio),
-      image_(新しい画像(logicalSize, 1.0, devicePixelRatio)),
+      devicePixelRatio_(使える画素比(devicePixelRatio)),
+      image_(新しい画像(logicalSize, 1.0, devicePixelRatio_)),
       pictures_(pictures) {}
 
 void Surface::fillRect(double x, double y, double w, double h, int colour) {

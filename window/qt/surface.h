@@ -23,6 +23,14 @@ class PictureStore;
 
 inline constexpr double ピクセル当たりtwip = 15.0;
 
+// The largest device pixel ratio drawn at: no screen made has more, and a ratio an environment
+// variable makes up (QT_FONT_DPI=100000) would otherwise ask for gigabytes of pixels.
+inline constexpr qreal 最大画素比 = 4.0;
+
+// `ratio` as the window draws at it: at most 最大画素比, and 1 for a ratio that is not a
+// positive number.
+qreal 使える画素比(qreal ratio);
+
 // The pixel a twips coordinate falls on (nearest pixel boundary), at the classic size or at
 // `scale` times it.
 int twipToPixel(double twips);

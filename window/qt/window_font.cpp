@@ -1,5 +1,6 @@
 #include "window/qt/window_font.h"
 
+#include <QFontDatabase>
 #include <algorithm>
 #include <cmath>
 
@@ -27,6 +28,12 @@ QFont 窓フォント(int points, bool bold, double scale) {
   font.setPixelSize(std::max(1, 文字ピクセル(points, scale)));
   font.setBold(bold);
   return font;
+}
+
+std::optional<std::string> 日本語フォントがない警告() {
+  if (!QFontDatabase::families(QFontDatabase::Japanese).isEmpty()) return std::nullopt;
+  return "日本語の文字を持つフォントがありません。文字は四角で表示されます "
+         "(fonts-ipafont-mincho を入れて下さい)";
 }
 
 }  // namespace brenvolt

@@ -4,6 +4,8 @@
 
 #include <QFont>
 #include <QStringList>
+#include <optional>
+#include <string>
 
 namespace brenvolt {
 
@@ -18,5 +20,10 @@ QStringList 窓フォントの候補();
 // The mincho window font at `points` points, bold when asked. Where none of the listed Japanese
 // families is installed, Qt takes each glyph from any installed face that has it.
 QFont 窓フォント(int points, bool bold, double scale = 1.0);
+
+// What to tell the player, on standard error, when no installed font has Japanese characters:
+// every Japanese text, and with no fonts at all every text, is then drawn as boxes. Nothing
+// when there is such a font. Needs the Qt application.
+std::optional<std::string> 日本語フォントがない警告();
 
 }  // namespace brenvolt
