@@ -9,31 +9,38 @@
 namespace brenvolt::engine {
 namespace {
 
+// Chosen from games of random moves and the standard computer by
+// tools/rules_check/bench_positions.py --seed 1, and kept as it printed them.
 constexpr std::string_view kLines[] = {
-    "3s1S3/9/9/9/6p2/9/4L2G1/7g1/9 b KRB2NL2Pkrb2n2lp 7",
-    "6p2/3B2n2/5P3/9/6L2/6R2/9/3p5/1k7 b KGS2NLPrbgsn2l 9",
-    "7K1/1L5pk/9/9/9/4s2bp/4R4/1G7/7B1 b S2NL2Prg2n2l 11",
-    "5r1S1/9/9/2L3n1l/9/5s3/2B1K4/3p5/3R5 b G2NL2Pkbgnlp 13",
-    "1g3b3/3R3sP/9/6N2/2p1l4/2l1G4/1k7/1S1P5/9 b KBN2Lr2np 15",
-    "3Kl4/2g6/7n1/1B4N2/3lG1Pk1/3S4+R/b8/s2p5/9 b N2LPrnp 17",
-    "1p2l2p1/9/1N1r5/L2sKkB2/9/2R1l4/P8/3S5/1Gg6 b NLPb2n 19",
-    "9/4r4/9/L8/3Nk1L2/K1S6/1l3GR2/2l6/g3Nb2P b BPs2n2p 21",
-    "7B1/p3P3n/4k1K2/1l7/6s1l/r1N1N4/2L2g1n1/2R2S1LG/1b7 b Pp 23",
-    "bsp1l1r2/5GR2/1N1l5/2n6/8g/1p1PK3L/2L2P1k1/7B1/2N5S b n 25",
-    "1sK1b4/7k1/p2L5/9/1N1BNg2P/6n1l/3nGR2L/3rp1S2/9 b Pl 27",
-    "l1r6/P5G2/2S1+B3+L/6L2/5l3/2pp3n1/1n1N1K1Rb/1g1k3N1/4s4 b P 29",
-    "9/3p3gn/1b7/5l1p1/2Rk5/3N4P/n1G+B2Ks1/L2P2+lr1/S1L2N3 b - 31",
-    "9/9/1gN5K/9/1pp1+RnbP1/2n2N3/L3SlG1s/3l1PB2/3L1+r2k b - 33",
-    "1Gg5K/1L+B3P2/9/1S1Nn4/7Pn/2k+l1l2b/p4R+rN1/4s2p1/4L4 b - 35",
-    "9/+N+Rb1K4/5p3/s4lk2/9/n4n3/1p5g1/rP3SGL1/1B1+lNPL2 b - 37",
-    "6kRb/+N3pl3/6l1n/2s2r2P/1G3gP2/5p3/B6L1/S4K3/1+nLN5 b - 39",
-    "+L8/5P3/1p2lS1k1/2p1G1l2/2L1P4/7g1/2+s2B1nN/1+n2N1K2/3R1+r2+b b - 41",
-    "8n/7P1/kp4N2/1b3R+rB1/2K1L3l/1sS2l2n/3P5/G4p1g1/3LN4 b - 43",
-    "1+N1lp2k1/1n5L1/5+Rg1+B/PK1s5/8G/1brn5/2S1l1p2/3NL4/2P6 b - 45",
-    "1rn2+S3/L7l/3P3b1/2k3NGL/3s1B1n1/4g4/5Kl2/N5pp1/5R1P1 b - 47",
-    "1+N7/b5+LL1/4p4/2N1P1B2/2S6/lG1pn4/k1+n4+r1/P8/1R+l3+sgK b - 49",
-    "4+N4/s2n4L/1L4K1P/1Rb+S5/1P1G5/4nB3/3+r3+l1/+l3p2kp/1Ng6 b - 51",
-    "1+N3G1+L1/9/1+S7/3+Rp1BgP/5KP1n/9/n1+s6/l1+l3p2/k+rN3L+b1 b - 53",
+    // openings of a few moves
+    "8R/9/9/9/9/7P1/9/9/2k3b2 b KBGS2N2LPrgs2n2l2p 5",
+    "9/9/6S2/5s3/9/9/9/5N3/9 w KRBGN2L2Pkrbg2n2l2p 4",
+    "3S3g1/P8/R4k3/9/9/9/9/9/9 w KBG2N2LPrbs2n2l2p 6",
+    "9/2sS5/9/9/9/7n1/2K6/9/8B w RG2N2L2Pkrbgn2l2p 6",
+    // middle games, neither side a move from five
+    "5B3/3gG4/1PLb5/3N1kps1/1r4L2/2P6/3S5/9/9 b KRN2n2lp 21",
+    "3p3n1/1Lb5s/1PrP5/1NLg5/Rk6N/2Snl2G1/9/4p4/9 w KBl 24",
+    "2B6/k8/9/3N5/7g1/9/1P2s4/1S7/2r6 b KRGN2LPb2n2l2p 9",
+    "4l4/2n6/1NLgN2L1/4pP1r1/3Ps2b1/4k4/6B2/9/8S w KRGnlp 20",
+    // the other side threatens five: the side to move must stop it
+    "2BG+L1S2/1sP2n3/1PR6/1Lb6/g8/2p4k1/3r5/4N3p/9 w KNn2l 24",
+    "7l1/9/9/6l2/Lb2G4/1P1k1K3/2R6/3P5/9 w BS2NLrgs2n2p 12",
+    "9/kr7/pbg3P2/PLLK5/7s1/9/9/9/7R1 w BGS2N2n2lp 14",
+    "9/9/1rP2R3/2k2S3/2gbP3G/4s4/6N2/9/9 b KBN2L2n2l2p 15",
+    "KG2k4/1+L2S4/3r5/2bPP1n2/3g1N2l/1l2L4/1s1N5/2B6/9 w Rn2p 22",
+    "4p4/9/9/3k5/3P5/3S5/r2G5/3L5/9 w KRB2NLPbgs2n2lp 8",
+    // the side to move can make five
+    "9/3b5/9/2pgL4/1P1B5/1kP4s1/1S1K5/r8/9 b RG2NL2n2lp 21",
+    "9/5b3/p4S3/1KL1r1N2/5Rpn1/1B1Pk1l2/1P2gG3/1N1L+n4/s1+l6 b - 51",
+    "Ssrnn4/1kPK5/1Pb5G/1g1L5/9/9/9/9/9 w RB2NL2l2p 16",
+    "p2r5/4PP3/5K3/5NL2/5k1L1/9/5b3/9/9 b RBGSNgs2n2lp 17",
+    // later games with promoted pieces
+    "1n+P1+N1pR1/2k2lK2/1+NB1sL3/1nGLSP+r2/1g4b2/l4p3/9/9/9 w - 64",
+    "1p1+LS+P3/4p4/4LkNB1/R8/1l4l2/2g1P1snN/2r2K3/2b1+n1G2/9 w - 62",
+    "1+N1r5/Rp+LS4k/Pbp1n3P/1ll1L3K/N2s5/G2Bn4/1g7/9/9 w - 46",
+    "9/2bL5/P1rl+S+B3/1P1k5/nNKgLp3/p2n5/3R2G2/7N1/4+l3s w - 58",
+    "9/9/KlbpkP2+S/2L3P1n/1lpnB2N1/3L5/3G3R1/1sgN+r4/9 w - 46",
+    "9/4L3l/r2n5/4bBPR1/2G1p1N1g/3NlK1s1/2+n1L1p1S/5k3/5P3 b - 45",
 };
 
 std::vector<対局状態> read_lines() {
