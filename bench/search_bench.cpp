@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "computer/strong/bench_suite.h"
 #include "computer/strong/searcher.h"
+#include "engine/bench_positions.h"
 #include "tests/support/allocation_count.h"
 
 namespace brenvolt::bench {
@@ -15,7 +15,7 @@ const std::atomic<bool> kGo{false};
 
 // The whole suite to a fixed depth, one fresh search per position.
 void 探索_固定深さ(benchmark::State& state) {
-  const auto 局一覧 = search_bench_positions();
+  const auto 局一覧 = engine::bench_positions();
   const int 深さ = static_cast<int>(state.range(0));
   Searcher 探索;
   std::uint64_t 節点 = 0;
@@ -49,7 +49,7 @@ void 探索_一局面(benchmark::State& state, 対局状態 局, int 深さ) {
 }
 
 const bool 登録済み = [] {
-  const auto 局一覧 = search_bench_positions();
+  const auto 局一覧 = engine::bench_positions();
   for (std::size_t i = 0; i < 局一覧.size(); i += 4) {
     benchmark::RegisterBenchmark(("search_depth5/position" + std::to_string(i)).c_str(),
                                  探索_一局面, 局一覧[i], 5)

@@ -1,5 +1,6 @@
-// Complete games of the computer against itself from seeded random openings, for the engine's
-// bench command: a measure of speed and, through the signature, of behaviour.
+// Complete games of the computer against itself from the bench positions, each after a seeded
+// random move or two, for the engine's bench command: a measure of speed and, through the
+// signature, of behaviour.
 #pragma once
 
 #include <cstdint>
@@ -22,9 +23,10 @@ struct SelfPlayReport {
 // and its result is "broken: " and what was wrong.
 using GameListener = std::function<void(int, std::uint64_t, const std::string&)>;
 
-// Plays games one after another: a random opening of 2 to 4 moves drawn from the legal moves
-// by a generator seeded with seed, then the computer for both sides until a five, 記録上限
-// moves, or two passes in a row.
+// Plays games one after another, game n from bench position n - 1 (taken in turn, from the
+// first again after the last): 1 or 2 moves drawn from the legal moves by a generator seeded
+// with seed, then the computer for both sides until a five, 記録上限 moves, or two passes in a
+// row.
 SelfPlayReport play_games(int games, std::uint64_t seed, const GameListener& listener = {});
 
 }  // namespace brenvolt::engine

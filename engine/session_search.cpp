@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string>
 
+#include "computer/strong/bench_suite.h"
+#include "engine/bench_positions.h"
 #include "engine/computer_moves.h"
 #include "engine/session.h"
 #include "notation/game_move.h"
@@ -106,7 +108,7 @@ void Session::bench_search(const Words& words) {
     error("bench search takes [depth 1.." + std::to_string(kMaxBenchDepth) + "]");
     return;
   }
-  const 探索ベンチ結果 report = search_bench(static_cast<int>(depth));
+  const 探索ベンチ結果 report = search_bench(bench_positions(), static_cast<int>(depth));
   const double per_second = report.seconds > 0 ? report.nodes / report.seconds : 0;
   reply_ << "positions " << report.positions << '\n'
          << "depth " << depth << '\n'

@@ -87,6 +87,5 @@ struct 探索ベンチ結果 {
   double seconds = 0;
   std::uint64_t signature = 0;  // FNV-1a of the moves chosen, in order
 };
-探索ベンチ結果 search_bench(int depth);
 
 }  // namespace brenvolt

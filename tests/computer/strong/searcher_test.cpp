@@ -2,7 +2,9 @@
 // by continuous fours found, the same move for the same fixed depth, and a stop obeyed.
 #include <gtest/gtest.h>
 
+#include "computer/strong/bench_suite.h"
 #include "computer/strong/searcher.h"
+#include "engine/bench_positions.h"
 #include "notation/game_move.h"
 #include "tests/computer/strong/positions.h"
 
@@ -166,13 +168,13 @@ TEST(強い探索, 対局できない局面では手を返さない) {
 }
 
 TEST(強い探索, ベンチの署名は同じ深さなら変わらず深さで変わる) {
-  const 探索ベンチ結果 a = search_bench(2);
-  const 探索ベンチ結果 b = search_bench(2);
+  const 探索ベンチ結果 a = search_bench(engine::bench_positions(), 2);
+  const 探索ベンチ結果 b = search_bench(engine::bench_positions(), 2);
   EXPECT_EQ(a.positions, 24);
   EXPECT_GT(a.nodes, 0u);
   EXPECT_EQ(a.signature, b.signature);
   EXPECT_EQ(a.nodes, b.nodes);
-  EXPECT_NE(search_bench(1).signature, a.signature);
+  EXPECT_NE(search_bench(engine::bench_positions(), 1).signature, a.signature);
 }
 
 }  // namespace
