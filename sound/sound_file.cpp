@@ -25,8 +25,8 @@ struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-std::string reason(int error) {
-  return std::strerror(error);
+TranslatableText reason(int error) {
+  return そのまま(std::strerror(error));
 }
 
 }  // namespace
@@ -42,7 +42,7 @@ fs::path findSoundFile(const std::string& name, const std::vector<fs::path>& dat
 
 FileContent readWholeFile(const fs::path& path, std::size_t limit) {
   std::error_code error;
-  if (fs::is_directory(path, error)) return {{}, "フォルダーです"};
+  if (fs::is_directory(path, error)) return {{}, 箱の文("フォルダーです")};
   errno = 0;
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file) return {{}, reason(errno)};
@@ -53,12 +53,12 @@ FileContent readWholeFile(const fs::path& path, std::size_t limit) {
     // mean nothing (a device or a pipe).
     for (;;) {
       const std::size_t got = std::fread(block, 1, sizeof block, file.get());
-      if (content.bytes.size() + got > limit) return {{}, "ファイルが大きすぎます"};
+      if (content.bytes.size() + got > limit) return {{}, 箱の文("ファイルが大きすぎます")};
       content.bytes.insert(content.bytes.end(), block, block + got);
       if (got < sizeof block) break;
     }
   } catch (const std::bad_alloc&) {
-    return {{}, "メモリーが足りません"};
+    return {{}, 箱の文("メモリーが足りません")};
   }
   if (std::ferror(file.get())) return {{}, reason(errno)};
   return content;

@@ -14,21 +14,21 @@ namespace brenvolt {
 
 namespace {
 
-std::string 理由(int number) {
+TranslatableText 理由(int number) {
   switch (number) {
     case ENOENT:
-      return "ファイルがありません";
+      return 箱の文("ファイルがありません");
     case EACCES:
     case EPERM:
-      return "許可がありません";
+      return 箱の文("許可がありません");
     case EISDIR:
-      return "フォルダです";
+      return 箱の文("フォルダです");
     case ENOSPC:
-      return "空きがありません";
+      return 箱の文("空きがありません");
     case EROFS:
-      return "書き込めない場所です";
+      return 箱の文("書き込めない場所です");
     default:
-      return std::strerror(number);
+      return そのまま(std::strerror(number));
   }
 }
 
@@ -86,8 +86,12 @@ void フォルダを同期(const std::filesystem::path& folder) {
 
 }  // namespace
 
+TranslatableText ファイルと理由(const std::string& name, const TranslatableText& reason) {
+  return 箱の文("%1: %2", {そのまま(name), reason});
+}
+
 std::optional<std::string> 記録ファイルを読む(const std::filesystem::path& path, std::size_t limit,
-                                              std::string& error) {
+                                              TranslatableText& error) {
   記述子 file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
   if (file.get() < 0) {
     error = 理由(errno);
@@ -104,7 +108,7 @@ std::optional<std::string> 記録ファイルを読む(const std::filesystem::pa
     return std::nullopt;
   }
   if (!S_ISREG(info.st_mode)) {
-    error = "普通のファイルではありません";
+    error = 箱の文("普通のファイルではありません");
     return std::nullopt;
   }
   if (static_cast<unsigned long long>(info.st_size) > limit) {
@@ -131,8 +135,8 @@ std::optional<std::string> 記録ファイルを読む(const std::filesystem::pa
   return text;
 }
 
-std::optional<std::string> 記録ファイルに書く(const std::filesystem::path& path,
-                                              std::string_view text) {
+std::optional<TranslatableText> 記録ファイルに書く(const std::filesystem::path& path,
+                                                   std::string_view text) {
   const std::filesystem::path target = 書く先(path);
   if (target.filename().empty()) return 理由(EISDIR);
   const std::filesystem::path folder = target.parent_path();
