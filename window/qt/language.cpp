@@ -24,6 +24,8 @@ QString 全部入れる(const QString& pattern, const QStringList& arguments,
   }
 }
 
+// QString::arg takes its arguments as a list fixed when compiling: one filler for each count
+// from 1 to 引数の上限, which a text never exceeds.
 template <std::size_t... N>
 QString 数に応じて入れる(const QString& pattern, const QStringList& arguments,
                          std::index_sequence<N...>) {
