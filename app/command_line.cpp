@@ -24,7 +24,7 @@ std::optional<double> 倍率を読む(const std::string& text) {
   double value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  if (!(value >= 1.0 && value <= 最大倍率)) return std::nullopt;
+  if (!(value >= 最小倍率 && value <= 最大倍率)) return std::nullopt;
   return value;
 }
 

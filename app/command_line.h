@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "window/qt/zoom_limits.h"
+
 namespace brenvolt {
 
 struct 起動設定 {
@@ -17,10 +19,6 @@ struct 起動設定 {
   bool help = false;
   std::string error;  // not empty when the command line cannot be used
 };
-
-// The largest --scale accepted; larger windows than four times the classic size are of no use
-// on any screen made today.
-inline constexpr double 最大倍率 = 4.0;
 
 // Reads `arguments` (without the program name). Qt's own options (-platform, -style, ...) are
 // left for Qt and skipped here; the one argument that is no option names a record to open.

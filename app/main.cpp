@@ -58,11 +58,17 @@ qreal 画素比() {
   return settings.language == "en" ? 言語::英語 : 言語::日本語;
 }
 
-// A message for standard error in the language asked for, as its box would say it.
-std::string 言語で(const 起動設定& settings, const std::string& text) {
+// A message for standard error in the language asked for, as its box would say it. Before the
+// application starts, a bare core application stands in for it to install the translations in.
+std::string 言語で(const 起動設定& settings, const TranslatableText& text) {
+  int argc = 1;
+  char name[] = "brenvolt";
+  char* argv[] = {name, nullptr};
+  std::optional<QCoreApplication> core;
+  if (!QCoreApplication::instance()) core.emplace(argc, argv);
   Language language;
-  if (!language.set(言語の指定(settings))) return text;
-  return language.text(文脈_箱, text).toStdString();
+  if (!language.set(言語の指定(settings))) return text.japanese();
+  return language.text(text).toStdString();
 }
 
 // The window in the language asked for; false, with a message, when it cannot be had.
@@ -149,7 +155,7 @@ int main(int argc, char** argv) {
   // A record that cannot be opened ends the program before any window or sound starts.
   std::optional<記録対局> 棋譜;
   if (settings.record) {
-    std::string error;
+    TranslatableText error;
     棋譜 = 起動時の棋譜(*settings.record, error);
     if (!棋譜) {
       std::cerr << "brenvolt: " << 言語で(settings, error) << '\n';

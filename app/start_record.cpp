@@ -5,17 +5,17 @@
 
 namespace brenvolt {
 
-std::optional<記録対局> 起動時の棋譜(const std::string& file, std::string& error) {
-  std::string reason;
+std::optional<記録対局> 起動時の棋譜(const std::string& file, TranslatableText& error) {
+  TranslatableText reason;
   const auto text = 記録ファイルを読む(file, notation::kRecordSizeLimit, reason);
   if (!text) {
-    error = file + ": " + reason;
+    error = ファイルと理由(file, reason);
     return std::nullopt;
   }
   記録対局 game;
   notation::RecordError refused;
   if (!notation::read_record(*text, game, refused)) {
-    error = file + ": " + notation::describe(refused);
+    error = ファイルと理由(file, notation::refusal_text(refused));
     return std::nullopt;
   }
   return game;

@@ -20,7 +20,7 @@ namespace {
 struct SoundFixture {
   SdlSoundLibrary library;
   int warnings = 0;
-  Module1 sound{library, [this](const std::string&) { ++warnings; }};
+  Module1 sound{library, [this](const TranslatableText&) { ++warnings; }};
   std::filesystem::path file;
 
   SoundFixture() {

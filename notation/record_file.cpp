@@ -18,31 +18,32 @@ constexpr std::string_view kPass = "pass";
 
 // Why the rules refuse a move they found impossible, the way a player would put it. The
 // double-pawn flags are the game's own, refreshed here.
-std::string impossible_reason(対局状態& 局, const MoveText& text, const 着手& move) {
+TranslatableText impossible_reason(対局状態& 局, const MoveText& text, const 着手& move) {
   const int side = 局.手番;
-  if (text.drop && move.移動駒 == 空) return "持駒にありません";
-  if (!text.drop && 調査_駒(side, move.移動駒) != 有) return "動かせる駒がありません";
-  if (局.盤面[text.to.x][text.to.y] != 空) return "駒のある桝です";
+  if (text.drop && move.移動駒 == 空) return 箱の文("持駒にありません");
+  if (!text.drop && 調査_駒(side, move.移動駒) != 有) return 箱の文("動かせる駒がありません");
+  if (局.盤面[text.to.x][text.to.y] != 空) return 箱の文("駒のある桝です");
   局.調査_2歩フラグ設定();
   const auto& pawn_columns = side == 手番_先手 ? 局.先手2歩 : 局.後手2歩;
-  if (text.drop && move.移動駒 == 種類の駒(side, 1) && pawn_columns[text.to.x] == 1) return "二歩";
-  return text.drop ? "そこへは打てません" : "そこへは動けません";
+  if (text.drop && move.移動駒 == 種類の駒(side, 1) && pawn_columns[text.to.x] == 1)
+    return 箱の文("二歩");
+  return 箱の文(text.drop ? "そこへは打てません" : "そこへは動けません");
 }
 
-std::string verdict_reason(判定 verdict, 対局状態& 局, const MoveText& text) {
+TranslatableText verdict_reason(判定 verdict, 対局状態& 局, const MoveText& text) {
   switch (verdict) {
     case 判定::可:
       break;
     case 判定::対局なし:
-      return "勝負はついています";
+      return 箱の文("勝負はついています");
     case 判定::不可:
       return impossible_reason(局, text, move_of(局, text));
     case 判定::三三:
-      return "3 * 3 です！打てません";
+      return 箱の文("3 * 3 です！打てません");
     case 判定::四四:
-      return "4 * 4 です！打てません";
+      return 箱の文("4 * 4 です！打てません");
     case 判定::成り:
-      return text.promote ? "成れません" : "成らないと動けません";
+      return 箱の文(text.promote ? "成れません" : "成らないと動けません");
   }
   return {};
 }
@@ -56,11 +57,12 @@ class Replay {
     対局状態& 局 = game_.局;
     const int number = 局.手数 + 1;
     if (number > 記録上限) {
-      return refuse(word, number, std::to_string(記録上限) + "手を超える棋譜は開けません");
+      return refuse(word, number,
+                    箱の文("%1手を超える棋譜は開けません", {そのまま(std::to_string(記録上限))}));
     }
     if (word == kPass) return pass(word, number);
     const auto text = parse_move(word);
-    if (!text) return refuse(word, number, "読めない手です");
+    if (!text) return refuse(word, number, 箱の文("読めない手です"));
     const 着手判定の答え judged = judge(局, *text);
     if (judged.結果 != 判定::可)
       return refuse(word, number, verdict_reason(judged.結果, 局, *text));
@@ -80,13 +82,14 @@ class Replay {
  private:
   bool pass(std::string_view word, int number) {
     対局状態& 局 = game_.局;
-    if (局.対局なし()) return refuse(word, number, "勝負はついています");
-    if (指せる手がある(局)) return refuse(word, number, "指せる手があるのでパスはできません");
+    if (局.対局なし()) return refuse(word, number, 箱の文("勝負はついています"));
+    if (指せる手がある(局))
+      return refuse(word, number, 箱の文("指せる手があるのでパスはできません"));
     局.手番 = 相手の手番(局.手番);
     return true;
   }
 
-  bool refuse(std::string_view word, int number, std::string reason) {
+  bool refuse(std::string_view word, int number, TranslatableText reason) {
     error_ = {};
     error_.line = line_;
     error_.move_number = number;
@@ -121,7 +124,8 @@ bool apply_cursor(const RecordHeaders& headers, 記録対局& game, RecordError&
   if (*headers.cursor > game.記録.記録終端) {
     error = {};
     error.line = headers.cursor_line;
-    error.reason = "cursor は 0 から " + std::to_string(game.記録.記録終端) + " までです";
+    error.reason =
+        箱の文("cursor は 0 から %1 までです", {そのまま(std::to_string(game.記録.記録終端))});
     return false;
   }
   while (game.記録.記録数 > *headers.cursor) game.記録.記録_一手戻す(game.局);
@@ -135,13 +139,13 @@ bool read_split(const RecordHeaders& headers, const PositionLine& line, 記録�
   if (!parse_position(line.start, read.局, reason)) {
     error = {};
     error.line = line.line;
-    error.reason = "局面が読めません (" + reason + ")";
+    error.reason = 箱の文("局面が読めません (%1)", {そのまま(reason)});
     return false;
   }
   if (read.局.手数 >= 記録上限) {
     error = {};
     error.line = line.line;
-    error.reason = "局面の手数は " + std::to_string(記録上限 - 1) + " までです";
+    error.reason = 箱の文("局面の手数は %1 までです", {そのまま(std::to_string(記録上限 - 1))});
     return false;
   }
   set_mode(headers.mode, read.局);
@@ -174,13 +178,23 @@ std::optional<std::string> bare_position(std::string_view text) {
 
 }  // namespace
 
-std::string describe(const RecordError& error) {
-  std::string text;
-  if (error.line > 0) text += std::to_string(error.line) + "行目";
-  if (error.move_number > 0) {
-    text += (text.empty() ? "" : " ") + std::to_string(error.move_number) + "手目 " + error.move;
+TranslatableText refusal_text(const RecordError& error) {
+  const TranslatableText line = そのまま(std::to_string(error.line));
+  const TranslatableText number = そのまま(std::to_string(error.move_number));
+  const TranslatableText move = そのまま(error.move);
+  TranslatableText where;
+  if (error.line > 0 && error.move_number > 0) {
+    where = 箱の文("%1行目 %2手目 %3", {line, number, move});
+  } else if (error.line > 0) {
+    where = 箱の文("%1行目", {line});
+  } else if (error.move_number > 0) {
+    where = 箱の文("%1手目 %2", {number, move});
   }
-  return text.empty() ? error.reason : text + ": " + error.reason;
+  return where.empty() ? error.reason : 箱の文("%1: %2", {where, error.reason});
+}
+
+std::string describe(const RecordError& error) {
+  return refusal_text(error).japanese();
 }
 
 bool read_record(std::string_view text, 記録対局& game, RecordError& error) {

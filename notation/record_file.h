@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "record/recorded_game.h"
+#include "text/translatable_text.h"
 
 namespace brenvolt::notation {
 
@@ -28,10 +29,12 @@ struct RecordError {
   int line = 0;         // 1-based line of the text; 0 for the text as a whole
   int move_number = 0;  // the refused move's number in the game (手数 after it); 0 for none
   std::string move;     // the refused move as written, with move_number
-  std::string reason;
+  TranslatableText reason;
 };
 
 // One line for a box or for standard error: "3行目 12手目 7g7f: 二歩", "1行目: ...".
+TranslatableText refusal_text(const RecordError& error);
+// The same in Japanese.
 std::string describe(const RecordError& error);
 
 // Reads a record: every move judged by the rules and played from the start position. On

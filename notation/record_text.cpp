@@ -73,7 +73,7 @@ bool parse_count(std::string_view text, int low, int high, int& value) {
          stop == end && value >= low && value <= high;
 }
 
-bool refuse(RecordError& error, int line, std::string reason) {
+bool refuse(RecordError& error, int line, TranslatableText reason) {
   error = {};
   error.line = line;
   error.reason = std::move(reason);
@@ -96,9 +96,12 @@ class HeaderReader {
     if (key != "mode" && key != "level" && key != "cursor" && key != "result" && key != "date") {
       return true;  // another comment, or a header of a later version
     }
-    if (!seen_.insert(key).second) return refuse(error, line, key + " が二度あります");
+    if (!seen_.insert(key).second)
+      return refuse(error, line, 箱の文("%1 が二度あります", {そのまま(key)}));
     if (!value_ok(key, value, line)) {
-      return refuse(error, line, key + " の値が読めません: " + shown_word(value));
+      return refuse(
+          error, line,
+          箱の文("%1 の値が読めません: %2", {そのまま(key), そのまま(shown_word(value))}));
     }
     return true;
   }
@@ -143,7 +146,7 @@ namespace {
 
 // The record's position line: the engine's position command, with its reasons in the game's
 // words.
-bool read_position_line(std::string_view line, PositionLine& position, std::string& reason) {
+bool read_position_line(std::string_view line, PositionLine& position, TranslatableText& reason) {
   const auto words = words_of(line);
   PositionCommand command;
   const PositionCommandError split = words.empty() || words[0] != "position"
@@ -155,10 +158,10 @@ bool read_position_line(std::string_view line, PositionLine& position, std::stri
       position.moves = command.moves;
       return true;
     case PositionCommandError::no_start:
-      reason = "position startpos か position sfen <局面> で始まる行ではありません";
+      reason = 箱の文("position startpos か position sfen <局面> で始まる行ではありません");
       return false;
     case PositionCommandError::not_moves:
-      reason = "moves のはずが " + shown_word(command.unexpected) + " です";
+      reason = 箱の文("moves のはずが %1 です", {そのまま(shown_word(command.unexpected))});
       return false;
   }
   return false;
@@ -170,7 +173,7 @@ bool split_record(std::string_view text, RecordHeaders& headers, PositionLine& p
                   RecordError& error) {
   if (text.size() > kRecordSizeLimit) return refuse(error, 0, too_large_reason(kRecordSizeLimit));
   if (const int line = first_line_not_utf8(text))
-    return refuse(error, line, "UTF-8 ではありません");
+    return refuse(error, line, 箱の文("UTF-8 ではありません"));
   if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
     text.remove_prefix(kByteOrderMark.size());
   }
@@ -188,14 +191,14 @@ bool split_record(std::string_view text, RecordHeaders& headers, PositionLine& p
       if (!reader.read(content.substr(1), line, error)) return false;
       continue;
     }
-    if (position.line != 0) return refuse(error, line, "局面の行は一つだけです");
-    std::string reason;
+    if (position.line != 0) return refuse(error, line, 箱の文("局面の行は一つだけです"));
+    TranslatableText reason;
     if (!read_position_line(content, position, reason)) {
       return refuse(error, line, reason);
     }
     position.line = line;
   }
-  if (position.line == 0) return refuse(error, 0, "局面の行がありません");
+  if (position.line == 0) return refuse(error, 0, 箱の文("局面の行がありません"));
   return true;
 }
 
@@ -225,8 +228,8 @@ std::string_view word_of(RecordResult result) {
   return {};
 }
 
-std::string too_large_reason(std::size_t limit) {
-  return "大きすぎます (" + std::to_string(limit / 1024) + " KiB まで)";
+TranslatableText too_large_reason(std::size_t limit) {
+  return 箱の文("大きすぎます (%1 KiB まで)", {そのまま(std::to_string(limit / 1024))});
 }
 
 }  // namespace brenvolt::notation

@@ -42,6 +42,6 @@ bool split_record(std::string_view text, RecordHeaders& headers, PositionLine& p
                   RecordError& error);
 
 // The reason a text over `limit` bytes is refused.
-std::string too_large_reason(std::size_t limit);
+TranslatableText too_large_reason(std::size_t limit);
 
 }  // namespace brenvolt::notation

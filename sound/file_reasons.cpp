@@ -7,43 +7,43 @@
 
 namespace brenvolt {
 
-std::string システムの理由(int number) {
+TranslatableText システムの理由(int number) {
   switch (number) {
     case ENOENT:
-      return "ファイルがありません";
+      return 箱の文("ファイルがありません");
     case EACCES:
     case EPERM:
-      return "許可がありません";
+      return 箱の文("許可がありません");
     case EISDIR:
-      return "フォルダです";
+      return 箱の文("フォルダです");
     case ENOTDIR:
-      return "途中にフォルダでないものがあります";
+      return 箱の文("途中にフォルダでないものがあります");
     case ENOSPC:
     case EDQUOT:
-      return "空きがありません";
+      return 箱の文("空きがありません");
     case EROFS:
-      return "書き込めない場所です";
+      return 箱の文("書き込めない場所です");
     case ENAMETOOLONG:
-      return "名前が長すぎます";
+      return 箱の文("名前が長すぎます");
     case ELOOP:
-      return "リンクが多すぎます";
+      return 箱の文("リンクが多すぎます");
     case EIO:
-      return "読み書きに失敗しました";
+      return 箱の文("読み書きに失敗しました");
     case ENOMEM:
-      return "メモリーが足りません";
+      return 箱の文("メモリーが足りません");
     default:
       break;
   }
   const char* symbol = ::strerrorname_np(number);
-  return "システムのエラーです (" +
-         (symbol ? std::string(symbol) : "errno " + std::to_string(number)) + ")";
+  return 箱の文("システムのエラーです (%1)",
+                {そのまま(symbol ? std::string(symbol) : "errno " + std::to_string(number))});
 }
 
-std::optional<std::string> 読むファイルでない理由(int fd) {
+std::optional<TranslatableText> 読むファイルでない理由(int fd) {
   struct stat info {};
   if (::fstat(fd, &info) != 0) return システムの理由(errno);
   if (S_ISDIR(info.st_mode)) return システムの理由(EISDIR);
-  if (!S_ISREG(info.st_mode)) return "普通のファイルではありません";
+  if (!S_ISREG(info.st_mode)) return 箱の文("普通のファイルではありません");
   return std::nullopt;
 }
 

@@ -11,12 +11,13 @@ namespace {
 // Far above any sound the game has; keeps a stray huge file from being read into memory.
 constexpr std::size_t kLargestSoundFile = 64u << 20;
 
-std::string readWarning(const std::filesystem::path& path, const std::string& failure) {
-  return "サウンドファイル「" + path.string() + "」を読み込めません。(" + failure + ")";
+TranslatableText readWarning(const std::filesystem::path& path, const TranslatableText& failure) {
+  return 箱の文("サウンドファイル「%1」を読み込めません。(%2)", {そのまま(path.string()), failure});
 }
 
-std::string unusableWarning(const std::filesystem::path& path) {
-  return "サウンドファイル「" + path.string() + "」は使えるWAVEファイルではありません。";
+TranslatableText unusableWarning(const std::filesystem::path& path) {
+  return 箱の文("サウンドファイル「%1」は使えるWAVEファイルではありません。",
+                {そのまま(path.string())});
 }
 
 }  // namespace
@@ -27,7 +28,7 @@ Module1::Module1(SoundLibrary& library, 警告表示 警告,
 
 void Module1::音_初期化(int hWnd) {
   DSハンドル = ds.dsInitialize(hWnd);
-  if (DSハンドル == 0) 音_警告("Direct Soundインターフェースが作成できません。");
+  if (DSハンドル == 0) 音_警告(箱の文("Direct Soundインターフェースが作成できません。"));
 }
 
 void Module1::音_解放() {
@@ -47,7 +48,7 @@ int Module1::音_読込(const std::string& ファイル名, int 数) {
     return 0;
   }
   if (content.bytes.empty()) {
-    音_警告(readWarning(path, "空のファイルです"));
+    音_警告(readWarning(path, 箱の文("空のファイルです")));
     return 0;
   }
   const int handle = ds.dsCreateDSB(DSハンドル, content.bytes.data(), content.bytes.size(), 数);
@@ -55,13 +56,13 @@ int Module1::音_読込(const std::string& ファイル名, int 数) {
   return handle;
 }
 
-void Module1::音_警告(const std::string& 文) {
+void Module1::音_警告(const TranslatableText& 文) {
   if (警告_) {
     警告_(文);
     return;
   }
   // Without a window to show it in, the warning still reaches the user.
-  std::cerr << "Brenvolt.dll: " << 文 << '\n';
+  std::cerr << "Brenvolt.dll: " << 文.japanese() << '\n';
 }
 
 }  // namespace brenvolt

@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "sound/sound_library.h"
+#include "text/translatable_text.h"
 
 namespace brenvolt {
 
 class Module1 {
  public:
-  using 警告表示 = std::function<void(const std::string& 文)>;
+  using 警告表示 = std::function<void(const TranslatableText& 文)>;
 
   // `データ置場` are the folders searched, in order, for a sound file that is not in the
   // working directory (the game's own data folder).
@@ -28,7 +29,7 @@ class Module1 {
   // warning for one that cannot be read or used).
   int 音_読込(const std::string& ファイル名, int 数);
   // A modal warning box with an exclamation icon titled "Brenvolt.dll".
-  void 音_警告(const std::string& 文);
+  void 音_警告(const TranslatableText& 文);
 
   SoundLibrary& ds;
 

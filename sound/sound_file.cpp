@@ -64,7 +64,7 @@ FileContent readWholeFile(const fs::path& path, std::size_t limit) {
       if (got < 0) return {{}, システムの理由(errno)};
       if (got == 0) break;
       const auto size = static_cast<std::size_t>(got);
-      if (content.bytes.size() + size > limit) return {{}, "ファイルが大きすぎます"};
+      if (content.bytes.size() + size > limit) return {{}, 箱の文("ファイルが大きすぎます")};
       content.bytes.insert(content.bytes.end(), block, block + size);
     }
   } catch (const std::bad_alloc&) {

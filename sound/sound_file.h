@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "text/translatable_text.h"
+
 namespace brenvolt {
 
 // Where a sound file of that name is: the name as given (a bare name is relative to the working
@@ -17,7 +19,7 @@ std::filesystem::path findSoundFile(const std::string& name,
 // The whole content of a file, or the reason it could not be read.
 struct FileContent {
   std::vector<unsigned char> bytes;
-  std::string failure;  // empty when `bytes` is the whole file
+  TranslatableText failure;  // empty when `bytes` is the whole file
 };
 
 // Only a regular file is read, and opening it never waits (a pipe named like a sound would).

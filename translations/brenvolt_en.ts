@@ -236,7 +236,7 @@
         <source>メモリーが足りません</source>
         <translation>not enough memory</translation>
     </message>
-    <!-- Game records. A refusal reads "file: line, move: reason"; the patterns with ": " in them come before the one that splits at the first ": ", and that one before the rest. -->
+    <!-- Game records. A refusal reads "file: line, move: reason", each part an entry of its own. -->
     <message>
         <source>保存できません: %1</source>
         <translation>Cannot save %1</translation>

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "text/translatable_text.h"
 #include "window/pictures.h"
 
 namespace brenvolt {
@@ -16,8 +17,8 @@ class Canvas {
   virtual void fillRect(double x, double y, double w, double h, int colour) = 0;
   // One-pixel outline of the rectangle with corners (x, y) and (x + w, y + h).
   virtual void outlineRect(double x, double y, double w, double h, int colour) = 0;
-  // UTF-8 text with its top-left corner at (x, y), no background.
-  virtual void drawText(double x, double y, const std::string& text, int points, int colour,
+  // A text with its top-left corner at (x, y), no background, in the language in use.
+  virtual void drawText(double x, double y, const TranslatableText& text, int points, int colour,
                         bool bold) = 0;
   // A stored picture at its natural size with its top-left corner at (x, y).
   virtual void drawPicture(PictureId picture, double x, double y) = 0;

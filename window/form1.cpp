@@ -33,8 +33,8 @@ Form1::Form1(Canvas& 画面, Platform& 窓, SoundLibrary& 音源,
       ds(音源),
       音(
           音源,
-          [this](const std::string& 文) {
-            platform.messageBox(文, "Brenvolt.dll", BoxIcon::Exclamation);
+          [this](const TranslatableText& 文) {
+            platform.messageBox(文, そのまま("Brenvolt.dll"), BoxIcon::Exclamation);
           },
           std::move(データ置場)) {}
 

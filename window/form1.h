@@ -98,7 +98,7 @@ class Form1 : public 対局状態, public 手順記録 {
   void 描画_四角形(double 入力X, double 入力Y, double X_長, double Y_長, int 色);
   void 描画_桝輪郭(int 描画色, double 座標X, double 座標Y);
   void 描画_数値(double 入力X, double 入力Y, int 数値, int 色, int モード, int フォントサイズ);
-  void 描画_数値(double 入力X, double 入力Y, const std::string& 数値, int 色, int モード,
+  void 描画_数値(double 入力X, double 入力Y, const TranslatableText& 数値, int 色, int モード,
                  int フォントサイズ);
   void 描画_移動駒種類(double 入力X, double 入力Y, int 駒種類, int 色);
   void 描画_将棋盤桝();
@@ -162,7 +162,7 @@ class Form1 : public 対局状態, public 手順記録 {
   void 棋譜で始める(const std::string& text, bool 貼り付け, const std::string& 出所,
                     const char* 題);
   // Refuses a record command: the forbidden sound and a box.
-  void 棋譜を断る(const std::string& 文, const char* 題);
+  void 棋譜を断る(const TranslatableText& 文, const char* 題);
 
   // ---- The strong levels and the hint -----------------------------------------------------
   // Plays the computer's chosen move, or passes when it found none.

@@ -22,9 +22,9 @@ void Form1::com_ban() {
   }
   結果欄消去(COM側);
   if (COM側 == 手番_先手)
-    描画_数値(先手結果X, 先手結果Y, "思考中", 結果色, 0, 思考中の大きさ);
+    描画_数値(先手結果X, 先手結果Y, 盤の文("思考中"), 結果色, 0, 思考中の大きさ);
   else if (COM側 == 手番_後手)
-    描画_数値(後手結果X, 後手結果Y, "思考中", 結果色, 0, 思考中の大きさ);
+    描画_数値(後手結果X, 後手結果Y, 盤の文("思考中"), 結果色, 0, 思考中の大きさ);
   // The standard search handles no events, so the notice must reach the screen before it
   // starts; the strong levels show it the same way.
   canvas.refresh();

@@ -18,7 +18,7 @@ constexpr const char* 貼り付けの題 = "貼り付け";
 constexpr const char* 対局がない = "保存する対局がありません";
 constexpr const char* 貼るものがない = "貼り付ける局面がありません";
 constexpr const char* 対局をやめるか = "対局中です。今の対局をやめて開きますか？";
-constexpr const char* 保存できない = "保存できません: ";
+constexpr const char* 保存できない = "保存できません: %1";
 
 // The name the save dialog offers: the day of saving, as "brenvolt-2025-01-31.brenvolt".
 std::string 保存の名前(const std::string& 日時) {
@@ -66,9 +66,9 @@ void Form1::対局を復元(const 記録対局& 対局) {
   ds.dsPlay(音_駒打);
 }
 
-void Form1::棋譜を断る(const std::string& 文, const char* 題) {
+void Form1::棋譜を断る(const TranslatableText& 文, const char* 題) {
   ds.dsPlay(音_禁止);
-  platform.messageBox(文, 題, BoxIcon::None);
+  platform.messageBox(文, 箱の文(題), BoxIcon::None);
 }
 
 void Form1::棋譜で始める(const std::string& text, bool 貼り付け, const std::string& 出所,
@@ -78,34 +78,35 @@ void Form1::棋譜で始める(const std::string& text, bool 貼り付け, const
   const bool 読めた = 貼り付け ? notation::read_pasted(text, 読んだ, 誤り)
                                : notation::read_record(text, 読んだ, 誤り);
   if (!読めた) {
-    棋譜を断る((出所.empty() ? "" : 出所 + ": ") + notation::describe(誤り), 題);
+    const TranslatableText 理由 = notation::refusal_text(誤り);
+    棋譜を断る(出所.empty() ? 理由 : ファイルと理由(出所, 理由), 題);
     return;
   }
-  if (!対局なし() && !platform.confirmBox(対局をやめるか, 題)) return;
+  if (!対局なし() && !platform.confirmBox(箱の文(対局をやめるか), 箱の文(題))) return;
   対局を復元(読んだ);
 }
 
 void Form1::SAVE_Click() {
   const 記録対局 写し = 対局の写し();
   if (!notation::has_game(写し)) {
-    棋譜を断る(対局がない, 保存の題);
+    棋譜を断る(箱の文(対局がない), 保存の題);
     return;
   }
   const std::string 日時 = platform.localDateTime();
-  const auto file = platform.chooseFileToSave(保存の題, 保存の名前(日時));
+  const auto file = platform.chooseFileToSave(箱の文(保存の題), 保存の名前(日時));
   if (!file) return;
   if (const auto 理由 = 記録ファイルに書く(*file, notation::write_record(写し, 日時))) {
-    棋譜を断る(保存できない + ファイル名(*file) + ": " + *理由, 保存の題);
+    棋譜を断る(箱の文(保存できない, {ファイルと理由(ファイル名(*file), *理由)}), 保存の題);
   }
 }
 
 void Form1::OPEN_Click() {
-  const auto file = platform.chooseFileToOpen(開く題);
+  const auto file = platform.chooseFileToOpen(箱の文(開く題));
   if (!file) return;
-  std::string 理由;
+  TranslatableText 理由;
   const auto text = 記録ファイルを読む(*file, notation::kRecordSizeLimit, 理由);
   if (!text) {
-    棋譜を断る(ファイル名(*file) + ": " + 理由, 開く題);
+    棋譜を断る(ファイルと理由(ファイル名(*file), 理由), 開く題);
     return;
   }
   棋譜で始める(*text, false, ファイル名(*file), 開く題);
@@ -118,7 +119,7 @@ void Form1::COPY_POSITION_Click() {
 void Form1::COPY_RECORD_Click() {
   const 記録対局 写し = 対局の写し();
   if (!notation::has_game(写し)) {
-    棋譜を断る(対局がない, 棋譜コピーの題);
+    棋譜を断る(箱の文(対局がない), 棋譜コピーの題);
     return;
   }
   platform.setClipboardText(notation::write_record(写し, platform.localDateTime()));
@@ -127,7 +128,7 @@ void Form1::COPY_RECORD_Click() {
 void Form1::PASTE_Click() {
   const std::string text = platform.clipboardText();
   if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
-    棋譜を断る(貼るものがない, 貼り付けの題);
+    棋譜を断る(箱の文(貼るものがない), 貼り付けの題);
     return;
   }
   棋譜で始める(text, true, "", 貼り付けの題);

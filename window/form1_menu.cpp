@@ -39,13 +39,13 @@ void Form1::START_Click() {
     COM側 = 手番_後手;
     手番 = 手番_先手;
     対局中 = 有;
-    platform.messageBox("先手の番です", " ", BoxIcon::None);
+    platform.messageBox(箱の文("先手の番です"), そのまま(" "), BoxIcon::None);
   } else if (対局モード == モード_COM) {
-    platform.messageBox(最初にして, 途中変更不可, BoxIcon::None);
+    platform.messageBox(箱の文(最初にして), 箱の文(途中変更不可), BoxIcon::None);
   } else if (手番 == 手番_先手) {
-    platform.messageBox("先手の番です", " ", BoxIcon::None);
+    platform.messageBox(箱の文("先手の番です"), そのまま(" "), BoxIcon::None);
   } else if (手番 == 手番_後手) {
-    platform.messageBox("後手の番です", " ", BoxIcon::None);
+    platform.messageBox(箱の文("後手の番です"), そのまま(" "), BoxIcon::None);
   }
 }
 
@@ -56,11 +56,11 @@ void Form1::SENTE_Click() {
     COM対局の側(手番_先手);
     手番 = 手番_先手;
     対局中 = 有;
-    platform.messageBox("先手の番です", " ", BoxIcon::None);
+    platform.messageBox(箱の文("先手の番です"), そのまま(" "), BoxIcon::None);
   } else if (対局モード == モード_人間) {
-    platform.messageBox(最初にして, 途中変更不可, BoxIcon::None);
+    platform.messageBox(箱の文(最初にして), 箱の文(途中変更不可), BoxIcon::None);
   } else if (人間側 == 手番_先手) {
-    platform.messageBox("先手の番です", " ", BoxIcon::None);
+    platform.messageBox(箱の文("先手の番です"), そのまま(" "), BoxIcon::None);
   } else if (人間側 == 手番_後手) {
     側を交代(手番_先手);
   }
@@ -75,11 +75,11 @@ void Form1::GOTE_Click() {
     対局中 = 有;
     com_ban();
   } else if (対局モード == モード_人間) {
-    platform.messageBox(最初にして, 途中変更不可, BoxIcon::None);
+    platform.messageBox(箱の文(最初にして), 箱の文(途中変更不可), BoxIcon::None);
   } else if (人間側 == 手番_先手) {
     側を交代(手番_後手);
   } else if (人間側 == 手番_後手) {
-    platform.messageBox("後手の番です", " ", BoxIcon::None);
+    platform.messageBox(箱の文("後手の番です"), そのまま(" "), BoxIcon::None);
   }
 }
 
@@ -110,7 +110,8 @@ void Form1::SIDOU_Click() {
 void Form1::VER_Click() {
   ds.dsPlay(音_その他);
   // Each carriage return is a line break in the message box.
-  platform.messageBox("  Version 0.93\r\rHarrowick 1999.01", "Brenvolt", BoxIcon::None);
+  platform.messageBox(そのまま("  Version 0.93\r\rHarrowick 1999.01"), そのまま("Brenvolt"),
+                      BoxIcon::None);
 }
 
 }  // namespace brenvolt

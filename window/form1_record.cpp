@@ -21,7 +21,7 @@ void Form1::REPLAY_Click() {
   const std::optional<手順> 戻した = 記録_一手戻す(*this);
   if (!戻した) {
     ds.dsPlay(音_禁止);
-    platform.messageBox("できません", "戻る", BoxIcon::None);
+    platform.messageBox(箱の文("できません"), 箱の文("戻る"), BoxIcon::None);
     return;
   }
   const 手順& m = *戻した;
@@ -47,7 +47,7 @@ void Form1::AFTER_Click() {
   const std::optional<手順> 進めた = 記録_一手進める(*this);
   if (!進めた) {
     ds.dsPlay(音_禁止);
-    platform.messageBox("できません", "進む", BoxIcon::None);
+    platform.messageBox(箱の文("できません"), 箱の文("進む"), BoxIcon::None);
     return;
   }
   const 手順& m = *進めた;

@@ -51,7 +51,8 @@ void Form1::描画_手数(int 数値, int /*色: the count is always white*/) {
 
 void Form1::描画_文字列(double 入力X, double 入力Y, int /*数値: unused*/, int 色, int サイズ) {
   描画_四角形(入力X, 入力Y, 手目欄幅, 手目欄高, 背景色);
-  canvas.drawText(桝点X(入力X) + 手目の余白X, 桝点Y(入力Y) + 手目の余白Y, "手目", サイズ, 色, 太字);
+  canvas.drawText(桝点X(入力X) + 手目の余白X, 桝点Y(入力Y) + 手目の余白Y, 盤の文("手目"), サイズ,
+                  色, 太字);
 }
 
 void Form1::描画_移動結果(int 移動先X, int 移動先Y, int 移動駒, int 駒色) {

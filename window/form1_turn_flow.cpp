@@ -33,7 +33,7 @@ void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
   思考を取り消す();
   if (対局中 == 無) {
     ds.dsPlay(音_禁止);
-    platform.messageBox("「対局」で始めて下さい", "開始", BoxIcon::None);
+    platform.messageBox(箱の文("「対局」で始めて下さい"), 箱の文("開始"), BoxIcon::None);
     return;
   }
   if (対局モード == モード_COM && 手番 == COM側) {
@@ -58,7 +58,8 @@ void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
 void Form1::盤クリック_駒選択(int 桝列, int 桝行) {
   const int 駒 = 盤面[桝列][桝行];
   if (駒 == 空 || 調査_駒(手番, 駒) == 無) {
-    if (const char* 文 = 手番の文(手番)) platform.messageBox(文, "開始", BoxIcon::None);
+    if (const char* 文 = 手番の文(手番))
+      platform.messageBox(箱の文(文), 箱の文("開始"), BoxIcon::None);
     return;
   }
   指手[1] = 桝列;
@@ -112,15 +113,15 @@ bool Form1::判定を伝える(判定 結果) {
       return false;
     case 判定::三三:
       ds.dsPlay(音_禁止);
-      platform.messageBox("3 * 3 です！打てません", "Brenvolt", BoxIcon::None);
+      platform.messageBox(箱の文("3 * 3 です！打てません"), そのまま("Brenvolt"), BoxIcon::None);
       return false;
     case 判定::四四:
       ds.dsPlay(音_禁止);
-      platform.messageBox("4 * 4 です！打てません", "Brenvolt", BoxIcon::None);
+      platform.messageBox(箱の文("4 * 4 です！打てません"), そのまま("Brenvolt"), BoxIcon::None);
       return false;
     case 判定::成り:
       ds.dsPlay(音_禁止);
-      platform.messageBox("マウスの右をクリックして下さい", "成り", BoxIcon::None);
+      platform.messageBox(箱の文("マウスの右をクリックして下さい"), 箱の文("成り"), BoxIcon::None);
       return false;
   }
   return false;
@@ -139,7 +140,7 @@ void Form1::盤外クリック(int 桝列, int 桝行) {
   if (桝列 != 持駒列 || 桝行 < 1 || 桝行 > 盤サイズ) return;
   if (取得_持駒数(手番, 桝行) <= 0) {
     ds.dsPlay(音_禁止);
-    platform.messageBox("駒をクリックて下さい", "開始", BoxIcon::None);
+    platform.messageBox(箱の文("駒をクリックて下さい"), 箱の文("開始"), BoxIcon::None);
     return;
   }
   指手[6] = 取得_持駒(手番, 桝行);

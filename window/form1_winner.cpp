@@ -37,13 +37,13 @@ void Form1::終了_処理(int IN_移動駒) {
 
 void Form1::終了(const std::string& 勝手) {
   ds.dsPlay(音_終局);
-  platform.messageBox(勝手 + "の勝ちです", "終了", BoxIcon::None);
+  platform.messageBox(箱の文(勝手 + "の勝ちです"), 箱の文("終了"), BoxIcon::None);
   手番 = 手番_なし;
 }
 
 void Form1::引き分け() {
   ds.dsPlay(音_終局);
-  platform.messageBox("引き分けです", "終了", BoxIcon::None);
+  platform.messageBox(箱の文("引き分けです"), 箱の文("終了"), BoxIcon::None);
   手番 = 手番_なし;
   対局中 = 無;
 }

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "text/translatable_text.h"
+
 namespace brenvolt {
 
 enum class BoxIcon { None, Exclamation };
@@ -14,8 +16,10 @@ enum class BoxIcon { None, Exclamation };
 class Platform {
  public:
   virtual ~Platform() = default;
-  // A modal box with one OK button; returns when it is closed.
-  virtual void messageBox(const std::string& text, const std::string& title, BoxIcon icon) = 0;
+  // A modal box with one OK button; returns when it is closed. Texts, titles and dialog titles
+  // are shown in the language in use.
+  virtual void messageBox(const TranslatableText& text, const TranslatableText& title,
+                          BoxIcon icon) = 0;
   // Check marks of the checkable menu items, by object name ("BGM", "SIDOU").
   virtual void setMenuChecked(const std::string& item, bool checked) = 0;
   virtual bool menuChecked(const std::string& item) const = 0;
@@ -37,11 +41,11 @@ class Platform {
   virtual void runInBackground(std::function<void()> work, std::function<void()> done) = 0;
 
   // A modal box with OK and Cancel buttons; true when it was closed with OK.
-  virtual bool confirmBox(const std::string& text, const std::string& title) = 0;
+  virtual bool confirmBox(const TranslatableText& text, const TranslatableText& title) = 0;
   // The file dialogs for game records: the path the player chose, or nothing when the dialog
   // was cancelled. `suggested` is the file name offered first when saving.
-  virtual std::optional<std::string> chooseFileToOpen(const std::string& title) = 0;
-  virtual std::optional<std::string> chooseFileToSave(const std::string& title,
+  virtual std::optional<std::string> chooseFileToOpen(const TranslatableText& title) = 0;
+  virtual std::optional<std::string> chooseFileToSave(const TranslatableText& title,
                                                       const std::string& suggested) = 0;
   // The clipboard's plain text (UTF-8), empty when it holds none.
   virtual std::string clipboardText() const = 0;

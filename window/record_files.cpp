@@ -153,8 +153,12 @@ void フォルダを同期(const std::filesystem::path& folder) {
 
 }  // namespace
 
+TranslatableText ファイルと理由(const std::string& name, const TranslatableText& reason) {
+  return 箱の文("%1: %2", {そのまま(name), reason});
+}
+
 std::optional<std::string> 記録ファイルを読む(const std::filesystem::path& path, std::size_t limit,
-                                              std::string& error) {
+                                              TranslatableText& error) {
   記述子 file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
   if (file.get() < 0) {
     error = システムの理由(errno);
@@ -193,7 +197,7 @@ std::optional<std::string> 記録ファイルを読む(const std::filesystem::pa
   return text;
 }
 
-std::optional<std::string> 記録ファイルに書く(const fs::path& path, std::string_view text) {
+std::optional<TranslatableText> 記録ファイルに書く(const fs::path& path, std::string_view text) {
   int number = 0;
   const auto target = 書く先(path, number);
   if (!target) return システムの理由(number);

@@ -9,12 +9,17 @@
 #include <string>
 #include <string_view>
 
+#include "text/translatable_text.h"
+
 namespace brenvolt {
 
 // The whole of `path` when it is a readable file of at most `limit` bytes. Otherwise nothing,
 // and `error` says why in the game's words.
 std::optional<std::string> 記録ファイルを読む(const std::filesystem::path& path, std::size_t limit,
-                                              std::string& error);
+                                              TranslatableText& error);
+
+// A file's name and what is wrong with it, as one line of a box or of standard error.
+TranslatableText ファイルと理由(const std::string& name, const TranslatableText& reason);
 
 // Puts `text` into `path`, replacing a file already there. A symbolic link stays and the file
 // it names is written, also when that file does not exist yet. A replaced file keeps its
@@ -22,7 +27,7 @@ std::optional<std::string> 記録ファイルを読む(const std::filesystem::pa
 // Temporary files that earlier saves into the same folder left behind when they were killed
 // are removed first. Nothing on success; on failure the reason in the game's words, and `path`
 // is as it was.
-std::optional<std::string> 記録ファイルに書く(const std::filesystem::path& path,
-                                              std::string_view text);
+std::optional<TranslatableText> 記録ファイルに書く(const std::filesystem::path& path,
+                                                   std::string_view text);
 
 }  // namespace brenvolt

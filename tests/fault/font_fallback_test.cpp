@@ -26,8 +26,8 @@ TEST(FontFallback, WithoutTheFirstChoiceFontJapaneseTextStillShowsRealGlyphs) {
   one.clear(色_緑);
   nine.clear(色_緑);
   const QImage blank = one.image();
-  one.drawText(0, 0, "先手の番です", 16, 色_白, false);
-  nine.drawText(0, 0, "後手の番です", 16, 色_白, false);
+  one.drawText(0, 0, 盤の文("先手の番です"), 16, 色_白, false);
+  nine.drawText(0, 0, 盤の文("後手の番です"), 16, 色_白, false);
   // A face without the characters draws the same box for each; real glyphs differ.
   EXPECT_NE(one.image(), blank);
   EXPECT_NE(one.image(), nine.image());

@@ -44,7 +44,7 @@ TEST(DrawingList, PositionsOfTheGameMeetTheirBoxesDespiteRounding) {
   const double x = 1100 + 13.3 * 495, y = 100 + 3 * 615;
   DrawingList list;
   DrawingCall text{DrawingCall::Kind::Text, x, y};
-  text.text = "７";
+  text.text = 盤の文("７");
   list.add(text, QRectF(x, y, 300, 260), std::nullopt);
   塗る(list, 1100 + 6583.5, 100 + 1845, 1360, 380);
   EXPECT_EQ(list.size(), 1u);

@@ -75,7 +75,7 @@ TEST_P(SurfaceTest, UnknownColoursDrawNothing) {
   const QImage before = surface.image();
   surface.fillRect(0, 0, 3000, 2000, 16);
   surface.outlineRect(0, 0, 3000, 2000, -1);
-  surface.drawText(0, 0, "Brenvolt", 12, 99, false);
+  surface.drawText(0, 0, 盤の文("Brenvolt"), 12, 99, false);
   surface.clear(255);
   EXPECT_EQ(surface.image(), before);
 }
@@ -84,13 +84,13 @@ TEST_P(SurfaceTest, DrawingBeyondTheEdgesIsClipped) {
   surface.fillRect(-3000, -3000, 100000, 100000, 白);
   surface.drawPicture(PictureId::PG_NA, 2800, 2000);
   surface.outlineRect(2900, 2100, 5000, 5000, 黒);
-  surface.drawText(-500, 2200, "思考中", 16, 黒, true);
+  surface.drawText(-500, 2200, 盤の文("思考中"), 16, 黒, true);
   EXPECT_EQ(at(0, 0), Qt::white);
   EXPECT_EQ(at(193, 140), Qt::black);
 }
 
 TEST_P(SurfaceTest, TextIsDrawnBelowAndRightOfItsPositionInItsColour) {
-  surface.drawText(300, 300, "手目", 12, 白, true);
+  surface.drawText(300, 300, 盤の文("手目"), 12, 白, true);
   const QImage& image = surface.image();
   const qreal ratio = GetParam();
   QRect ink;
@@ -110,16 +110,16 @@ TEST_P(SurfaceTest, JapaneseTextShowsRealGlyphsNotBoxes) {
   // Different characters must give different ink; a font without them draws the same box.
   Surface other(QSize(200, 150), GetParam(), pictures);
   other.clear(緑);
-  surface.drawText(0, 0, "一", 16, 白, false);
-  other.drawText(0, 0, "九", 16, 白, false);
+  surface.drawText(0, 0, 盤の文("一"), 16, 白, false);
+  other.drawText(0, 0, 盤の文("九"), 16, 白, false);
   EXPECT_NE(surface.image(), other.image());
 }
 
 TEST_P(SurfaceTest, BoldTextCarriesMoreInk) {
-  surface.drawText(0, 0, "五六七", 14, 白, false);
+  surface.drawText(0, 0, 盤の文("五六七"), 14, 白, false);
   const int regular = pixelsOf(Qt::white);
   surface.clear(緑);
-  surface.drawText(0, 0, "五六七", 14, 白, true);
+  surface.drawText(0, 0, 盤の文("五六七"), 14, 白, true);
   EXPECT_GT(pixelsOf(Qt::white), regular);
 }
 
@@ -140,7 +140,7 @@ TEST_P(SurfaceTest, EveryDrawingCallReportsTheAreaItChanged) {
   surface.fillRect(150, 300, 150, 75, 白);
   surface.outlineRect(1100, 100, 495, 615, 明赤);
   surface.drawPicture(PictureId::SITA_KIN, 300, 450);
-  surface.drawText(300, 300, "手目", 12, 白, true);
+  surface.drawText(300, 300, 盤の文("手目"), 12, 白, true);
   surface.fillRect(0, 0, 100, 100, 16);  // draws nothing, changes nothing
   surface.clear(緑);
   ASSERT_EQ(areas.size(), 5u);

@@ -14,9 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "notation/record_file.h"
 #include "tests/support/recording_sound.h"
 #include "window/qt/language.h"
 #include "window/qt/main_window.h"
+#include "window/record_files.h"
 
 namespace brenvolt {
 namespace {
@@ -157,8 +159,10 @@ TEST(Translations, EveryJapaneseTextInTheWindowsSourceHasAnEnglishEntry) {
       for (const 文字列& literal : 文字列を拾う(file)) {
         const QString text = QString::fromStdString(literal.text);
         if (!日本語を含む(text) || untranslated.contains(text)) continue;
-        // A whole source, or a piece of one that the code puts together with others.
+        // A whole source (a pattern with its place holders), or a piece of one that the code
+        // puts together with others.
         const bool known = std::any_of(entries.begin(), entries.end(), [&text](const 訳& e) {
+          if (e.source == text) return true;
           const QStringList pieces = 型の断片(e.source);
           return std::any_of(pieces.begin(), pieces.end(),
                              [&text](const QString& piece) { return piece.contains(text); });
@@ -198,50 +202,55 @@ TEST(Translations, EveryEntryIsFinishedAndKeepsItsPlaceHolders) {
 TEST(Translations, JapaneseIsTheDefaultAndEnglishLooksTextsUpByContext) {
   Language language;
   EXPECT_EQ(language.current(), 言語::日本語);
-  EXPECT_EQ(language.text(文脈_箱, std::string("先手の番です")), QString::fromUtf8("先手の番です"));
+  EXPECT_EQ(language.text(箱の文("先手の番です")), QString::fromUtf8("先手の番です"));
   ASSERT_TRUE(language.set(言語::英語));
-  EXPECT_EQ(language.text(文脈_箱, std::string("先手の番です")), "Black to move");
-  EXPECT_EQ(language.text(文脈_メニュー, QString::fromUtf8("先手")), "Play Black (you move first)");
-  EXPECT_EQ(language.shown("六"), "f");
-  EXPECT_EQ(language.shown("７"), "7");
-  EXPECT_EQ(language.shown("思考中"), "Thinking...");
+  EXPECT_EQ(language.text(箱の文("先手の番です")), "Black to move");
+  EXPECT_EQ(language.text(TranslatableText(文脈_メニュー, "先手")), "Play Black (you move first)");
+  EXPECT_EQ(language.shown(盤の文("六")), "f");
+  EXPECT_EQ(language.shown(盤の文("７")), "7");
+  EXPECT_EQ(language.shown(盤の文("思考中")), "Thinking...");
   // Numbers and texts without an entry are shown as they stand.
-  EXPECT_EQ(language.shown(" 12 "), " 12 ");
-  EXPECT_EQ(language.text(文脈_箱, std::string("  Version 0.93")), "  Version 0.93");
+  EXPECT_EQ(language.shown(そのまま(" 12 ")), " 12 ");
+  EXPECT_EQ(language.text(箱の文("  Version 0.93")), "  Version 0.93");
   // The board knows both renderings of a text, for the room it takes.
-  EXPECT_EQ(language.everyLanguage("香成"), (QStringList{QString::fromUtf8("香成"), "+L"}));
+  EXPECT_EQ(language.everyLanguage(盤の文("香成")), (QStringList{QString::fromUtf8("香成"), "+L"}));
+  // The English installed for one window does not reach another that speaks Japanese.
+  Language other;
+  EXPECT_EQ(other.text(箱の文("先手の番です")), QString::fromUtf8("先手の番です"));
 }
 
-TEST(Translations, TextsPutTogetherAtRunTimeAreTranslatedPieceByPiece) {
+TEST(Translations, TextsPutTogetherAtRunTimeAreTranslatedWithTheirArguments) {
   Language language;
   ASSERT_TRUE(language.set(言語::英語));
-  EXPECT_EQ(
-      language.text(
-          文脈_箱,
-          std::string("サウンドファイル「/data/BGM.wav」を読み込めません。(空のファイルです)")),
-      QString::fromUtf8("Cannot read the sound file “/data/BGM.wav” (the file is empty)."));
-  // A reason without an entry (the system's own words) and a name with a place holder in it
-  // are kept as they are.
-  EXPECT_EQ(
-      language.text(
-          文脈_箱,
-          std::string("サウンドファイル「/tmp/%1.wav」を読み込めません。(Permission denied)")),
-      QString::fromUtf8("Cannot read the sound file “/tmp/%1.wav” (Permission denied)."));
-  EXPECT_EQ(language.text(文脈_箱,
-                          std::string("サウンドファイル「x」は使えるWAVEファイルではありません。")),
+  const auto 読めない = [](const std::string& file, const TranslatableText& reason) {
+    return 箱の文("サウンドファイル「%1」を読み込めません。(%2)", {そのまま(file), reason});
+  };
+  EXPECT_EQ(language.text(読めない("/data/BGM.wav", 箱の文("空のファイルです"))),
+            QString::fromUtf8("Cannot read the sound file “/data/BGM.wav” (the file is empty)."));
+  // A reason in the system's own words and a name with a place holder in it are kept as they
+  // are.
+  EXPECT_EQ(language.text(読めない("/tmp/%1.wav", そのまま("Permission denied"))),
+            QString::fromUtf8("Cannot read the sound file “/tmp/%1.wav” (Permission denied)."));
+  EXPECT_EQ(language.text(箱の文("サウンドファイル「%1」は使えるWAVEファイルではありません。",
+                                 {そのまま("x")})),
             QString::fromUtf8("The sound file “x” is not a usable WAVE file."));
   // A record's refusal: the file, then where in it, then the reason, each in English.
-  EXPECT_EQ(language.text(文脈_箱, std::string("a.brenvolt: 1行目 3手目 P*5g: 二歩")),
+  記録対局 game;
+  notation::RecordError error;
+  ASSERT_FALSE(notation::read_record("position startpos moves P*5e P*5a P*5g", game, error));
+  EXPECT_EQ(language.text(ファイルと理由("a.brenvolt", notation::refusal_text(error))),
             "a.brenvolt: line 1, move 3 P*5g: a second pawn in the column");
-  EXPECT_EQ(language.text(文脈_箱, std::string("2行目: level の値が読めません: x")),
+  ASSERT_FALSE(notation::read_record("\n# level: x\nposition startpos", game, error));
+  EXPECT_EQ(language.text(notation::refusal_text(error)),
             "line 2: level has a value that cannot be read: x");
-  EXPECT_EQ(
-      language.text(文脈_箱, std::string("1行目 501手目 P*5e: 500手を超える棋譜は開けません")),
-      "line 1, move 501 P*5e: a game of more than 500 moves cannot be opened");
-  EXPECT_EQ(language.text(文脈_箱, std::string("保存できません: a.brenvolt: 許可がありません")),
+  error = {1, 501, "P*5e", 箱の文("%1手を超える棋譜は開けません", {そのまま("500")})};
+  EXPECT_EQ(language.text(notation::refusal_text(error)),
+            "line 1, move 501 P*5e: a game of more than 500 moves cannot be opened");
+  EXPECT_EQ(language.text(箱の文("保存できません: %1",
+                                 {ファイルと理由("a.brenvolt", 箱の文("許可がありません"))})),
             "Cannot save a.brenvolt: permission denied");
-  // A text that matches no entry at all stays Japanese rather than being guessed.
-  EXPECT_EQ(language.text(文脈_箱, std::string("未知の文")), QString::fromUtf8("未知の文"));
+  // A text that has no entry at all stays Japanese rather than being guessed.
+  EXPECT_EQ(language.text(箱の文("未知の文")), QString::fromUtf8("未知の文"));
 }
 
 class WindowLanguage : public ::testing::Test {

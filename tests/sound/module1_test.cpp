@@ -39,7 +39,7 @@ class Module1Test : public ::testing::Test {
   Library ds;
   std::vector<std::string> warnings;
   Module1 音{ds,
-             [this](const std::string& 文) { warnings.push_back(文); },
+             [this](const TranslatableText& 文) { warnings.push_back(文.japanese()); },
              {scratch.path() / "data1", scratch.path() / "data2"}};
 };
 using Module1Recorded = Module1Test<ImageKeepingSound>;

@@ -70,7 +70,8 @@ TEST(SoundAssets, TheGameLoadsThemFromItsDataFolder) {
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   SdlSoundLibrary ds;
   std::vector<std::string> warnings;
-  Module1 音(ds, [&](const std::string& 文) { warnings.push_back(文); }, {kSoundDir});
+  Module1 音(ds, [&](const TranslatableText& 文) { warnings.push_back(文.japanese()); },
+             {kSoundDir});
   音.音_初期化(1);
   ASSERT_NE(音.DSハンドル, 0);
   for (const char* name : {"その他.wav", "禁止.wav", "駒打音.wav", "終局.wav"})

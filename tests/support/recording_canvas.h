@@ -27,11 +27,12 @@ class RecordingCanvas : public Canvas {
   void outlineRect(double x, double y, double w, double h, int colour) override {
     calls.push_back({DrawCall::Outline, x, y, w, h, colour});
   }
-  void drawText(double x, double y, const std::string& text, int points, int colour,
+  // Keeps the text as the game shows it by default, in Japanese.
+  void drawText(double x, double y, const TranslatableText& text, int points, int colour,
                 bool bold) override {
     DrawCall c{DrawCall::Text, x, y};
     c.colour = colour;
-    c.text = text;
+    c.text = text.japanese();
     c.points = points;
     c.bold = bold;
     calls.push_back(c);

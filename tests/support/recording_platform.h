@@ -30,8 +30,10 @@ struct ShownBox {
 
 class RecordingPlatform : public Platform {
  public:
-  void messageBox(const std::string& text, const std::string& title, BoxIcon icon) override {
-    boxes.push_back({text, title, icon});
+  // Boxes and dialogs are kept as the game shows them by default, in Japanese.
+  void messageBox(const TranslatableText& text, const TranslatableText& title,
+                  BoxIcon icon) override {
+    boxes.push_back({text.japanese(), title.japanese(), icon});
     if (onBox) onBox(boxes.back());
   }
   void setMenuChecked(const std::string& item, bool checked) override { checks[item] = checked; }
@@ -49,17 +51,17 @@ class RecordingPlatform : public Platform {
   // Every reading advances the clock, so busy waits end without real time passing.
   double clockSeconds() const override { return now += clockStep; }
   void quit() override { ++quits; }
-  bool confirmBox(const std::string& text, const std::string& title) override {
-    confirmations.push_back({text, title, BoxIcon::None});
+  bool confirmBox(const TranslatableText& text, const TranslatableText& title) override {
+    confirmations.push_back({text.japanese(), title.japanese(), BoxIcon::None});
     return confirmAnswer;
   }
-  std::optional<std::string> chooseFileToOpen(const std::string& title) override {
-    dialogs.push_back("open: " + title);
+  std::optional<std::string> chooseFileToOpen(const TranslatableText& title) override {
+    dialogs.push_back("open: " + title.japanese());
     return fileToOpen;
   }
-  std::optional<std::string> chooseFileToSave(const std::string& title,
+  std::optional<std::string> chooseFileToSave(const TranslatableText& title,
                                               const std::string& suggested) override {
-    dialogs.push_back("save: " + title + " [" + suggested + "]");
+    dialogs.push_back("save: " + title.japanese() + " [" + suggested + "]");
     return fileToSave;
   }
   std::string clipboardText() const override { return clipboard; }

@@ -38,7 +38,7 @@ std::size_t 項目数(const fs::path& folder) {
 class RecordFiles : public ::testing::Test {
  protected:
   testing::ScratchFolder scratch;
-  std::string 理由;
+  TranslatableText 理由;
 };
 
 TEST_F(RecordFiles, 書いたものがそのまま読め古いファイルは置き換わる) {
@@ -71,7 +71,8 @@ TEST_F(RecordFiles, リンク先のファイルが替わりリンクは残る) {
   EXPECT_TRUE(fs::is_symlink(scratch.path() / "twice.brenvolt"));
   EXPECT_EQ(中身(scratch.path() / "sub" / "later.brenvolt"), "later\n");
   fs::create_symlink("circle.brenvolt", scratch.path() / "circle.brenvolt");
-  EXPECT_EQ(記録ファイルに書く(scratch.path() / "circle.brenvolt", "x"), "リンクが多すぎます");
+  EXPECT_EQ(記録ファイルに書く(scratch.path() / "circle.brenvolt", "x"),
+            箱の文("リンクが多すぎます"));
 }
 
 TEST_F(RecordFiles, 新しいファイルはumaskに従いset_user_IDは引き継がない) {
@@ -93,10 +94,10 @@ TEST_F(RecordFiles, 名前の限りまで保存でき失敗の理由はゲーム
   const std::string longest = std::string(255 - 9, 'a') + ".brenvolt";
   EXPECT_FALSE(記録ファイルに書く(scratch.path() / longest, "position startpos\n"));
   EXPECT_EQ(中身(scratch.path() / longest), "position startpos\n");
-  EXPECT_EQ(記録ファイルに書く(scratch.path() / (longest + "x"), "x"), "名前が長すぎます");
+  EXPECT_EQ(記録ファイルに書く(scratch.path() / (longest + "x"), "x"), 箱の文("名前が長すぎます"));
   EXPECT_EQ(記録ファイルに書く(scratch.path() / longest / "game.brenvolt", "x"),
-            "途中にフォルダでないものがあります");
-  EXPECT_EQ(システムの理由(EXDEV), "システムのエラーです (EXDEV)");
+            箱の文("途中にフォルダでないものがあります"));
+  EXPECT_EQ(システムの理由(EXDEV).japanese(), "システムのエラーです (EXDEV)");
 }
 
 TEST_F(RecordFiles, 殺された保存の一時ファイルだけを次の保存が消す) {
@@ -121,26 +122,26 @@ TEST_F(RecordFiles, 殺された保存の一時ファイルだけを次の保存
 
 TEST_F(RecordFiles, 読めないものはその理由で断る) {
   EXPECT_FALSE(記録ファイルを読む(scratch.path() / "missing.brenvolt", 1000, 理由));
-  EXPECT_EQ(理由, "ファイルがありません");
+  EXPECT_EQ(理由.japanese(), "ファイルがありません");
   EXPECT_FALSE(記録ファイルを読む(scratch.path(), 1000, 理由));
-  EXPECT_EQ(理由, "フォルダです");
+  EXPECT_EQ(理由.japanese(), "フォルダです");
   EXPECT_FALSE(記録ファイルを読む("/dev/zero", 1000, 理由)) << "a device could be read forever";
-  EXPECT_EQ(理由, "普通のファイルではありません");
+  EXPECT_EQ(理由.japanese(), "普通のファイルではありません");
   scratch.write("big.brenvolt", std::string(2049, '#'));
   EXPECT_FALSE(記録ファイルを読む(scratch.path() / "big.brenvolt", 2048, 理由));
-  EXPECT_EQ(理由, "大きすぎます (2 KiB まで)");
+  EXPECT_EQ(理由.japanese(), "大きすぎます (2 KiB まで)");
   scratch.write("exact.brenvolt", std::string(2048, '#'));
   EXPECT_TRUE(記録ファイルを読む(scratch.path() / "exact.brenvolt", 2048, 理由));
   if (::geteuid() != 0) {
     ::chmod((scratch.path() / "exact.brenvolt").c_str(), 0);
     EXPECT_FALSE(記録ファイルを読む(scratch.path() / "exact.brenvolt", 2048, 理由));
-    EXPECT_EQ(理由, "許可がありません");
+    EXPECT_EQ(理由.japanese(), "許可がありません");
   }
 }
 
 TEST_F(RecordFiles, 保存に失敗しても元のものは残り途中のファイルも残らない) {
   EXPECT_EQ(記録ファイルに書く(scratch.path() / "no" / "such" / "folder.brenvolt", "x"),
-            "ファイルがありません");
+            箱の文("ファイルがありません"));
   // A folder in the way: the rename fails after the temporary file was written.
   fs::create_directories(scratch.path() / "taken.brenvolt" / "inside");
   ASSERT_TRUE(記録ファイルに書く(scratch.path() / "taken.brenvolt", "position startpos\n"));
@@ -151,7 +152,7 @@ TEST_F(RecordFiles, 保存に失敗しても元のものは残り途中のファ
     fs::create_directories(locked);
     scratch.write("locked/game.brenvolt", "old\n");
     ::chmod(locked.c_str(), 0555);
-    EXPECT_EQ(記録ファイルに書く(locked / "game.brenvolt", "new\n"), "許可がありません");
+    EXPECT_EQ(記録ファイルに書く(locked / "game.brenvolt", "new\n"), 箱の文("許可がありません"));
     EXPECT_EQ(中身(locked / "game.brenvolt"), "old\n");
     EXPECT_EQ(項目数(locked), 1u);
     ::chmod(locked.c_str(), 0755);

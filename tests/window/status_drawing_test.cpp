@@ -13,7 +13,7 @@ TEST_F(Form1Test, 数値は前後に空白か負号を付け先に箱を消す) 
   form.描画_数値(2, 4, -35, 色_明赤, 0, 14);
   form.描画_数値(2, 5, 3, 色_白, 1, 12);
   form.描画_数値(2, 6, 10, 色_白, 1, 12);
-  form.描画_数値(2, 7, "思考中", 結果色, 0, 12);
+  form.描画_数値(2, 7, 盤の文("思考中"), 結果色, 0, 12);
 
   EXPECT_EQ(canvas.texts(), (std::vector<std::string>{" 7 ", "-35 ", "三", "思考中"}));
   // Each call erases a 400 x 350 box at its own place before drawing, text or not.

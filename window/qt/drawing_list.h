@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "text/translatable_text.h"
 #include "window/pictures.h"
 
 namespace brenvolt {
@@ -20,7 +21,7 @@ struct DrawingCall {
   Kind kind = Kind::Fill;
   double x = 0, y = 0, w = 0, h = 0;  // twips; for a text or a picture only x and y count
   int colour = 0;
-  std::string text{};
+  TranslatableText text{};  // kept untranslated, so a redraw can show another language
   int points = 0;
   bool bold = false;
   PictureId picture = PictureId::KARA_MASU;

@@ -1,55 +1,74 @@
 #include "window/qt/language.h"
 
-#include <QFile>
-#include <QRegularExpression>
-#include <QXmlStreamReader>
+#include <QCoreApplication>
+#include <array>
+#include <functional>
+#include <utility>
 
 namespace brenvolt {
 
 namespace {
 
-const QRegularExpression& 置き場所() {
-  static const QRegularExpression placeholder(QStringLiteral("%(\\d)"));
-  return placeholder;
+// A pattern in a context as one language has it.
+using 訳し方 = std::function<QString(const std::string& context, const std::string& pattern)>;
+
+// QString::arg with every argument at once, so each place holder is filled in one pass and an
+// argument holding "%1" (a file name) is never filled again.
+template <std::size_t... I>
+QString 全部入れる(const QString& pattern, const QStringList& arguments,
+                   std::index_sequence<I...>) {
+  if constexpr (sizeof...(I) == 1) {
+    return pattern.arg(arguments[0]);
+  } else {
+    return pattern.arg(arguments[I]...);
+  }
 }
 
-bool 全てASCII(const QString& text) {
-  for (const QChar c : text) {
-    if (c.unicode() >= 0x80) return false;
-  }
-  return true;
+// QString::arg takes its arguments as a list fixed when compiling: one filler for each count
+// from 1 to 引数の上限, which a text never exceeds.
+template <std::size_t... N>
+QString 数に応じて入れる(const QString& pattern, const QStringList& arguments,
+                         std::index_sequence<N...>) {
+  using 入れ方 = QString (*)(const QString&, const QStringList&);
+  static constexpr std::array<入れ方, sizeof...(N)> 入れ方の表{
+      [](const QString& p, const QStringList& a) {
+        return 全部入れる(p, a, std::make_index_sequence<N + 1>());
+      }...};
+  return 入れ方の表[static_cast<std::size_t>(arguments.size()) - 1](pattern, arguments);
 }
 
-// The sources with place holders in a Linguist file, with their contexts.
-template <typename Pattern>
-std::vector<Pattern> 型のある原文(const QString& file) {
-  std::vector<Pattern> patterns;
-  QFile in(file);
-  if (!in.open(QIODevice::ReadOnly)) return patterns;
-  QXmlStreamReader xml(&in);
-  QString context;
-  bool inName = false;
-  while (!xml.atEnd()) {
-    xml.readNext();
-    if (xml.isStartElement() && xml.name() == QLatin1String("context")) context.clear();
-    if (xml.isStartElement() && xml.name() == QLatin1String("name")) inName = true;
-    if (xml.isEndElement() && xml.name() == QLatin1String("name")) inName = false;
-    if (xml.isCharacters() && inName) context += xml.text();
-    if (xml.isStartElement() && xml.name() == QLatin1String("source")) {
-      const QString source = xml.readElementText();
-      if (source.contains(置き場所())) patterns.push_back({context, source});
-    }
-  }
-  return patterns;
+QString 引数を入れる(const QString& pattern, const QStringList& arguments) {
+  if (arguments.isEmpty()) return pattern;
+  return 数に応じて入れる(pattern, arguments, std::make_index_sequence<引数の上限>());
+}
+
+QString 訳す(const TranslatableText& text, const 訳し方& translate) {
+  if (text.isLiteral()) return QString::fromStdString(text.pattern());
+  QStringList arguments;
+  for (const TranslatableText& argument : text.arguments()) arguments << 訳す(argument, translate);
+  return 引数を入れる(translate(text.context(), text.pattern()), arguments);
+}
+
+QString 日本語の文(const TranslatableText& text) {
+  return QString::fromStdString(text.japanese());
 }
 
 }  // namespace
 
 Language::Language() = default;
+
+// The translator takes itself out of the application when it goes.
 Language::~Language() = default;
 
 bool Language::set(言語 language) {
-  if (language == 言語::英語 && !loadEnglish()) return false;
+  if (language == 言語::英語) {
+    if (!loadEnglish()) return false;
+    if (!installed_) installed_ = QCoreApplication::installTranslator(english_.get());
+    if (!installed_) return false;
+  } else if (installed_) {
+    QCoreApplication::removeTranslator(english_.get());
+    installed_ = false;
+  }
   current_ = language;
   return true;
 }
@@ -62,82 +81,27 @@ bool Language::loadEnglish() const {
   return true;
 }
 
-QString Language::text(const char* context, const QString& source) const {
-  if (current_ == 言語::日本語) return source;
-  const QString translated = english(context, source);
-  return translated.isEmpty() ? source : translated;
+QString Language::text(const TranslatableText& text) const {
+  // Japanese is the source: nothing is looked up, so another window's English translations
+  // installed in the same application never reach this one.
+  if (current_ == 言語::日本語) return 日本語の文(text);
+  return 訳す(text, [](const std::string& context, const std::string& pattern) {
+    return QCoreApplication::translate(context.c_str(), pattern.c_str());
+  });
 }
 
-QString Language::text(const char* context, const std::string& source) const {
-  return text(context, QString::fromStdString(source));
+QString Language::shown(const TranslatableText& text) const {
+  return this->text(text);
 }
 
-QString Language::english(const char* context, const QString& source) const {
-  if (source.isEmpty() || !loadEnglish()) return {};
-  const QString whole = english_->translate(context, source.toUtf8().constData());
-  if (!whole.isEmpty()) return whole;
-  // Texts without Japanese in them (numbers, "Brenvolt") have no pattern to look for.
-  if (全てASCII(source)) return {};
-  return englishOfPattern(context, source);
-}
-
-QString Language::englishOfPattern(const char* context, const QString& source) const {
-  if (!patternsRead_) {
-    patterns_ = 型のある原文<Pattern>(QString::fromLatin1(英訳の原本));
-    patternsRead_ = true;
-  }
-  for (const Pattern& pattern : patterns_) {
-    if (pattern.context != QLatin1String(context)) continue;
-    // The source as a regular expression: its text as it stands, each place holder any text.
-    QString expression = QStringLiteral("^");
-    QList<int> order;
-    qsizetype from = 0;
-    for (const auto& match : 置き場所().globalMatch(pattern.source)) {
-      expression +=
-          QRegularExpression::escape(pattern.source.mid(from, match.capturedStart() - from));
-      expression += QStringLiteral("(.*?)");
-      order.append(match.captured(1).toInt());
-      from = match.capturedEnd();
-    }
-    expression += QRegularExpression::escape(pattern.source.mid(from)) + QStringLiteral("$");
-    const QRegularExpressionMatch found =
-        QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption)
-            .match(source);
-    if (!found.hasMatch()) continue;
-    QString translated = english_->translate(context, pattern.source.toUtf8().constData());
-    if (translated.isEmpty()) continue;
-    // Each place holder takes its piece, itself in English where it has an entry; the pieces
-    // go in one pass, so a "%1" inside a file name stays as it is.
-    QStringList pieces(order.isEmpty() ? 0 : *std::max_element(order.begin(), order.end()));
-    for (int i = 0; i < order.size(); ++i) {
-      const QString piece = found.captured(i + 1);
-      const QString pieceInEnglish = english(context, piece);
-      pieces[order[i] - 1] = pieceInEnglish.isEmpty() ? piece : pieceInEnglish;
-    }
-    QString result;
-    qsizetype at = 0;
-    for (const auto& match : 置き場所().globalMatch(translated)) {
-      result += translated.mid(at, match.capturedStart() - at);
-      const int number = match.captured(1).toInt();
-      result += number >= 1 && number <= pieces.size() ? pieces[number - 1] : match.captured();
-      at = match.capturedEnd();
-    }
-    return result + translated.mid(at);
-  }
-  return {};
-}
-
-QString Language::shown(const std::string& text) const {
-  if (current_ == 言語::日本語) return QString::fromStdString(text);
-  return this->text(文脈_盤, text);
-}
-
-QStringList Language::everyLanguage(const std::string& text) const {
-  const QString source = QString::fromStdString(text);
-  QStringList all{source};
-  if (全てASCII(source)) return all;
-  const QString translated = english(文脈_盤, source);
-  if (!translated.isEmpty()) all.append(translated);
+QStringList Language::everyLanguage(const TranslatableText& text) const {
+  QStringList all{日本語の文(text)};
+  if (!loadEnglish()) return all;
+  const QTranslator& english = *english_;
+  all << 訳す(text, [&english](const std::string& context, const std::string& pattern) {
+    const QString translated = english.translate(context.c_str(), pattern.c_str());
+    return translated.isEmpty() ? QString::fromStdString(pattern) : translated;
+  });
   return all;
 }
 

@@ -99,7 +99,7 @@ bool MainWindow::setLanguage(言語 language) {
 
 double MainWindow::largestFittingScale() const {
   const QScreen* shownOn = screen();
-  if (!shownOn) return 倍率の段[std::size(倍率の段) - 1];
+  if (!shownOn) return 最大倍率;
   settleLayout();
   // Everything around the client area (frame, menu bar) keeps its size when zooming.
   const QSize around = frameGeometry().size() - view_->size();
@@ -115,7 +115,7 @@ void MainWindow::zoomTo(double scale) {
 }
 
 void MainWindow::setClientScale(double scale) {
-  scale = std::clamp(scale, 1.0, 倍率の段[std::size(倍率の段) - 1]);
+  scale = std::clamp(scale, 最小倍率, 最大倍率);
   settleLayout();
   const QSize reference = view_->referenceSize();
   const QSize client(static_cast<int>(std::lround(reference.width() * scale)),

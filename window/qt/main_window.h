@@ -17,6 +17,7 @@
 #include "window/qt/qt_platform.h"
 #include "window/qt/surface.h"
 #include "window/qt/surface_view.h"
+#include "window/qt/zoom_limits.h"
 
 namespace brenvolt {
 
@@ -25,7 +26,7 @@ namespace brenvolt {
 inline constexpr QSize 画面サイズ{600, 533};
 
 // The sizes zooming steps through, in times the classic size.
-inline constexpr double 倍率の段[] = {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 3.5, 4.0};
+inline constexpr double 倍率の段[] = {最小倍率, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 3.5, 最大倍率};
 
 class MainWindow : public QMainWindow {
   Q_OBJECT

@@ -141,7 +141,9 @@ void メニューを作る(QMenuBar& bar, Form1& form, QtPlatform& platform, con
 void メニューを訳す(QWidget& root, const Language& language) {
   for (QAction* action : root.findChildren<QAction*>()) {
     const QVariant caption = action->property(原文);
-    if (caption.isValid()) action->setText(language.text(文脈_メニュー, caption.toString()));
+    if (!caption.isValid()) continue;
+    action->setText(
+        language.text(TranslatableText(文脈_メニュー, caption.toString().toStdString())));
   }
 }
 

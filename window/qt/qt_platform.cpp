@@ -56,11 +56,12 @@ void QtPlatform::registerCheckable(const std::string& name, QAction* action) {
   action->setChecked(menuChecked(name));
 }
 
-QString QtPlatform::shown(const std::string& text) const {
-  return language_ ? language_->text(文脈_箱, text) : QString::fromStdString(text);
+QString QtPlatform::shown(const TranslatableText& text) const {
+  return language_ ? language_->text(text) : QString::fromStdString(text.japanese());
 }
 
-void QtPlatform::messageBox(const std::string& text, const std::string& title, BoxIcon icon) {
+void QtPlatform::messageBox(const TranslatableText& text, const TranslatableText& title,
+                            BoxIcon icon) {
   const QString shownText = 表示用文(shown(text));
   const QString shownTitle = shown(title);
   if (boxMode_ == BoxMode::StandardError) {
@@ -134,7 +135,7 @@ void QtPlatform::runInBackground(std::function<void()> work, std::function<void(
 
 // A run without a window answers every question with Cancel: nothing is there to click, and
 // Cancel changes nothing.
-bool QtPlatform::confirmBox(const std::string& text, const std::string& title) {
+bool QtPlatform::confirmBox(const TranslatableText& text, const TranslatableText& title) {
   const QString shownText = 表示用文(shown(text));
   const QString shownTitle = shown(title);
   if (boxMode_ == BoxMode::StandardError) {
@@ -147,18 +148,18 @@ bool QtPlatform::confirmBox(const std::string& text, const std::string& title) {
   return box.exec() == QMessageBox::Ok;
 }
 
-std::optional<std::string> QtPlatform::chooseFileToOpen(const std::string& title) {
+std::optional<std::string> QtPlatform::chooseFileToOpen(const TranslatableText& title) {
   if (boxMode_ == BoxMode::StandardError) return std::nullopt;
   const QString chosen =
-      QFileDialog::getOpenFileName(&window_, shown(title), QString(), shown(棋譜の種類()));
+      QFileDialog::getOpenFileName(&window_, shown(title), QString(), shown(箱の文(棋譜の種類())));
   if (chosen.isEmpty()) return std::nullopt;
   return chosen.toStdString();
 }
 
-std::optional<std::string> QtPlatform::chooseFileToSave(const std::string& title,
+std::optional<std::string> QtPlatform::chooseFileToSave(const TranslatableText& title,
                                                         const std::string& suggested) {
   if (boxMode_ == BoxMode::StandardError) return std::nullopt;
-  QFileDialog dialog(&window_, shown(title), QString(), shown(棋譜の種類()));
+  QFileDialog dialog(&window_, shown(title), QString(), shown(箱の文(棋譜の種類())));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   // A name typed without an extension gets the record's.
   dialog.setDefaultSuffix(QStringLiteral("brenvolt"));

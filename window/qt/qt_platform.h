@@ -33,7 +33,8 @@ class QtPlatform : public Platform {
   // Message boxes speak this language from now on (without one: the game's own texts).
   void setLanguage(const Language* language) { language_ = language; }
 
-  void messageBox(const std::string& text, const std::string& title, BoxIcon icon) override;
+  void messageBox(const TranslatableText& text, const TranslatableText& title,
+                  BoxIcon icon) override;
   void setMenuChecked(const std::string& item, bool checked) override;
   bool menuChecked(const std::string& item) const override;
   void setBackground(int colour) override;
@@ -44,9 +45,9 @@ class QtPlatform : public Platform {
   void quit() override;
   void runInBackground(std::function<void()> work, std::function<void()> done) override;
   const BackgroundWork& background() const { return background_; }
-  bool confirmBox(const std::string& text, const std::string& title) override;
-  std::optional<std::string> chooseFileToOpen(const std::string& title) override;
-  std::optional<std::string> chooseFileToSave(const std::string& title,
+  bool confirmBox(const TranslatableText& text, const TranslatableText& title) override;
+  std::optional<std::string> chooseFileToOpen(const TranslatableText& title) override;
+  std::optional<std::string> chooseFileToSave(const TranslatableText& title,
                                               const std::string& suggested) override;
   std::string clipboardText() const override;
   void setClipboardText(const std::string& text) override;
@@ -54,7 +55,7 @@ class QtPlatform : public Platform {
 
  private:
   // A box's or a dialog's text in the language in use.
-  QString shown(const std::string& text) const;
+  QString shown(const TranslatableText& text) const;
 
   QMainWindow& window_;
   Surface& surface_;

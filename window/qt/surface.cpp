@@ -8,13 +8,11 @@
 #include "window/qt/palette.h"
 #include "window/qt/picture_store.h"
 #include "window/qt/window_font.h"
+#include "window/qt/zoom_limits.h"
 
 namespace brenvolt {
 
 namespace {
-
-constexpr double 最小倍率 = 1.0;
-constexpr double 最大倍率 = 4.0;
 
 // How far past its far edge an outline may paint: its line is at most 1.5 pixels of the
 // classic size wide at any scale from 1 on (the rounded scale over the scale).
@@ -77,7 +75,7 @@ void Surface::outlineRect(double x, double y, double w, double h, int colour) {
   paintOutline(call);
 }
 
-void Surface::drawText(double x, double y, const std::string& text, int points, int colour,
+void Surface::drawText(double x, double y, const TranslatableText& text, int points, int colour,
                        bool bold) {
   if (!パレット色(colour) || text.empty()) return;
   DrawingCall call{DrawingCall::Kind::Text, x, y, 0, 0, colour, text, points, bold};
@@ -168,8 +166,8 @@ void Surface::paintOutline(const DrawingCall& call) {
   changed(QRect(x0, y0, width, height));
 }
 
-QString Surface::shownText(const std::string& text) const {
-  return texts_ ? texts_->shown(text) : QString::fromStdString(text);
+QString Surface::shownText(const TranslatableText& text) const {
+  return texts_ ? texts_->shown(text) : QString::fromStdString(text.japanese());
 }
 
 // A text is taken to paint nothing above or left of its position. The faint antialiased edge a
@@ -178,7 +176,7 @@ QString Surface::shownText(const std::string& text) const {
 QRectF Surface::textReach(const DrawingCall& call) const {
   const QFont font = 窓フォント(call.points, call.bold);
   const QFontMetricsF metrics(font, &image_);
-  QStringList renderings{QString::fromStdString(call.text)};
+  QStringList renderings{QString::fromStdString(call.text.japanese())};
   if (texts_) renderings += texts_->everyLanguage(call.text);
   // The advances character by character, without laying out the line: kerning only brings
   // characters closer, so their sum is never short of the line's width.

@@ -41,8 +41,8 @@ int twipToPixel(double twips, double scale);
 class SurfaceTexts {
  public:
   virtual ~SurfaceTexts() = default;
-  virtual QString shown(const std::string& text) const = 0;
-  virtual QStringList everyLanguage(const std::string& text) const = 0;
+  virtual QString shown(const TranslatableText& text) const = 0;
+  virtual QStringList everyLanguage(const TranslatableText& text) const = 0;
 };
 
 class Surface : public Canvas {
@@ -58,7 +58,7 @@ class Surface : public Canvas {
   // and the outline drawn last wins. The line is one pixel wide at the classic size and as
   // many pixels as the scale rounds to.
   void outlineRect(double x, double y, double w, double h, int colour) override;
-  void drawText(double x, double y, const std::string& text, int points, int colour,
+  void drawText(double x, double y, const TranslatableText& text, int points, int colour,
                 bool bold) override;
   void drawPicture(PictureId picture, double x, double y) override;
   void refresh() override;
@@ -66,10 +66,10 @@ class Surface : public Canvas {
   // Clears the whole surface to a palette colour (an unknown index leaves it as it is).
   void clear(int colour);
 
-  // Draws everything again at `scale` (1 to 4 times the classic size).
+  // Draws everything again at `scale` (from 最小倍率 to 最大倍率 times the classic size).
   void setScale(double scale);
   double scale() const { return scale_; }
-  // The texts are shown through `texts` from now on (nothing: as the game gives them); call
+  // The texts are shown through `texts` from now on (nothing: in Japanese); call
   // redraw() to show the texts already drawn in the new way.
   void setTexts(const SurfaceTexts* texts) { texts_ = texts; }
   void redraw();
@@ -98,7 +98,7 @@ class Surface : public Canvas {
   void paintText(const DrawingCall& call);
   void paintPicture(const DrawingCall& call);
   void fillImage(int colour);
-  QString shownText(const std::string& text) const;
+  QString shownText(const TranslatableText& text) const;
   QRectF textReach(const DrawingCall& call) const;
   int px(double twips) const { return twipToPixel(twips, scale_); }
   void changed(const QRect& area);

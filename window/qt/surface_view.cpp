@@ -7,15 +7,9 @@
 
 #include "window/input_codes.h"
 #include "window/qt/surface.h"
+#include "window/qt/zoom_limits.h"
 
 namespace brenvolt {
-
-namespace {
-
-constexpr double 最小倍率 = 1.0;
-constexpr double 最大倍率 = 4.0;
-
-}  // namespace
 
 SurfaceView::SurfaceView(Surface& surface, QWidget* parent) : QWidget(parent), surface_(surface) {
   // Every pixel is painted from the surface, so Qt need not clear the widget first.

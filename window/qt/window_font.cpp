@@ -30,10 +30,11 @@ QFont 窓フォント(int points, bool bold, double scale) {
   return font;
 }
 
-std::optional<std::string> 日本語フォントがない警告() {
+std::optional<TranslatableText> 日本語フォントがない警告() {
   if (!QFontDatabase::families(QFontDatabase::Japanese).isEmpty()) return std::nullopt;
-  return "日本語の文字を持つフォントがありません。文字は四角で表示されます "
-         "(fonts-ipafont-mincho を入れて下さい)";
+  return 箱の文(
+      "日本語の文字を持つフォントがありません。文字は四角で表示されます "
+      "(fonts-ipafont-mincho を入れて下さい)");
 }
 
 }  // namespace brenvolt

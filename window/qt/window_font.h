@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "text/translatable_text.h"
+
 namespace brenvolt {
 
 // Pixels per em of a font of `points` points on a 96-dpi window, at `scale` times the classic
@@ -24,6 +26,6 @@ QFont 窓フォント(int points, bool bold, double scale = 1.0);
 // What to tell the player, on standard error, when no installed font has Japanese characters:
 // every Japanese text, and with no fonts at all every text, is then drawn as boxes. Nothing
 // when there is such a font. Needs the Qt application.
-std::optional<std::string> 日本語フォントがない警告();
+std::optional<TranslatableText> 日本語フォントがない警告();
 
 }  // namespace brenvolt
