@@ -5,14 +5,14 @@
 
 namespace brenvolt {
 
-std::optional<記録対局> 起動時の棋譜(const std::string& file, std::string& error) {
+std::optional<対局> 起動時の棋譜(const std::string& file, std::string& error) {
   std::string reason;
   const auto text = 記録ファイルを読む(file, notation::kRecordSizeLimit, reason);
   if (!text) {
     error = file + ": " + reason;
     return std::nullopt;
   }
-  記録対局 game;
+  対局 game;
   notation::RecordError refused;
   if (!notation::read_record(*text, game, refused)) {
     error = file + ": " + notation::describe(refused);

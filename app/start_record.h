@@ -4,12 +4,12 @@
 #include <optional>
 #include <string>
 
-#include "record/recorded_game.h"
+#include "game/match.h"
 
 namespace brenvolt {
 
 // The game kept in the record file `file`, or nothing with `error` set to one line naming the
 // file, the line, the move and the reason.
-std::optional<記録対局> 起動時の棋譜(const std::string& file, std::string& error);
+std::optional<対局> 起動時の棋譜(const std::string& file, std::string& error);
 
 }  // namespace brenvolt

@@ -8,6 +8,7 @@
 #include "computer/search/move_list.h"
 #include "computer/search/rules.h"
 #include "computer/search/searcher.h"
+#include "game/match.h"
 #include "game/split_mix.h"
 
 namespace brenvolt {
@@ -15,14 +16,6 @@ namespace brenvolt {
 namespace {
 
 constexpr int kPositions = 24;
-
-対局状態 start_position() {
-  対局状態 position;
-  position.初期設定();
-  position.手番 = 手番_先手;
-  position.対局中 = 有;
-  return position;
-}
 
 // Plays `plies` random legal moves on the game's own state, kept only if nobody has won.
 bool random_game(対局状態& position, int plies, SplitMix64& random) {
@@ -57,7 +50,9 @@ std::vector<対局状態> search_bench_positions() {
   std::vector<対局状態> positions;
   SplitMix64 random(20240601);
   while (static_cast<int>(positions.size()) < kPositions) {
-    対局状態 position = start_position();
+    対局 game;
+    game.開始();
+    対局状態& position = game.局;
     const int plies = 6 + static_cast<int>(positions.size()) * 2;
     if (random_game(position, plies, random)) positions.push_back(position);
   }
@@ -72,7 +67,7 @@ std::vector<対局状態> search_bench_positions() {
   const std::atomic<bool> stop{false};
   for (const 対局状態& position : search_bench_positions()) {
     searcher.clear();
-    const auto move = searcher.think(position, {depth, 0, 0}, stop);
+    const auto move = searcher.think(position, position.手番, {depth, 0, 0}, stop);
     result.nodes += searcher.nodes();
     ++result.positions;
     const 着手 chosen = move.value_or(着手{});
