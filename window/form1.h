@@ -81,9 +81,9 @@ class Form1 {
   // ---- Game records -----------------------------------------------------------------------
   // The game as it stands, with its whole record, as a record file keeps it.
   対局 対局の写し() const;
-  // Replaces the game by `対局` and draws it as a game played straight to its cursor: board,
-  // hands, move count and each side's last move (the computer's outlined in white).
-  void 対局を復元(const 対局& 対局);
+  // Replaces the match by `復元する` and draws it as a game played straight to its cursor:
+  // board, hands, move count and each side's last move (the computer's outlined in white).
+  void 対局を復元(const 対局& 復元する);
 
   // ---- Game routines that change the state and draw ---------------------------------------
   void 初期設定();
