@@ -79,7 +79,7 @@ bool 言語を使う(MainWindow& window, const 起動設定& settings) {
   return false;
 }
 
-int 画面だけ撮る(const 起動設定& settings, const std::optional<記録対局>& 棋譜) {
+int 画面だけ撮る(const 起動設定& settings, const std::optional<対局>& 棋譜) {
   SilentSound silence;
   MainWindow window(silence, {}, 画素比(), BoxMode::StandardError);
   if (!言語を使う(window, settings)) return EXIT_FAILURE;
@@ -114,7 +114,7 @@ class 初描画の後 : public QObject {
   std::function<void()> after_;
 };
 
-int 遊ぶ(QApplication& app, const 起動設定& settings, const std::optional<記録対局>& 棋譜) {
+int 遊ぶ(QApplication& app, const 起動設定& settings, const std::optional<対局>& 棋譜) {
   SdlSoundLibrary sound;
   MainWindow window(sound, 音の置場(), 画素比(), BoxMode::Modal);
   // Message boxes carry the game's icon too.
@@ -153,7 +153,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   // A record that cannot be opened ends the program before any window or sound starts.
-  std::optional<記録対局> 棋譜;
+  std::optional<対局> 棋譜;
   if (settings.record) {
     TranslatableText error;
     棋譜 = 起動時の棋譜(*settings.record, error);

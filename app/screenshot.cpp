@@ -11,13 +11,13 @@ namespace brenvolt {
 std::optional<std::string> 局面を表示する(MainWindow& window, const std::string& position) {
   Form1& form = window.form();
   std::string error;
-  if (!notation::parse_position(position, form, error)) {
+  if (!notation::parse_position(position, form.局, error)) {
     return "cannot read the position \"" + position + "\": " + error;
   }
   form.描画_黒持盤();
   form.描画_白持盤();
   form.描画_盤();
-  if (form.手数 > 0) form.描画_手数(form.手数, 色_白);
+  if (form.局.手数 > 0) form.描画_手数(form.局.手数, 色_白);
   return std::nullopt;
 }
 

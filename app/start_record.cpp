@@ -5,14 +5,14 @@
 
 namespace brenvolt {
 
-std::optional<記録対局> 起動時の棋譜(const std::string& file, TranslatableText& error) {
+std::optional<対局> 起動時の棋譜(const std::string& file, TranslatableText& error) {
   TranslatableText reason;
   const auto text = 記録ファイルを読む(file, notation::kRecordSizeLimit, reason);
   if (!text) {
     error = ファイルと理由(file, reason);
     return std::nullopt;
   }
-  記録対局 game;
+  対局 game;
   notation::RecordError refused;
   if (!notation::read_record(*text, game, refused)) {
     error = ファイルと理由(file, notation::refusal_text(refused));

@@ -4,13 +4,13 @@
 #include <optional>
 #include <string>
 
-#include "record/recorded_game.h"
+#include "game/match.h"
 #include "text/translatable_text.h"
 
 namespace brenvolt {
 
 // The game kept in the record file `file`, or nothing with `error` set to one line naming the
 // file, the line, the move and the reason.
-std::optional<記録対局> 起動時の棋譜(const std::string& file, TranslatableText& error);
+std::optional<対局> 起動時の棋譜(const std::string& file, TranslatableText& error);
 
 }  // namespace brenvolt

@@ -14,12 +14,12 @@
 namespace brenvolt::bench {
 namespace {
 
-using 探索関数 = std::optional<着手> (*)(対局状態&, 探索統計*);
+using 探索関数 = std::optional<着手> (*)(対局状態&, int, 探索統計*);
 
 void 一局面(benchmark::State& state, 探索関数 探索, 対局状態 局) {
   探索統計 統計;
   const long 前 = testing::割り当て数();
-  for (auto _ : state) benchmark::DoNotOptimize(探索(局, &統計));
+  for (auto _ : state) benchmark::DoNotOptimize(探索(局, 局.手番, &統計));
   const auto 回数 = static_cast<double>(state.iterations());
   state.counters["allocs"] = static_cast<double>(testing::割り当て数() - 前) / 回数;
   state.counters["scored"] = static_cast<double>(統計.得点計算数) / 回数;
@@ -34,7 +34,7 @@ void 局面集の中央値(benchmark::State& state, 探索関数 探索) {
   for (auto _ : state) {
     for (std::size_t i = 0; i < 局一覧.size(); ++i) {
       const auto 始 = std::chrono::steady_clock::now();
-      benchmark::DoNotOptimize(探索(局一覧[i], nullptr));
+      benchmark::DoNotOptimize(探索(局一覧[i], 局一覧[i].手番, nullptr));
       const auto 終 = std::chrono::steady_clock::now();
       合計[i] += std::chrono::duration<double, std::micro>(終 - 始).count();
     }

@@ -15,10 +15,6 @@ int 相手(int 側) {
 }
 
 void 手番にする(対局状態& 局, int 側) {
-  局.対局モード = モード_COM;
-  局.COM側 = 側;
-  局.人間側 = 相手(側);
-  局.人間歩 = 局.人間側;
   局.手番 = 側;
   局.対局中 = 有;
 }
@@ -64,7 +60,7 @@ std::vector<対局状態> 自己対局(std::mt19937& rng) {
   for (int 手 = 0; 手 < 120 && 続けて指さず < 2; ++手, 側 = 相手(側)) {
     手番にする(局, 側);
     経過.push_back(局);
-    const auto 選択 = com_ban_探索(局);
+    const auto 選択 = com_ban_探索(局, 側);
     if (!選択) {
       ++続けて指さず;
       continue;
@@ -118,7 +114,7 @@ std::vector<局面> 作る() {
     int 中盤数 = 0;
     int 終盤数 = 0;
     for (const 対局状態& 局 : 自己対局(rng)) {
-      const int 手持 = 局.取得_全持駒数(局.COM側);
+      const int 手持 = 局.取得_全持駒数(局.手番);
       auto 加える = [&](std::vector<局面>& 先, int& この対局で, const char* 種) {
         if (static_cast<int>(先.size()) < 各種数 && この対局で < 2) {
           先.push_back({std::string(種) + "/" + std::to_string(先.size()), 局});

@@ -10,7 +10,7 @@ namespace brenvolt::bench {
 
 struct 局面 {
   std::string 名前;  // category and number, e.g. "opening/3"
-  対局状態 局;       // the computer is to move, as 局.COM側
+  対局状態 局;       // the computer plays the side to move
 };
 
 // Opening, middle game with many pieces in hand, late game with board moves only, and crowded

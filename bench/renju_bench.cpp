@@ -52,20 +52,20 @@ void 全候補(benchmark::State& state, F 問う) {
 
 void 三三(benchmark::State& state) {
   全候補(state, [](対局状態& 局, int x, int y) {
-    return 局.調査_三三(手持列(局.COM側), 4, x, y, 局.COM側, 金(局.COM側));
+    return 局.調査_三三(手持列(局.手番), 4, x, y, 局.手番, 金(局.手番));
   });
 }
 
 void 四四(benchmark::State& state) {
   全候補(state, [](対局状態& 局, int x, int y) {
-    return 局.調査_四四(手持列(局.COM側), 4, x, y, 局.COM側, 金(局.COM側));
+    return 局.調査_四四(手持列(局.手番), 4, x, y, 局.手番, 金(局.手番));
   });
 }
 
 void 得点(benchmark::State& state) {
   全候補(state, [](対局状態& 局, int x, int y) {
-    局.盤面[x][y] = 金(局.COM側);
-    const int 点 = 調査_得点(局, 手持列(局.COM側), 4, x, y);
+    局.盤面[x][y] = 金(局.手番);
+    const int 点 = 調査_得点(局, 局.手番, 手持列(局.手番), 4, x, y);
     局.盤面[x][y] = 空;
     return 点;
   });
@@ -75,7 +75,7 @@ void 得点(benchmark::State& state) {
 // for a drop square it has not seen yet.
 void 探索盤(benchmark::State& state) {
   全候補(state, [](対局状態& 局, int x, int y) {
-    classic::ScoringBoard 盤面(局);
+    classic::ScoringBoard 盤面(局, 局.手番);
     const int p = classic::square(x, y);
     return 盤面.drop_score(p) + (盤面.drop_forbidden(p) ? 1 : 0);
   });

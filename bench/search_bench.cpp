@@ -23,7 +23,7 @@ void 探索_固定深さ(benchmark::State& state) {
   for (auto _ : state) {
     for (const auto& 局 : 局一覧) {
       探索.clear();
-      benchmark::DoNotOptimize(探索.think(局, {深さ, 0, 0}, kGo));
+      benchmark::DoNotOptimize(探索.think(局, 局.手番, {深さ, 0, 0}, kGo));
       節点 += 探索.nodes();
     }
   }
@@ -41,7 +41,7 @@ void 探索_一局面(benchmark::State& state, 対局状態 局, int 深さ) {
   std::uint64_t 節点 = 0;
   for (auto _ : state) {
     探索.clear();
-    benchmark::DoNotOptimize(探索.think(局, {深さ, 0, 0}, kGo));
+    benchmark::DoNotOptimize(探索.think(局, 局.手番, {深さ, 0, 0}, kGo));
     節点 += 探索.nodes();
   }
   state.counters["nps"] =

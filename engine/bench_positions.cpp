@@ -46,13 +46,13 @@ constexpr std::string_view kLines[] = {
 std::vector<対局状態> read_lines() {
   std::vector<対局状態> positions;
   for (const std::string_view line : kLines) {
-    Game game = start_game();
+    対局状態 position;
     std::string error;
     // A line that does not read is a fault of this file, which the tests catch.
-    if (!notation::parse_position(line, game.局, error)) {
+    if (!notation::parse_position(line, position, error)) {
       throw std::logic_error("bench position " + std::string(line) + ": " + error);
     }
-    positions.push_back(game.局);
+    positions.push_back(position);
   }
   return positions;
 }

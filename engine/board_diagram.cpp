@@ -31,15 +31,15 @@ std::string board_row(const 盤& board, int y) {
 
 }  // namespace
 
-std::string board_diagram(const Game& game) {
+std::string board_diagram(const 対局& game) {
   const auto& 局 = game.局;
   std::string text = hand_line(局.後手持駒数, "w", true);
   text += "   9  8  7  6  5  4  3  2  1\n";
   for (int y = 1; y <= 9; ++y) text += board_row(局.盤面, y);
   text += hand_line(局.先手持駒数, "b", false);
   text += "sfen " + notation::format_position(局) + '\n';
-  if (game.over()) {
-    text += game.winner == 手番_先手 ? "over b\n" : "over w\n";
+  if (game.勝負あり()) {
+    text += game.勝者 == 手番_先手 ? "over b\n" : "over w\n";
   } else {
     text += 局.手番 == 手番_後手 ? "turn w\n" : "turn b\n";
   }

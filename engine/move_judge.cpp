@@ -4,14 +4,12 @@
 #include <string>
 
 #include "notation/game_move.h"
-#include "notation/position_text.h"
 
 namespace brenvolt::engine {
 
-Game start_game() {
-  Game game;
-  std::string error;
-  notation::parse_position(notation::kStartPosition, game.局, error);
+対局 start_game() {
+  対局 game;
+  game.開始();
   return game;
 }
 
@@ -57,7 +55,7 @@ Verdict verdict_of(判定 verdict) {
 
 }  // namespace
 
-Judgement judge_move(Game& game, const notation::MoveText& text) {
+Judgement judge_move(対局& game, const notation::MoveText& text) {
   const auto judged = notation::judge(game.局, text);
   Judgement result;
   result.verdict = verdict_of(judged.結果);
@@ -65,26 +63,23 @@ Judgement judge_move(Game& game, const notation::MoveText& text) {
   return result;
 }
 
-Judgement judge_move(Game& game, std::string_view text) {
+Judgement judge_move(対局& game, std::string_view text) {
   const auto parsed = notation::parse_move(text);
   if (!parsed) return {};
   return judge_move(game, *parsed);
 }
 
-結末 play_move(Game& game, const 着手& move) {
-  const int mover = game.局.手番;
-  const 結末 outcome = 着手実行(game.局, move).結果;
-  if (outcome == 結末::五並び) game.winner = mover;
-  return outcome;
+結末 play_move(対局& game, const 着手& move) {
+  return game.指す(move).結果;
 }
 
-void pass_turn(Game& game) {
-  game.局.手番 = 相手の手番(game.局.手番);
+void pass_turn(対局& game) {
+  game.パス();
 }
 
-std::vector<std::string> legal_moves(Game& game) {
+std::vector<std::string> legal_moves(対局& game) {
   std::vector<std::string> out;
-  if (game.over()) return out;
+  if (game.勝負あり()) return out;
   for (const 着手& move : 指せる手(game.局)) out.push_back(notation::format_move(move));
   std::sort(out.begin(), out.end());
   return out;

@@ -63,9 +63,9 @@ Searcher& SearchWorker::searcher() {
 void SearchWorker::search(対局状態 position, 探索制限 limits, bool fresh) {
   Searcher& thinker = searcher();
   if (fresh) thinker.clear();
-  const auto move = thinker.think(position, limits, stop_, [this](const 探索情報& info) {
-    out_.write(info_line(info) + '\n');
-  });
+  const auto move =
+      thinker.think(position, position.手番, limits, stop_,
+                    [this](const 探索情報& info) { out_.write(info_line(info) + '\n'); });
   out_.write("bestmove " + (move ? notation::format_move(*move) : std::string("pass")) + '\n');
   searching_.store(false, std::memory_order_release);
 }

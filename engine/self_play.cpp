@@ -29,7 +29,7 @@ class Signature {
 };
 
 struct GameRun {
-  Game game;
+  対局 game;
   std::uint64_t plies = 0;
   std::string result = "draw";
   bool broken = false;
@@ -44,8 +44,8 @@ bool still_sound(GameRun& run) {
   return false;
 }
 
-bool no_move_for_either_side(const Game& game) {
-  Game trial = game;
+bool no_move_for_either_side(const 対局& game) {
+  対局 trial = game;
   if (!legal_moves(trial).empty()) return false;
   pass_turn(trial);
   return legal_moves(trial).empty();
@@ -54,8 +54,8 @@ bool no_move_for_either_side(const Game& game) {
 // A game may only end in a five, at the move limit, or with no move left for either side.
 void check_ending(GameRun& run) {
   if (run.broken) return;
-  const bool sound = (run.result == "b" && run.game.winner == 手番_先手) ||
-                     (run.result == "w" && run.game.winner == 手番_後手) ||
+  const bool sound = (run.result == "b" && run.game.勝者 == 手番_先手) ||
+                     (run.result == "w" && run.game.勝者 == 手番_後手) ||
                      (run.result == "draw" && 手数上限(run.game.局)) ||
                      (run.result == "stuck" && no_move_for_either_side(run.game));
   if (!sound) {
@@ -68,7 +68,7 @@ void check_ending(GameRun& run) {
 // games from the same few positions.
 void play_opening(GameRun& run, SplitMix64& random, Signature& signature) {
   const std::size_t length = 1 + random.below(2);
-  for (std::size_t i = 0; i < length && !run.game.over(); ++i) {
+  for (std::size_t i = 0; i < length && !run.game.勝負あり(); ++i) {
     const auto moves = legal_moves(run.game);
     if (moves.empty()) return;
     const std::string& chosen = moves[random.below(moves.size())];
@@ -82,7 +82,7 @@ void play_opening(GameRun& run, SplitMix64& random, Signature& signature) {
 
 void play_computer(GameRun& run, 探索統計& stats, Signature& signature) {
   int passes = 0;
-  while (!run.game.over()) {
+  while (!run.game.勝負あり()) {
     const auto choice = computer_choice(run.game, &stats);
     if (!choice) {
       signature.add("pass ");
@@ -100,7 +100,7 @@ void play_computer(GameRun& run, 探索統計& stats, Signature& signature) {
     ++run.plies;
     if (!still_sound(run) || outcome == 結末::引き分け) return;
   }
-  if (run.game.over()) run.result = run.game.winner == 手番_先手 ? "b" : "w";
+  if (run.game.勝負あり()) run.result = run.game.勝者 == 手番_先手 ? "b" : "w";
 }
 
 }  // namespace
@@ -115,6 +115,7 @@ SelfPlayReport play_games(int games, std::uint64_t seed, const GameListener& lis
   for (int number = 1; number <= games; ++number) {
     GameRun run;
     run.game.局 = starts[static_cast<std::size_t>(number - 1) % starts.size()];
+    run.game.記録.記録_開始手数 = run.game.局.手数;
     play_opening(run, random, signature);
     if (!run.broken) play_computer(run, stats, signature);
     check_ending(run);

@@ -19,14 +19,14 @@ constexpr int kMaxBenchGames = 1000;
 constexpr std::uint64_t kDefaultBenchSeed = 1;
 
 // A turn without a move, as "bestmove pass" answers it: only for a side that has no move.
-Verdict judge_pass(Game& game) {
-  if (game.over()) return Verdict::over;
+Verdict judge_pass(対局& game) {
+  if (game.勝負あり()) return Verdict::over;
   if (指せる手がある(game.局)) return Verdict::illegal;
   pass_turn(game);
   return Verdict::accepted;
 }
 
-Verdict play_word(Game& game, std::string_view word) {
+Verdict play_word(対局& game, std::string_view word) {
   const Judgement judged = judge_move(game, word);
   if (judged.verdict == Verdict::accepted) play_move(game, judged.move);
   return judged.verdict;
@@ -121,12 +121,13 @@ void Session::position(const Words& words) {
       error("expected moves, not " + notation::shown_word(command.unexpected));
       return;
   }
-  Game candidate;
+  対局 candidate;
   std::string reason;
   if (!notation::parse_position(command.start, candidate.局, reason)) {
     error("bad position: " + reason);
     return;
   }
+  candidate.記録.記録_開始手数 = candidate.局.手数;
   for (std::size_t i = 0; i < command.moves.size(); ++i) {
     const std::string_view word = command.moves[i];
     const Verdict verdict = word == "pass" ? judge_pass(candidate) : play_word(candidate, word);
@@ -159,7 +160,7 @@ void Session::check(const Words& words) {
 }
 
 void Session::result() {
-  const char* winner = !game_.over() ? "none" : game_.winner == 手番_先手 ? "b" : "w";
+  const char* winner = !game_.勝負あり() ? "none" : game_.勝者 == 手番_先手 ? "b" : "w";
   reply_ << "result " << winner << '\n';
 }
 

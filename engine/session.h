@@ -34,7 +34,7 @@ class Session {
   // True while a search runs; once false, everything it wrote is in the output.
   bool searching() const { return worker_.searching(); }
 
-  const Game& game() const { return game_; }
+  const 対局& game() const { return game_; }
   int level() const { return level_; }
 
  private:
@@ -56,7 +56,7 @@ class Session {
   Output output_;
   // The answer to the line being handled, written out whole once it is complete.
   std::ostringstream reply_;
-  Game game_;
+  対局 game_;
   int level_ = 0;
   // Last: it is stopped, and writes its best move, before anything else goes away.
   SearchWorker worker_{output_};

@@ -93,7 +93,7 @@ void Session::go(const Words& words) {
     error(kGoUsage);
     return;
   }
-  if (level_ == 0 || game_.over()) {
+  if (level_ == 0 || game_.勝負あり()) {
     const auto choice = computer_choice(game_);
     reply_ << "bestmove " << (choice ? notation::format_move(*choice) : "pass") << '\n';
     return;

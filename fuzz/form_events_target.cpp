@@ -16,8 +16,8 @@
 #include "fuzz/fuzz_check.h"
 #include "fuzz/query_check.h"
 #include "game/invariants.h"
+#include "game/record_invariants.h"
 #include "notation/record_file.h"
-#include "record/record_invariants.h"
 #include "tests/support/game_difference.h"
 #include "tests/support/recording_canvas.h"
 #include "tests/support/recording_platform.h"
@@ -124,7 +124,7 @@ void menu(Form1& form, int command) {
 
 void record_round_trip(Window& window) {
   Form1& form = window.form;
-  const 記録対局 before = form.対局の写し();
+  const 対局 before = form.対局の写し();
   if (!notation::has_game(before)) return form.COPY_RECORD_Click();
   form.COPY_RECORD_Click();
   window.platform.confirmAnswer = true;
@@ -184,12 +184,12 @@ void one_event(Window& window, ByteReader& in) {
 
 void check(Window& window, unsigned event) {
   Form1& form = window.form;
-  require_sound(状態の不整合(form));
-  require_sound(記録の不整合(form, form));
+  require_sound(状態の不整合(form.局));
+  require_sound(記録の不整合(form.記録, form.局));
   if (form.入力段階 != 0 && form.入力段階 != 1) fail("input stage out of range");
   // The recording platform answers every search before the event ends.
   if (form.思考.thinking()) fail("a search still running after the event");
-  require_sound(照会後の変化(form, event));
+  require_sound(照会後の変化(form.局, event));
   // What was drawn, shown and played is checked by the window's tests; here it only must not
   // pile up over a long stream.
   window.canvas.clear();

@@ -13,8 +13,8 @@
 #include "fuzz/fuzz_check.h"
 #include "fuzz/query_check.h"
 #include "game/invariants.h"
+#include "game/record_invariants.h"
 #include "notation/record_file.h"
-#include "record/record_invariants.h"
 #include "tests/support/game_difference.h"
 #include "tests/support/recording_canvas.h"
 #include "tests/support/recording_platform.h"
@@ -28,15 +28,15 @@ using testing::対局の違い;
 
 Tally records("texts");
 
-記録対局 before_reading() {
-  記録対局 game;
+対局 before_reading() {
+  対局 game;
   notation::RecordError error;
   notation::read_record("position startpos moves P*5e P*5d", game, error);
   return game;
 }
 
-void check_refusal(const 記録対局& game, const notation::RecordError& error) {
-  static const 記録対局 untouched = before_reading();
+void check_refusal(const 対局& game, const notation::RecordError& error) {
+  static const 対局 untouched = before_reading();
   if (const auto difference = 対局の違い(game, untouched); !difference.empty()) {
     fail("a refused text changed the game: " + difference);
   }
@@ -58,13 +58,13 @@ void check_engine_takes(const std::string& record) {
 }
 
 void check_consistent(Form1& form, unsigned step) {
-  require_sound(状態の不整合(form));
-  require_sound(記録の不整合(form, form));
-  require_sound(照会後の変化(form, step));
+  require_sound(状態の不整合(form.局));
+  require_sound(記録の不整合(form.記録, form.局));
+  require_sound(照会後の変化(form.局, step));
 }
 
 // Opens the game in a window, takes every move back and replays them all.
-void check_in_window(const 記録対局& game) {
+void check_in_window(const 対局& game) {
   testing::RecordingCanvas canvas;
   testing::RecordingPlatform platform;
   testing::RecordingSound sound;
@@ -74,25 +74,25 @@ void check_in_window(const 記録対局& game) {
   if (!対局の違い(form.対局の写し(), game).empty()) fail("the window opened another game");
   unsigned step = 0;
   check_consistent(form, step++);
-  const int end = form.記録終端;
-  while (form.記録数 > 0) {
+  const int end = form.記録.記録終端;
+  while (form.記録.記録数 > 0) {
     form.REPLAY_Click();
     check_consistent(form, step++);
     canvas.clear();
   }
-  while (form.記録数 < end) {
+  while (form.記録.記録数 < end) {
     form.AFTER_Click();
     check_consistent(form, step++);
     canvas.clear();
   }
-  if (form.記録終端 != end) fail("replaying changed the record's end");
+  if (form.記録.記録終端 != end) fail("replaying changed the record's end");
 }
 
-void check_accepted(const 記録対局& game) {
+void check_accepted(const 対局& game) {
   require_sound(状態の不整合(game.局));
   require_sound(記録の不整合(game.記録, game.局));
   const std::string written = notation::write_record(game, "");
-  記録対局 again;
+  対局 again;
   notation::RecordError error;
   if (!notation::read_record(written, again, error)) {
     fail("a written record is refused: " + notation::describe(error) + "\n" + written);
@@ -113,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   for (const bool pasted : {false, true}) {
     records.add();
-    記録対局 game = before_reading();
+    対局 game = before_reading();
     notation::RecordError error;
     const bool read = pasted ? notation::read_pasted(text, game, error)
                              : notation::read_record(text, game, error);

@@ -38,10 +38,6 @@ class 対局状態 {
   二歩列 後手2歩{};
   int 手番 = 手番_なし;
   int 対局中 = 無;
-  int 対局モード = モード_人間;
-  int 人間側 = 手番_先手;
-  int COM側 = 手番_後手;
-  int 人間歩 = 先手_歩;
   int 手数 = 0;
 
   bool operator==(const 対局状態&) const = default;

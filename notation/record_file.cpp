@@ -50,7 +50,7 @@ TranslatableText verdict_reason(判定 verdict, 対局状態& 局, const MoveTex
 
 class Replay {
  public:
-  Replay(記録対局& game, int line, RecordError& error) : game_(game), line_(line), error_(error) {}
+  Replay(対局& game, int line, RecordError& error) : game_(game), line_(line), error_(error) {}
 
   // Plays the move `word`; false with the error set when the rules refuse it.
   bool play(std::string_view word) {
@@ -66,9 +66,7 @@ class Replay {
     const 着手判定の答え judged = judge(局, *text);
     if (judged.結果 != 判定::可)
       return refuse(word, number, verdict_reason(judged.結果, 局, *text));
-    const 着手& move = judged.手;
-    game_.記録.記録_追加(局, move.元X, move.元Y, move.先X, move.先Y, move.移動駒, move.置駒);
-    ended_ = 着手実行(局, move).結果 != 結末::続行;
+    ended_ = game_.指す(judged.手).結果 != 結末::続行;
     return true;
   }
 
@@ -85,7 +83,7 @@ class Replay {
     if (局.対局なし()) return refuse(word, number, 箱の文("勝負はついています"));
     if (指せる手がある(局))
       return refuse(word, number, 箱の文("指せる手があるのでパスはできません"));
-    局.手番 = 相手の手番(局.手番);
+    game_.パス();
     return true;
   }
 
@@ -98,28 +96,25 @@ class Replay {
     return false;
   }
 
-  記録対局& game_;
+  対局& game_;
   int line_;
   RecordError& error_;
   bool ended_ = false;
 };
 
-void set_mode(RecordMode mode, 対局状態& 局) {
+void set_mode(RecordMode mode, 対局& game) {
   if (mode == RecordMode::people) {
-    局.対局モード = モード_人間;
-    局.人間側 = 手番_先手;
-    局.COM側 = 手番_後手;
-    局.人間歩 = 先手_歩;
+    game.対局モード = モード_人間;
+    game.人間側 = 手番_先手;
+    game.COM側 = 手番_後手;
+    game.人間歩 = 先手_歩;
     return;
   }
-  局.対局モード = モード_COM;
-  局.COM側 = mode == RecordMode::computer_b ? 手番_先手 : 手番_後手;
-  局.人間側 = 相手の手番(局.COM側);
-  局.人間歩 = 局.人間側 == 手番_先手 ? 先手_歩 : 後手_歩;
+  game.COM対局の側(mode == RecordMode::computer_b ? 手番_後手 : 手番_先手);
 }
 
 // Takes back the moves after the cursor, as "戻" would have.
-bool apply_cursor(const RecordHeaders& headers, 記録対局& game, RecordError& error) {
+bool apply_cursor(const RecordHeaders& headers, 対局& game, RecordError& error) {
   if (!headers.cursor) return true;
   if (*headers.cursor > game.記録.記録終端) {
     error = {};
@@ -128,13 +123,13 @@ bool apply_cursor(const RecordHeaders& headers, 記録対局& game, RecordError&
         箱の文("cursor は 0 から %1 までです", {そのまま(std::to_string(game.記録.記録終端))});
     return false;
   }
-  while (game.記録.記録数 > *headers.cursor) game.記録.記録_一手戻す(game.局);
+  game.手目へ(*headers.cursor);
   return true;
 }
 
-bool read_split(const RecordHeaders& headers, const PositionLine& line, 記録対局& game,
+bool read_split(const RecordHeaders& headers, const PositionLine& line, 対局& game,
                 RecordError& error) {
-  記録対局 read;
+  対局 read;
   std::string reason;
   if (!parse_position(line.start, read.局, reason)) {
     error = {};
@@ -148,7 +143,7 @@ bool read_split(const RecordHeaders& headers, const PositionLine& line, 記録�
     error.reason = 箱の文("局面の手数は %1 までです", {そのまま(std::to_string(記録上限 - 1))});
     return false;
   }
-  set_mode(headers.mode, read.局);
+  set_mode(headers.mode, read);
   // A level means something only against the computer, and only there is it written.
   read.強さ = headers.mode == RecordMode::people ? 0 : headers.level;
   read.記録.記録_消去();
@@ -197,20 +192,20 @@ std::string describe(const RecordError& error) {
   return refusal_text(error).japanese();
 }
 
-bool read_record(std::string_view text, 記録対局& game, RecordError& error) {
+bool read_record(std::string_view text, 対局& game, RecordError& error) {
   RecordHeaders headers;
   PositionLine line;
   return split_record(text, headers, line, error) && read_split(headers, line, game, error);
 }
 
-bool read_pasted(std::string_view text, 記録対局& game, RecordError& error) {
+bool read_pasted(std::string_view text, 対局& game, RecordError& error) {
   if (text.size() <= kRecordSizeLimit && text.find('#') == std::string_view::npos) {
     if (const auto line = bare_position(text)) return read_record(*line, game, error);
   }
   return read_record(text, game, error);
 }
 
-bool has_game(const 記録対局& game) {
+bool has_game(const 対局& game) {
   return !game.局.対局なし() || game.記録.記録終端 > 0;
 }
 

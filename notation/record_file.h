@@ -16,7 +16,7 @@
 #include <string>
 #include <string_view>
 
-#include "record/recorded_game.h"
+#include "game/match.h"
 #include "text/translatable_text.h"
 
 namespace brenvolt::notation {
@@ -40,21 +40,21 @@ std::string describe(const RecordError& error);
 // Reads a record: every move judged by the rules and played from the start position. On
 // success `game` holds the position at the cursor, the record to its end, the mode and sides,
 // and a finished game as finished; on refusal `game` is untouched.
-bool read_record(std::string_view text, 記録対局& game, RecordError& error);
+bool read_record(std::string_view text, 対局& game, RecordError& error);
 
 // Reads what a player pastes: a record, or a bare position as copying a position gives it
 // ("<board> <side> <hands> <n>", also after "sfen"), which opens as a two-person game there.
-bool read_pasted(std::string_view text, 記録対局& game, RecordError& error);
+bool read_pasted(std::string_view text, 対局& game, RecordError& error);
 
 // The record of `game`: a first comment line, the headers (with `date` unless it is empty)
 // and the position line with every move up to the end of the record.
-std::string write_record(const 記録対局& game, std::string_view date);
+std::string write_record(const 対局& game, std::string_view date);
 
 // The position at the cursor in the engine's notation; after a finished game the side to move
 // is the one that lost.
-std::string write_position(const 記録対局& game);
+std::string write_position(const 対局& game);
 
 // Can `game` be saved: a game is running or the record holds a move.
-bool has_game(const 記録対局& game);
+bool has_game(const 対局& game);
 
 }  // namespace brenvolt::notation

@@ -28,8 +28,8 @@ int mover(const 手順& m) {
 }
 
 // The position before the first recorded move.
-対局状態 start_of(const 記録対局& game) {
-  記録対局 back = game;
+対局状態 start_of(const 対局& game) {
+  対局 back = game;
   while (back.記録.記録数 > 0) back.記録.記録_一手戻す(back.局);
   if (back.記録.記録終端 > 0) {
     back.局.手番 = mover(back.記録.記録_項目(1));
@@ -42,7 +42,7 @@ int mover(const 手順& m) {
 // The moves of the whole record. A side that moves twice in a row had a turn with no move
 // before, which the computer passes: it is written as "pass". So is the pass that left the
 // side to move at the cursor the one that made the last move.
-std::string moves_of(const 記録対局& game, int start_side) {
+std::string moves_of(const 対局& game, int start_side) {
   const 手順記録& record = game.記録;
   std::string text;
   int to_move = start_side;
@@ -61,9 +61,9 @@ std::string moves_of(const 記録対局& game, int start_side) {
 }
 
 // How the whole record ends: the last move's five, the draw at the bound, or neither.
-RecordResult result_of(const 記録対局& game) {
+RecordResult result_of(const 対局& game) {
   if (game.記録.記録終端 == 0) return RecordResult::none;
-  記録対局 end = game;
+  対局 end = game;
   while (end.記録.記録_一手進める(end.局)) {
   }
   const 手順 last = end.記録.記録_項目(end.記録.記録終端);
@@ -76,18 +76,18 @@ RecordResult result_of(const 記録対局& game) {
   return outcome.結果 == 結末::引き分け ? RecordResult::draw : RecordResult::none;
 }
 
-RecordMode mode_of(const 対局状態& 局) {
-  if (局.対局モード != モード_COM) return RecordMode::people;
-  return 局.COM側 == 手番_先手 ? RecordMode::computer_b : RecordMode::computer_w;
+RecordMode mode_of(const 対局& game) {
+  if (game.対局モード != モード_COM) return RecordMode::people;
+  return game.COM側 == 手番_先手 ? RecordMode::computer_b : RecordMode::computer_w;
 }
 
 }  // namespace
 
-std::string write_record(const 記録対局& game, std::string_view date) {
+std::string write_record(const 対局& game, std::string_view date) {
   const 対局状態 start = start_of(game);
   std::string text = "# Brenvolt record\n";
-  text += "# mode: " + std::string(word_of(mode_of(game.局))) + '\n';
-  if (game.局.対局モード == モード_COM) text += "# level: " + std::to_string(game.強さ) + '\n';
+  text += "# mode: " + std::string(word_of(mode_of(game))) + '\n';
+  if (game.対局モード == モード_COM) text += "# level: " + std::to_string(game.強さ) + '\n';
   text += "# result: " + std::string(word_of(result_of(game))) + '\n';
   if (!date.empty()) text += "# date: " + std::string(date) + '\n';
   if (game.記録.記録数 < game.記録.記録終端) {
@@ -101,7 +101,7 @@ std::string write_record(const 記録対局& game, std::string_view date) {
   return text;
 }
 
-std::string write_position(const 記録対局& game) {
+std::string write_position(const 対局& game) {
   対局状態 局 = game.局;
   if (局.手番 != 手番_先手 && 局.手番 != 手番_後手) {
     const int 記録数 = game.記録.記録数;

@@ -52,7 +52,7 @@ void ComputerPlayer::start(const 対局状態& position, const 探索制限& lim
     const std::lock_guard<std::mutex> lock(shared->in_use);
     if (stop->load()) return;
     if (!shared->searcher) shared->searcher = std::make_unique<Searcher>(hash_mb);
-    *found = shared->searcher->think(position, limits, *stop);
+    *found = shared->searcher->think(position, position.手番, limits, *stop);
   };
   auto done = [this, alive = std::weak_ptr<int>(alive_), generation, found,
                answer = std::move(answer)] {

@@ -58,7 +58,7 @@ void Form1::Form_Load_画面() {
   移動指導 = 0;
   platform.setMenuChecked("SIDOU", false);
   指導色 = 消去色;
-  手番 = 手番_なし;
+  局.手番 = 手番_なし;
   platform.setBackground(背景色);
 
   描画_桝_数値();
@@ -70,8 +70,7 @@ void Form1::Form_Load_画面() {
 
 void Form1::初期設定() {
   思考を取り消す();
-  対局状態::初期設定();
-  記録_消去();
+  試合.初期設定();
   入力段階 = 0;
 
   描画_局面();
@@ -89,7 +88,7 @@ void Form1::描画_局面() {
 }
 
 void Form1::駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
-  対局状態::駒移動(移動元X, 移動元Y, 移動先X, 移動先Y, 移動駒);
+  局.駒移動(移動元X, 移動元Y, 移動先X, 移動先Y, 移動駒);
   描画_駒移動(移動元X, 移動元Y, 移動先X, 移動先Y, 移動駒);
 }
 

@@ -1,4 +1,4 @@
-// Form1: the game's one window object. It owns the game state for the life of the window,
+// Form1: the game's one window object. It owns the match for the life of the window,
 // carries every drawing routine and event handler of the game, and reaches the outside world
 // only through the canvas, the platform and the sound library, so the whole game runs in tests
 // without a window.
@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "game/game_state.h"
+#include "game/match.h"
+#include "game/move_record.h"
 #include "game/turn.h"
-#include "record/move_record.h"
-#include "record/recorded_game.h"
 #include "sound/module1.h"
 #include "window/canvas.h"
 #include "window/computer_player.h"
@@ -29,8 +29,14 @@ namespace brenvolt {
 inline constexpr std::array<const char*, 強さ_最強 + 1> 強さの項目 = {"HYOUJUN", "TSUYOI", "TOTEMO",
                                                                       "SAIKYOU"};
 
-class Form1 : public 対局状態, public 手順記録 {
+class Form1 {
  public:
+  // The match the window plays, and its position and record under their own names. Declared
+  // first: everything else may read them from construction on.
+  対局 試合;
+  対局状態& 局 = 試合.局;
+  手順記録& 記録 = 試合.記録;
+
   Form1(Canvas& canvas, Platform& platform, SoundLibrary& sound,
         std::vector<std::filesystem::path> データ置場 = {});
 
@@ -74,10 +80,10 @@ class Form1 : public 対局状態, public 手順記録 {
 
   // ---- Game records -----------------------------------------------------------------------
   // The game as it stands, with its whole record, as a record file keeps it.
-  記録対局 対局の写し() const;
-  // Replaces the game by `対局` and draws it as a game played straight to its cursor: board,
-  // hands, move count and each side's last move (the computer's outlined in white).
-  void 対局を復元(const 記録対局& 対局);
+  対局 対局の写し() const;
+  // Replaces the match by `復元する` and draws it as a game played straight to its cursor:
+  // board, hands, move count and each side's last move (the computer's outlined in white).
+  void 対局を復元(const 対局& 復元する);
 
   // ---- Game routines that change the state and draw ---------------------------------------
   void 初期設定();
@@ -145,8 +151,6 @@ class Form1 : public 対局状態, public 手順記録 {
   // The buzz, and for a double three, a double four or a forced promotion the box, of a refused
   // move; true when the move was accepted.
   bool 判定を伝える(判定 結果);
-  // The person's side in a game against the computer, the computer's side and 人間歩 with it.
-  void COM対局の側(int 人間の側);
   // Swaps the sides of a running game against the computer.
   void 側を交代(int 人間の側);
   // Announces how a move ended: blinks a five and names its winner, or declares the draw at

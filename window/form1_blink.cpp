@@ -12,7 +12,7 @@ constexpr double 点滅間隔秒 = 0.2;
 
 void Form1::描画_点滅5並び(int IN_手番, int IN_X, int IN_Y) {
   // Without an exact five there is nothing to blink; the caller has found one before calling.
-  const auto 桝 = 五並びの桝(*this, IN_手番, IN_X, IN_Y);
+  const auto 桝 = 五並びの桝(局, IN_手番, IN_X, IN_Y);
   if (!桝) return;
 
   for (int 回 = 0; 回 < 点滅回数; ++回) {
@@ -20,7 +20,7 @@ void Form1::描画_点滅5並び(int IN_手番, int IN_X, int IN_Y) {
     canvas.refresh();
     待ち時間(点滅間隔秒);
     for (const auto& [x, y] : *桝) {
-      描画_絵(盤面[x][y], x, y);
+      描画_絵(局.盤面[x][y], x, y);
       描画_桝輪郭(背景色, x, y);
     }
     canvas.refresh();

@@ -33,7 +33,7 @@ void Form1::描画_桝(double 座標X, double 座標Y) {
 void Form1::描画_盤() {
   for (int x = 1; x <= 盤サイズ; ++x) {
     for (int y = 1; y <= 盤サイズ; ++y) {
-      const int 駒 = 盤面[x][y];
+      const int 駒 = 局.盤面[x][y];
       if (駒 == 空) {
         描画_桝(x, y);
       } else {
@@ -57,7 +57,7 @@ void Form1::描画_白持盤() {
 void Form1::描画_持駒台(int 側, double 数の列, int 数の欄幅) {
   const int 最初の段 = 持駒台の最初の段(側);
   const int 台の列 = 持駒列の(側);
-  const 持駒& 持ち数 = 側 == 手番_先手 ? 先手持駒数 : 後手持駒数;
+  const 持駒& 持ち数 = 側 == 手番_先手 ? 局.先手持駒数 : 局.後手持駒数;
   描画_四角形(数の列, 最初の段, 数の欄幅, 持駒数欄高, 背景色);
   for (int 行 = 最初の段; 行 < 最初の段 + 持駒種類数; ++行) {
     const int 種類 = 段の持駒スロット(側, 行);

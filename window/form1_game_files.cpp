@@ -32,35 +32,32 @@ std::string ファイル名(const std::string& path) {
 
 }  // namespace
 
-記録対局 Form1::対局の写し() const {
-  記録対局 写し;
-  写し.局 = *this;
-  写し.記録 = *this;
-  写し.強さ = 対局モード == モード_COM ? 思考.level() : 強さ_標準;
+対局 Form1::対局の写し() const {
+  対局 写し = 試合;
+  写し.強さ = 試合.対局モード == モード_COM ? 思考.level() : 強さ_標準;
   return 写し;
 }
 
 // A search or a hint for the game being replaced is dropped first, while the marks it drew
 // still belong to the position on the board.
-void Form1::対局を復元(const 記録対局& 対局) {
+void Form1::対局を復元(const 対局& 復元する) {
   思考を取り消す();
-  static_cast<対局状態&>(*this) = 対局.局;
-  static_cast<手順記録&>(*this) = 対局.記録;
+  試合 = 復元する;
   // A record against the computer brings its level with it; a two-person record keeps the
   // level the menu has.
-  if (対局.局.対局モード == モード_COM) 強さ_選択(対局.強さ);
+  if (復元する.対局モード == モード_COM) 強さ_選択(復元する.強さ);
   入力段階 = 0;
   指手 = {};
 
   描画_局面();
-  if (手数 > 0) 描画_手数(手数, 色_白);
+  if (局.手数 > 0) 描画_手数(局.手数, 色_白);
   for (const int 側 : {手番_先手, 手番_後手}) {
-    if (const auto 手 = 記録_最後の手(側)) 描画_移動結果(手->先X, 手->先Y, 手->先駒, 結果色);
+    if (const auto 手 = 記録.記録_最後の手(側)) 描画_移動結果(手->先X, 手->先Y, 手->先駒, 結果色);
   }
   // The computer outlines the square of its move; a person's move leaves no outline.
-  if (記録数 > 0 && 対局モード == モード_COM) {
-    const 手順 最後 = 記録_項目(記録数);
-    if (取得_手番(最後.元駒) == COM側) 描画_桝輪郭(色_白, 最後.先X, 最後.先Y);
+  if (記録.記録数 > 0 && 試合.対局モード == モード_COM) {
+    const 手順 最後 = 記録.記録_項目(記録.記録数);
+    if (取得_手番(最後.元駒) == 試合.COM側) 描画_桝輪郭(色_白, 最後.先X, 最後.先Y);
   }
   canvas.refresh();
   ds.dsPlay(音_駒打);
@@ -73,7 +70,7 @@ void Form1::棋譜を断る(const TranslatableText& 文, const char* 題) {
 
 void Form1::棋譜で始める(const std::string& text, bool 貼り付け, const std::string& 出所,
                          const char* 題) {
-  記録対局 読んだ;
+  対局 読んだ;
   notation::RecordError 誤り;
   const bool 読めた = 貼り付け ? notation::read_pasted(text, 読んだ, 誤り)
                                : notation::read_record(text, 読んだ, 誤り);
@@ -82,12 +79,12 @@ void Form1::棋譜で始める(const std::string& text, bool 貼り付け, const
     棋譜を断る(出所.empty() ? 理由 : ファイルと理由(出所, 理由), 題);
     return;
   }
-  if (!対局なし() && !platform.confirmBox(箱の文(対局をやめるか), 箱の文(題))) return;
+  if (!局.対局なし() && !platform.confirmBox(箱の文(対局をやめるか), 箱の文(題))) return;
   対局を復元(読んだ);
 }
 
 void Form1::SAVE_Click() {
-  const 記録対局 写し = 対局の写し();
+  const 対局 写し = 対局の写し();
   if (!notation::has_game(写し)) {
     棋譜を断る(箱の文(対局がない), 保存の題);
     return;
@@ -117,7 +114,7 @@ void Form1::COPY_POSITION_Click() {
 }
 
 void Form1::COPY_RECORD_Click() {
-  const 記録対局 写し = 対局の写し();
+  const 対局 写し = 対局の写し();
   if (!notation::has_game(写し)) {
     棋譜を断る(箱の文(対局がない), 棋譜コピーの題);
     return;

@@ -31,15 +31,14 @@ void Form1::強さ_選択(int 強さ) {
 }
 
 void Form1::HINT_Click() {
-  const bool 人の番 = !対局なし() && !(対局モード == モード_COM && 手番 == COM側);
+  const bool 人の番 = !局.対局なし() && !(試合.COMの番());
   if (!人の番) {
     ds.dsPlay(音_禁止);
     return;
   }
   ヒントを消す();
   ヒント探索中 = true;
-  思考.start(*this, 思考.limits_for(強さ_最強),
-             [this](std::optional<着手> 手) { ヒントを示す(手); });
+  思考.start(局, 思考.limits_for(強さ_最強), [this](std::optional<着手> 手) { ヒントを示す(手); });
 }
 
 void Form1::ヒントを示す(const std::optional<着手>& 手) {

@@ -21,64 +21,56 @@ void Form1::側を交代(int 人間の側) {
   思考を取り消す();
   全輪郭クリア();
   入力段階 = 0;
-  COM対局の側(人間の側);
-  if (手番 == COM側) com_ban();
-}
-
-void Form1::COM対局の側(int 人間の側) {
-  人間側 = 人間の側;
-  COM側 = 相手の手番(人間の側);
-  人間歩 = 人間の側 == 手番_先手 ? 先手_歩 : 後手_歩;
+  試合.COM対局の側(人間の側);
+  if (局.手番 == 試合.COM側) com_ban();
 }
 
 void Form1::START_Click() {
-  if (対局なし()) {
+  if (局.対局なし()) {
     初期設定();
-    対局モード = モード_人間;
-    人間側 = 手番_先手;
-    COM側 = 手番_後手;
-    手番 = 手番_先手;
-    対局中 = 有;
+    試合.対局モード = モード_人間;
+    試合.人間側 = 手番_先手;
+    試合.COM側 = 手番_後手;
+    局.手番 = 手番_先手;
+    局.対局中 = 有;
     platform.messageBox(箱の文("先手の番です"), そのまま(" "), BoxIcon::None);
-  } else if (対局モード == モード_COM) {
+  } else if (試合.対局モード == モード_COM) {
     platform.messageBox(箱の文(最初にして), 箱の文(途中変更不可), BoxIcon::None);
-  } else if (手番 == 手番_先手) {
+  } else if (局.手番 == 手番_先手) {
     platform.messageBox(箱の文("先手の番です"), そのまま(" "), BoxIcon::None);
-  } else if (手番 == 手番_後手) {
+  } else if (局.手番 == 手番_後手) {
     platform.messageBox(箱の文("後手の番です"), そのまま(" "), BoxIcon::None);
   }
 }
 
 void Form1::SENTE_Click() {
-  if (対局なし()) {
+  if (局.対局なし()) {
     初期設定();
-    対局モード = モード_COM;
-    COM対局の側(手番_先手);
-    手番 = 手番_先手;
-    対局中 = 有;
+    試合.COM対局の側(手番_先手);
+    局.手番 = 手番_先手;
+    局.対局中 = 有;
     platform.messageBox(箱の文("先手の番です"), そのまま(" "), BoxIcon::None);
-  } else if (対局モード == モード_人間) {
+  } else if (試合.対局モード == モード_人間) {
     platform.messageBox(箱の文(最初にして), 箱の文(途中変更不可), BoxIcon::None);
-  } else if (人間側 == 手番_先手) {
+  } else if (試合.人間側 == 手番_先手) {
     platform.messageBox(箱の文("先手の番です"), そのまま(" "), BoxIcon::None);
-  } else if (人間側 == 手番_後手) {
+  } else if (試合.人間側 == 手番_後手) {
     側を交代(手番_先手);
   }
 }
 
 void Form1::GOTE_Click() {
-  if (対局なし()) {
+  if (局.対局なし()) {
     初期設定();
-    対局モード = モード_COM;
-    COM対局の側(手番_後手);
-    手番 = 手番_先手;
-    対局中 = 有;
+    試合.COM対局の側(手番_後手);
+    局.手番 = 手番_先手;
+    局.対局中 = 有;
     com_ban();
-  } else if (対局モード == モード_人間) {
+  } else if (試合.対局モード == モード_人間) {
     platform.messageBox(箱の文(最初にして), 箱の文(途中変更不可), BoxIcon::None);
-  } else if (人間側 == 手番_先手) {
+  } else if (試合.人間側 == 手番_先手) {
     側を交代(手番_後手);
-  } else if (人間側 == 手番_後手) {
+  } else if (試合.人間側 == 手番_後手) {
     platform.messageBox(箱の文("後手の番です"), そのまま(" "), BoxIcon::None);
   }
 }

@@ -7,18 +7,18 @@ namespace brenvolt {
 
 void Form1::手順保存(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動元駒,
                      int 移動先駒) {
-  記録_追加(*this, 移動元X, 移動元Y, 移動先X, 移動先Y, 移動元駒, 移動先駒);
+  記録.記録_追加(局, 移動元X, 移動元Y, 移動先X, 移動先Y, 移動元駒, 移動先駒);
 }
 
 void Form1::CANCEL_Click() {
-  手番 = 手番_なし;
+  局.手番 = 手番_なし;
   初期設定();
   ds.dsPlay(音_駒打);
 }
 
 void Form1::REPLAY_Click() {
   思考を取り消す();
-  const std::optional<手順> 戻した = 記録_一手戻す(*this);
+  const std::optional<手順> 戻した = 試合.戻す();
   if (!戻した) {
     ds.dsPlay(音_禁止);
     platform.messageBox(箱の文("できません"), 箱の文("戻る"), BoxIcon::None);
@@ -39,12 +39,12 @@ void Form1::REPLAY_Click() {
     描画_四角形(後手結果X, 後手結果Y, 戻し結果欄幅, 戻し結果欄高, 背景色);
   else
     描画_四角形(先手結果X, 先手結果Y, 戻し結果欄幅, 戻し結果欄高, 背景色);
-  描画_手数(手数, 色_白);
+  描画_手数(局.手数, 色_白);
 }
 
 void Form1::AFTER_Click() {
   思考を取り消す();
-  const std::optional<手順> 進めた = 記録_一手進める(*this);
+  const std::optional<手順> 進めた = 試合.進める();
   if (!進めた) {
     ds.dsPlay(音_禁止);
     platform.messageBox(箱の文("できません"), 箱の文("進む"), BoxIcon::None);
@@ -53,7 +53,7 @@ void Form1::AFTER_Click() {
   const 手順& m = *進めた;
   入力段階 = 0;
   描画_将棋盤桝();
-  描画_手数(手数, 色_白);
+  描画_手数(局.手数, 色_白);
   描画_桝(m.元X, m.元Y);
   描画_絵(m.先駒, m.先X, m.先Y);
   描画_桝輪郭(背景色, m.先X, m.先Y);
@@ -61,9 +61,9 @@ void Form1::AFTER_Click() {
   描画_白持盤();
   描画_移動結果(m.先X, m.先Y, m.先駒, 結果色);
   ds.dsPlay(音_駒打);
-  描画_手数(手数, 色_白);
+  描画_手数(局.手数, 色_白);
   // Replaying a move that ended the game ends it again as it ended when first played.
-  決着(着手後の結末(*this, 取得_手番(m.元駒), m.元X, m.元Y, m.先X, m.先Y));
+  決着(着手後の結末(局, 取得_手番(m.元駒), m.元X, m.元Y, m.先X, m.先Y));
 }
 
 }  // namespace brenvolt

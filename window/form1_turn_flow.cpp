@@ -31,12 +31,12 @@ void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
   // still being worked out and erases one shown.
   if (COM思考中()) return;
   思考を取り消す();
-  if (対局中 == 無) {
+  if (局.対局中 == 無) {
     ds.dsPlay(音_禁止);
     platform.messageBox(箱の文("「対局」で始めて下さい"), 箱の文("開始"), BoxIcon::None);
     return;
   }
-  if (対局モード == モード_COM && 手番 == COM側) {
+  if (試合.COMの番()) {
     com_ban();
     return;
   }
@@ -56,9 +56,9 @@ void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
 }
 
 void Form1::盤クリック_駒選択(int 桝列, int 桝行) {
-  const int 駒 = 盤面[桝列][桝行];
-  if (駒 == 空 || 調査_駒(手番, 駒) == 無) {
-    if (const char* 文 = 手番の文(手番))
+  const int 駒 = 局.盤面[桝列][桝行];
+  if (駒 == 空 || 調査_駒(局.手番, 駒) == 無) {
+    if (const char* 文 = 手番の文(局.手番))
       platform.messageBox(箱の文(文), 箱の文("開始"), BoxIcon::None);
     return;
   }
@@ -76,25 +76,25 @@ void Form1::盤クリック_行き先(int Button, int 桝列, int 桝行) {
   // Only the right button promotes, so under any other a piece that would have no move left
   // is refused.
   const 成り方 成り = Button == 右ボタン ? 成り方::成れれば成る : 成り方::成らない;
-  const 着手判定の答え 答え = 着手判定(*this, 指手[1], 指手[2], 指手[3], 指手[4], 指手[6], 成り);
+  const 着手判定の答え 答え = 着手判定(局, 指手[1], 指手[2], 指手[3], 指手[4], 指手[6], 成り);
   if (!判定を伝える(答え.結果)) return;
   // A running game never reaches the bound here (the move that reaches it ends the game), but
   // a move must never be played without its place in the record.
-  if (手数上限(*this)) {
+  if (手数上限(局)) {
     引き分け();
     return;
   }
-  手順保存(指手[1], 指手[2], 指手[3], 指手[4], 指手[6], 盤面[指手[3]][指手[4]]);
+  手順保存(指手[1], 指手[2], 指手[3], 指手[4], 指手[6], 局.盤面[指手[3]][指手[4]]);
   // The count the move brings is shown before the board changes: the guidance erased below
   // still reads the board as it was.
-  描画_手数(手数 + 1, 色_白);
+  描画_手数(局.手数 + 1, 色_白);
   指手[6] = 答え.手.置駒;
-  記録_先駒変更(指手[6]);
+  記録.記録_先駒変更(指手[6]);
   入力段階 = 0;
   描画_桝輪郭(消去色, 指手[1], 指手[2]);
   描画_桝輪郭(消去色, 指手[3], 指手[4]);
   描画_移動可能桝色(指手[1], 指手[2], 消去色, 指手[6]);
-  const 着手の結果 結果 = 着手実行(*this, 答え.手);
+  const 着手の結果 結果 = 試合.実行(答え.手);
   描画_駒移動(指手[1], 指手[2], 指手[3], 指手[4], 指手[6]);
   ds.dsPlay(音_駒打);
   描画_移動結果(指手[3], 指手[4], 指手[6], 結果色);
@@ -130,23 +130,23 @@ bool Form1::判定を伝える(判定 結果) {
 // The turn has already passed to the other side; against the computer it replies at once.
 void Form1::人間の着手後(const 着手の結果& 結果) {
   if (決着(結果)) return;
-  if (対局モード == モード_COM) com_ban();
+  if (試合.対局モード == モード_COM) com_ban();
 }
 
 void Form1::盤外クリック(int 桝列, int 桝行) {
   描画_移動可能桝色(指手[1], 指手[2], 消去色, 指手[6]);
   描画_桝輪郭(消去色, 指手[1], 指手[2]);
-  const int 持駒列 = 持駒列の(対局モード == モード_COM ? 人間側 : 手番);
+  const int 持駒列 = 持駒列の(試合.対局モード == モード_COM ? 試合.人間側 : 局.手番);
   if (桝列 != 持駒列 || 桝行 < 1 || 桝行 > 盤サイズ) return;
-  if (取得_持駒数(手番, 桝行) <= 0) {
+  if (局.取得_持駒数(局.手番, 桝行) <= 0) {
     ds.dsPlay(音_禁止);
     platform.messageBox(箱の文("駒をクリックて下さい"), 箱の文("開始"), BoxIcon::None);
     return;
   }
-  指手[6] = 取得_持駒(手番, 桝行);
+  指手[6] = 局.取得_持駒(局.手番, 桝行);
   指手[1] = 持駒列;
   指手[2] = 桝行;
-  調査_2歩フラグ設定();
+  局.調査_2歩フラグ設定();
   入力段階 = 1;
   描画_桝輪郭(色_明赤, 持駒列, 桝行);
   描画_移動可能桝色(指手[1], 指手[2], 指導色, 指手[6]);

@@ -31,11 +31,11 @@ int 置く駒(const 対局状態& 局, int 元X, int 元Y, int 先X, int 先Y, i
   return 駒;
 }
 
-void 盤上移動探索(対局状態& 局, classic::ScoringBoard& 探盤, 最善& 最良) {
+void 盤上移動探索(対局状態& 局, int COM側, classic::ScoringBoard& 探盤, 最善& 最良) {
   for (int 元X = 1; 元X <= 盤サイズ; ++元X) {
     for (int 元Y = 1; 元Y <= 盤サイズ; ++元Y) {
       const int 駒 = 局.盤面[元X][元Y];
-      if (調査_駒(局.COM側, 駒) != 有) continue;
+      if (調査_駒(COM側, 駒) != 有) continue;
       const int 元 = classic::square(元X, 元Y);
       classic::board_destinations(探盤.cells(), 元X, 元Y, 駒).for_each_until([&](int 先X, int 先Y) {
         const int 先 = classic::square(先X, 先Y);
@@ -70,13 +70,13 @@ struct 打ち先一覧 {
 
 // A drop's score and refusal depend on its square only, never on the piece dropped, so the
 // scoring board works each out once per square; the piece only decides where it may go.
-void 打ち探索(const 対局状態& 局, classic::ScoringBoard& 探盤, 最善& 最良) {
-  const int 列 = 持駒列の(局.COM側);
-  const int 最初の段 = 持駒台の最初の段(局.COM側);
+void 打ち探索(const 対局状態& 局, int COM側, classic::ScoringBoard& 探盤, 最善& 最良) {
+  const int 列 = 持駒列の(COM側);
+  const int 最初の段 = 持駒台の最初の段(COM側);
   const 打ち先一覧 一覧 = 打ち先(探盤);
   for (int 段 = 最初の段; 段 < 最初の段 + 持駒種類数 && !最良.決着(); ++段) {
-    if (局.取得_持駒数(局.COM側, 段) <= 0) continue;
-    const int 駒 = 局.取得_持駒(局.COM側, 段);
+    if (局.取得_持駒数(COM側, 段) <= 0) continue;
+    const int 駒 = 局.取得_持駒(COM側, 段);
     for (int i = 0; i < 一覧.数 && !最良.決着(); ++i) {
       const int 先 = 一覧.桝[i];
       const int 先X = 先 / classic::kStride;
@@ -93,14 +93,14 @@ void 打ち探索(const 対局状態& 局, classic::ScoringBoard& 探盤, 最善
 
 }  // namespace
 
-std::optional<着手> com_ban_探索(対局状態& 局, 探索統計* 統計) {
-  const int 手持 = 局.取得_全持駒数(局.COM側);
-  if (auto 開始手 = 初手(局)) return 開始手;
+std::optional<着手> com_ban_探索(対局状態& 局, int COM側, 探索統計* 統計) {
+  const int 手持 = 局.取得_全持駒数(COM側);
+  if (auto 開始手 = 初手(局, COM側)) return 開始手;
   局.調査_2歩フラグ設定();
-  classic::ScoringBoard 探盤(局);
+  classic::ScoringBoard 探盤(局, COM側);
   最善 最良;
-  if (手持 < 盤上移動上限) 盤上移動探索(局, 探盤, 最良);
-  if (手持 > 0 && !最良.決着()) 打ち探索(局, 探盤, 最良);
+  if (手持 < 盤上移動上限) 盤上移動探索(局, COM側, 探盤, 最良);
+  if (手持 > 0 && !最良.決着()) 打ち探索(局, COM側, 探盤, 最良);
   if (統計 != nullptr) 統計->得点計算数 += 探盤.evaluations();
   return 最良.手;
 }

@@ -64,26 +64,28 @@ int 段階評価(const 四線& 自, const 四線& 敵, int X, int Y) {
 
 }  // namespace
 
-int 調査_得点(対局状態& 局, int IN_元X, int IN_元Y, int IN_先X, int IN_先Y) {
+int 調査_得点(対局状態& 局, int COM側, int IN_元X, int IN_元Y, int IN_先X, int IN_先Y) {
+  // A side value is also that side's pawn code (人間歩).
+  const int 人間側 = 相手の手番(COM側);
   const bool 盤上移動 = IN_元X >= 1 && IN_元X <= 盤サイズ;
-  if (局.調査_5並び(局.COM側, IN_先X, IN_先Y) == 有) return 得点_自五;
+  if (局.調査_5並び(COM側, IN_先X, IN_先Y) == 有) return 得点_自五;
 
   if (盤上移動) {
     const int 元の駒 = 局.盤面[IN_先X][IN_先Y];
-    局.盤面[IN_先X][IN_先Y] = 局.人間歩;
-    const int 五阻止 = 局.調査_5並び(局.人間側, IN_先X, IN_先Y);
+    局.盤面[IN_先X][IN_先Y] = 人間側;
+    const int 五阻止 = 局.調査_5並び(人間側, IN_先X, IN_先Y);
     局.盤面[IN_先X][IN_先Y] = 元の駒;
     if (五阻止 == 有) return 得点_五阻止;
 
-    局.盤面[IN_元X][IN_元Y] = 局.人間歩;
-    const int 五開放 = 局.調査_5並び(局.人間側, IN_元X, IN_元Y);
+    局.盤面[IN_元X][IN_元Y] = 人間側;
+    const int 五開放 = 局.調査_5並び(人間側, IN_元X, IN_元Y);
     局.盤面[IN_元X][IN_元Y] = 空;
     if (五開放 == 有) return 得点_五開放;
   }
 
-  const 四線 自 = 測定(局, 局.COM側, IN_先X, IN_先Y);
-  局.盤面[IN_先X][IN_先Y] = 局.人間側;
-  const 四線 敵 = 測定(局, 局.人間側, IN_先X, IN_先Y);
+  const 四線 自 = 測定(局, COM側, IN_先X, IN_先Y);
+  局.盤面[IN_先X][IN_先Y] = 人間側;
+  const 四線 敵 = 測定(局, 人間側, IN_先X, IN_先Y);
   局.盤面[IN_先X][IN_先Y] = 空;
   return 段階評価(自, 敵, IN_先X, IN_先Y);
 }

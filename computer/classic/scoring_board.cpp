@@ -152,10 +152,10 @@ bool is_four(const Cells& cells, const Rays& own, int d, int line) {
 
 }  // namespace
 
-ScoringBoard::ScoringBoard(const 対局状態& 局) {
+ScoringBoard::ScoringBoard(const 対局状態& 局, int COM側) {
   cells_.fill(kWall);
   for (int x = 1; x <= 盤サイズ; ++x) {
-    for (int y = 1; y <= 盤サイズ; ++y) cells_[square(x, y)] = cell_of(局.盤面[x][y], 局.COM側);
+    for (int y = 1; y <= 盤サイズ; ++y) cells_[square(x, y)] = cell_of(局.盤面[x][y], COM側);
   }
   drop_refusal_.fill(-1);
   person_five_.fill(-1);

@@ -47,8 +47,8 @@ struct Measure {
 
 class ScoringBoard {
  public:
-  // The position in 局, seen by 局.COM側.
-  explicit ScoringBoard(const 対局状態& 局);
+  // The position in 局, seen by the computer playing COM側.
+  ScoringBoard(const 対局状態& 局, int COM側);
 
   const Cells& cells() const { return cells_; }
   bool empty(int p) const { return cells_[p] == kEmpty; }

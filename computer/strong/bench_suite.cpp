@@ -26,7 +26,7 @@ void add_text(std::uint64_t& hash, int value) {
   const std::atomic<bool> stop{false};
   for (const 対局状態& position : positions) {
     searcher.clear();
-    const auto move = searcher.think(position, {depth, 0, 0}, stop);
+    const auto move = searcher.think(position, position.手番, {depth, 0, 0}, stop);
     result.nodes += searcher.nodes();
     ++result.positions;
     const 着手 chosen = move.value_or(着手{});

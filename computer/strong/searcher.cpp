@@ -10,13 +10,9 @@ namespace {
 
 // A position the search's board cannot hold (a code no move produces, more pieces than a game
 // has) is still answered, by the standard computer, whose moves the rules accept too.
-std::optional<着手> standard_choice(const 対局状態& position) {
+std::optional<着手> standard_choice(const 対局状態& position, int COM側) {
   対局状態 trial = position;
-  trial.対局モード = モード_COM;
-  trial.COM側 = position.手番;
-  trial.人間側 = position.手番 == 手番_先手 ? 手番_後手 : 手番_先手;
-  trial.人間歩 = trial.人間側;
-  return com_ban_探索(trial);
+  return com_ban_探索(trial, COM側);
 }
 
 }  // namespace
@@ -57,16 +53,17 @@ std::uint64_t Searcher::nodes() const {
   return impl_->nodes;
 }
 
-std::optional<着手> Searcher::think(const 対局状態& position, const 探索制限& limits,
+std::optional<着手> Searcher::think(const 対局状態& position, int COM側, const 探索制限& limits,
                                     const std::atomic<bool>& stop,
                                     const std::function<void(const 探索情報&)>& on_info) {
   impl_->nodes = 0;
   // The game's turn accepts no move while no game runs, nor for a side that is no side.
   if (position.対局中 != 有) return std::nullopt;
   if (position.手番 != 手番_先手 && position.手番 != 手番_後手) return std::nullopt;
+  if (position.手番 != COM側) return std::nullopt;
   if (position.手数 >= 記録上限) return std::nullopt;
   strong::Board board;
-  if (!board.load(position)) return standard_choice(position);
+  if (!board.load(position)) return standard_choice(position, COM側);
   const strong::SearchResult result = impl_->alpha_beta.run(board, limits, stop, on_info);
   impl_->nodes = result.nodes;
   if (!result.best) return std::nullopt;

@@ -57,17 +57,16 @@ class Searcher {
   // clear() plays as the first search of a new Searcher.
   void clear();
 
-  // The move for position.手番 in position, within the caps: a move the game accepts, or
-  // nothing when that side has no legal move (or no game is possible: no game runs, 手番
-  // names no side, or the move record's bound is reached). Each think() is independent of the
-  // ones before: a fixed depth or node count gives the same move for the same position. A
-  // move that makes five, the only legal move, or a forced win found by the threat search is
-  // returned at once; when the other side threatens a five only its blocks are searched,
-  // within a quarter of the caps. When stop becomes true the search ends as soon as it
-  // notices (within about a thousand nodes) with the best move found so far. on_info is
-  // called on the searching thread after each completed depth, and once for a move found
-  // without the main search.
-  std::optional<着手> think(const 対局状態& position, const 探索制限& limits,
+  // The move for COM側 in position, within the caps: a move the game accepts, or nothing when
+  // that side has no legal move (or no game is possible: no game runs, 手番 names no side or
+  // another side than COM側, or the move record's bound is reached). Each think() is independent of
+  // the ones before: a fixed depth or node count gives the same move for the same position. A move
+  // that makes five, the only legal move, or a forced win found by the threat search is returned at
+  // once; when the other side threatens a five only its blocks are searched, within a quarter of
+  // the caps. When stop becomes true the search ends as soon as it notices (within about a thousand
+  // nodes) with the best move found so far. on_info is called on the searching thread after each
+  // completed depth, and once for a move found without the main search.
+  std::optional<着手> think(const 対局状態& position, int COM側, const 探索制限& limits,
                             const std::atomic<bool>& stop,
                             const std::function<void(const 探索情報&)>& on_info = {});
 

@@ -17,7 +17,7 @@ TEST(探索の割り当て, 探索は一度もメモリを割り当てない) {
     対局状態 局 = testing::乱数局面(rng);
     探索統計 統計;
     const long 前 = testing::割り当て数();
-    const auto 手 = com_ban_探索(局, &統計);
+    const auto 手 = com_ban_探索(局, 局.手番, &統計);
     const long 後 = testing::割り当て数();
     EXPECT_EQ(後 - 前, 0) << "position " << i;
     (void)手;
@@ -33,7 +33,7 @@ TEST(探索の割り当て, 強い探索も一度もメモリを割り当てな�
   for (int i = 0; i < 40; ++i) {
     const 対局状態 局 = testing::乱数局面(rng);
     const long 前 = testing::割り当て数();
-    const auto 手 = 探索.think(局, {0, 20000, i % 4 == 0 ? 0.01 : 0}, 続行);
+    const auto 手 = 探索.think(局, 局.手番, {0, 20000, i % 4 == 0 ? 0.01 : 0}, 続行);
     const long 後 = testing::割り当て数();
     EXPECT_EQ(後 - 前, 0) << "position " << i;
     (void)手;

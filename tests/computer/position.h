@@ -24,15 +24,11 @@ inline int 持駒段(int 側, int 種類) {
   return 側 == 手番_先手 ? 種類 + 1 : 9 - 種類;
 }
 
-// The computer plays `com側`, it is its turn, and a move has already been played, so the
-// fixed opening drop does not apply. Both hands are full.
-inline 対局状態 対局(int com側) {
+// `com側` is to move, the side the computer will play, and a move has already been played, so
+// the fixed opening drop does not apply. Both hands are full.
+inline 対局状態 COM局面(int com側) {
   対局状態 局;
   局.初期設定();
-  局.対局モード = モード_COM;
-  局.COM側 = com側;
-  局.人間側 = 相手(com側);
-  局.人間歩 = 局.人間側;
   局.手番 = com側;
   局.対局中 = 有;
   局.手数 = 1;
@@ -67,7 +63,7 @@ inline void 置く(対局状態& 局, int x, int y, int 駒) {
 inline 対局状態 乱数局面(std::mt19937& rng) {
   std::uniform_int_distribution<int> coin(0, 1);
   const int com側 = coin(rng) != 0 ? 手番_先手 : 手番_後手;
-  対局状態 局 = 対局(com側);
+  対局状態 局 = COM局面(com側);
   局.手数 = std::uniform_int_distribution<int>(1, 80)(rng);
 
   // A crowded area of w x h squares somewhere on the board, or the whole board.

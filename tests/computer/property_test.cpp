@@ -23,15 +23,15 @@ void 合法か(対局状態 局, const 着手& 手) {
   const bool 打ち = 手.元X == 先手持駒列 || 手.元X == 後手持駒列;
   局.調査_2歩フラグ設定();
   if (打ち) {
-    EXPECT_EQ(手.元X, 局.COM側 == 手番_先手 ? 先手持駒列 : 後手持駒列);
-    EXPECT_GT(局.取得_持駒数(局.COM側, 手.元Y), 0);
-    EXPECT_EQ(手.移動駒, 局.取得_持駒(局.COM側, 手.元Y));
+    EXPECT_EQ(手.元X, 局.手番 == 手番_先手 ? 先手持駒列 : 後手持駒列);
+    EXPECT_GT(局.取得_持駒数(局.手番, 手.元Y), 0);
+    EXPECT_EQ(手.移動駒, 局.取得_持駒(局.手番, 手.元Y));
     EXPECT_EQ(手.置駒, 手.移動駒);
     EXPECT_EQ(調査_周囲駒有(局, 手.先X, 手.先Y), 有);
   } else {
-    EXPECT_LT(局.取得_全持駒数(局.COM側), 8);
+    EXPECT_LT(局.取得_全持駒数(局.手番), 8);
     EXPECT_EQ(局.盤面[手.元X][手.元Y], 手.移動駒);
-    EXPECT_EQ(調査_駒(局.COM側, 手.移動駒), 有);
+    EXPECT_EQ(調査_駒(局.手番, 手.移動駒), 有);
     const int 成った駒 = 局.調査_駒成(手.元X, 手.元Y, 手.先X, 手.先Y, 手.移動駒);
     const bool 強制 = 移動後チェック(手.先Y, 手.移動駒) == 無;
     if (手.置駒 != 手.移動駒) {
@@ -43,8 +43,8 @@ void 合法か(対局状態 局, const 着手& 手) {
     }
   }
   EXPECT_EQ(局.移動チェック(手.元X, 手.元Y, 手.先X, 手.先Y, 手.移動駒), 有);
-  EXPECT_EQ(局.調査_三三(手.元X, 手.元Y, 手.先X, 手.先Y, 局.COM側, 手.移動駒), 無);
-  EXPECT_EQ(局.調査_四四(手.元X, 手.元Y, 手.先X, 手.先Y, 局.COM側, 手.移動駒), 無);
+  EXPECT_EQ(局.調査_三三(手.元X, 手.元Y, 手.先X, 手.先Y, 局.手番, 手.移動駒), 無);
+  EXPECT_EQ(局.調査_四四(手.元X, 手.元Y, 手.先X, 手.先Y, 局.手番, 手.移動駒), 無);
 }
 
 TEST(乱数局面, 両探索は同じ手を選び局面を元のまま返す) {
@@ -55,8 +55,8 @@ TEST(乱数局面, 両探索は同じ手を選び局面を元のまま返す) {
     const 対局状態 元 = 乱数局面(rng);
     対局状態 速 = 元;
     対局状態 逐 = 元;
-    const auto 速手 = com_ban_探索(速, nullptr);
-    const auto 逐手 = reference::com_ban_探索(逐, nullptr);
+    const auto 速手 = com_ban_探索(速, 速.手番, nullptr);
+    const auto 逐手 = reference::com_ban_探索(逐, 逐.手番, nullptr);
     ASSERT_EQ(速手, 逐手) << "position " << i;
     // Both searches refresh the double-pawn flags and change nothing else.
     対局状態 期待 = 元;
@@ -79,8 +79,8 @@ void 全候補を比べる(const 対局状態& 元) {
   対局状態 局 = 元;
   局.調査_2歩フラグ設定();
   const 対局状態 始め = 局;
-  classic::ScoringBoard 探盤(局);
-  const int 側 = 局.COM側;
+  classic::ScoringBoard 探盤(局, 局.手番);
+  const int 側 = 局.手番;
   auto 比べる = [&](int 元X, int 元Y, int 先X, int 先Y, int 駒) {
     const bool 盤上 = 元X >= 1 && 元X <= 盤サイズ;
     const int 先 = classic::square(先X, 先Y);
@@ -92,7 +92,7 @@ void 全候補を比べる(const 対局状態& 元) {
     const int 速 = 盤上 ? 探盤.move_score(元桝, 先, 得点_初期値) : 探盤.drop_score(先);
     if (盤上) 局.盤面[元X][元Y] = 空;
     局.盤面[先X][先Y] = 駒;
-    EXPECT_EQ(調査_得点(局, 元X, 元Y, 先X, 先Y), 速)
+    EXPECT_EQ(調査_得点(局, 局.手番, 元X, 元Y, 先X, 先Y), 速)
         << 元X << "," << 元Y << "->" << 先X << "," << 先Y;
     局.盤面[先X][先Y] = 空;
     if (盤上) 局.盤面[元X][元Y] = 駒;
@@ -143,7 +143,7 @@ TEST(乱数局面, 移動先と打てる桝は移動チェックと一致する)
   for (int i = 0; i < 局面数 / 4; ++i) {
     対局状態 局 = 乱数局面(rng);
     局.調査_2歩フラグ設定();
-    const classic::ScoringBoard 探盤(局);
+    const classic::ScoringBoard 探盤(局, 局.手番);
     for (int 元X = 1; 元X <= 盤サイズ; ++元X) {
       for (int 元Y = 1; 元Y <= 盤サイズ; ++元Y) {
         const int 駒 = 局.盤面[元X][元Y];

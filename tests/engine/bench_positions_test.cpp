@@ -21,7 +21,8 @@ TEST(BenchPositions, EveryLineIsAPositionToPlayOn) {
     const std::string line(lines[i]);
     EXPECT_EQ(notation::format_position(positions[i]), line);
     EXPECT_EQ(状態の不整合(positions[i]), "") << line;
-    Game game{positions[i], 0};
+    対局 game;
+    game.局 = positions[i];
     EXPECT_FALSE(legal_moves(game).empty()) << line;
   }
 }

@@ -23,8 +23,8 @@ inline const std::string kSixInARow = "9/9/9/9/RBGSKP3/9/9/9/9 b 2N2LPkrbgs2n2l2
 // behind 先手's king, silver and gold: 後手 has no move at all and can only pass.
 inline const std::string kNoMoveForGote = "9/9/9/9/9/9/5Gnnl/4Srlpp/4Kkgsb w RB2N2L2P 2";
 
-inline Game game_at(const std::string& position) {
-  Game game;
+inline 対局 game_at(const std::string& position) {
+  対局 game;
   std::string error;
   EXPECT_TRUE(notation::parse_position(position, game.局, error)) << position << ": " << error;
   return game;

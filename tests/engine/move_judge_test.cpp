@@ -17,7 +17,7 @@ namespace {
 using testing::game_at;
 
 std::string verdict_of(const std::string& position, const std::string& move) {
-  Game game = game_at(position);
+  対局 game = game_at(position);
   return std::string(verdict_word(judge_move(game, move).verdict));
 }
 
@@ -60,14 +60,14 @@ TEST(JudgeMove, ForcedAndOptionalPromotion) {
   EXPECT_EQ(verdict_of(gold, "5e5d+"), "promote");
   EXPECT_EQ(verdict_of(gold, "5e5d"), "ok");
 
-  Game game = game_at(knight);
+  対局 game = game_at(knight);
   const Judgement judged = judge_move(game, "5d6b+");
   EXPECT_EQ(judged.move.移動駒, 先手_桂);
   EXPECT_EQ(judged.move.置駒, 先手_桂成);
 }
 
 TEST(PlayMove, ADropTakesFromTheHandAndPassesTheTurn) {
-  Game game = start_game();
+  対局 game = start_game();
   play_move(game, judge_move(game, "G*5e").move);
   EXPECT_EQ(game.局.盤面[5][5], 先手_金);
   EXPECT_EQ(game.局.先手持駒数[5], 0);
@@ -78,28 +78,28 @@ TEST(PlayMove, ADropTakesFromTheHandAndPassesTheTurn) {
   EXPECT_EQ(game.局.盤面[5][4], 後手_金);
   EXPECT_EQ(game.局.後手持駒数[5], 0);
   EXPECT_EQ(game.局.手番, 手番_先手);
-  EXPECT_FALSE(game.over());
+  EXPECT_FALSE(game.勝負あり());
 }
 
 TEST(PlayMove, FiveAtTheDestinationOrAroundTheSourceEndsTheGame) {
-  Game drop = game_at(testing::kFourInARow);
+  対局 drop = game_at(testing::kFourInARow);
   play_move(drop, judge_move(drop, "P*5e").move);
-  EXPECT_EQ(drop.winner, 手番_先手);
+  EXPECT_EQ(drop.勝者, 手番_先手);
   EXPECT_EQ(verdict_word(judge_move(drop, "P*1i").verdict), "over");
   EXPECT_TRUE(legal_moves(drop).empty());
 
-  Game six = game_at(testing::kSixInARow);
+  対局 six = game_at(testing::kSixInARow);
   const Judgement judged = judge_move(six, "4e4d");
   ASSERT_EQ(judged.verdict, Verdict::accepted);
   play_move(six, judged.move);
-  EXPECT_EQ(six.winner, 手番_先手);
+  EXPECT_EQ(six.勝者, 手番_先手);
 
   // Standing six in a row is no win: a move elsewhere leaves the game running.
-  Game six_standing = game_at(testing::kSixInARow);
+  対局 six_standing = game_at(testing::kSixInARow);
   const Judgement elsewhere = judge_move(six_standing, "N*1g");
   ASSERT_EQ(elsewhere.verdict, Verdict::accepted);
   play_move(six_standing, elsewhere.move);
-  EXPECT_FALSE(six_standing.over());
+  EXPECT_FALSE(six_standing.勝負あり());
 }
 
 // The computer's move for the side to move is one a person may play, and no candidate the
@@ -107,8 +107,8 @@ TEST(PlayMove, FiveAtTheDestinationOrAroundTheSourceEndsTheGame) {
 TEST(ComputerMoves, ChoiceIsAcceptedAndBestScored) {
   std::mt19937 random(9);
   for (int game_number = 0; game_number < 3; ++game_number) {
-    Game game = start_game();
-    for (int ply = 0; ply < 30 && !game.over(); ++ply) {
+    対局 game = start_game();
+    for (int ply = 0; ply < 30 && !game.勝負あり(); ++ply) {
       const auto listed = legal_moves(game);
       if (listed.empty()) break;
       if (game.局.手数 > 0 && ply % 3 == 2) {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/move_judge.h"
-#include "record/record_invariants.h"
+#include "game/record_invariants.h"
 
 namespace brenvolt {
 namespace {
@@ -25,8 +25,8 @@ TEST(StateCheck, AcceptsTheUnsetAndTheFreshGameAndEveryStateOfRandomPlay) {
   EXPECT_EQ(状態の不整合(新しい局面()), "");
   std::mt19937 random(3);
   for (int game = 0; game < 20; ++game) {
-    engine::Game g = engine::start_game();
-    for (int ply = 0; ply < 60 && !g.over(); ++ply) {
+    対局 g = engine::start_game();
+    for (int ply = 0; ply < 60 && !g.勝負あり(); ++ply) {
       const auto moves = engine::legal_moves(g);
       if (moves.empty()) break;
       engine::play_move(g, engine::judge_move(g, moves[random() % moves.size()]).move);

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "sound/sdl/sdl_sound_library.h"
-#include "tests/support/scratch_folder.h"
 #include "tests/sound/wav_builder.h"
 #include "tests/support/recording_canvas.h"
 #include "tests/support/recording_platform.h"
+#include "tests/support/scratch_folder.h"
 #include "window/form1.h"
 
 namespace brenvolt {
@@ -27,7 +27,7 @@ class SoundFaults : public ::testing::Test {
     form.Form_MouseDown(左ボタン, 0, 盤左 + 桝幅 * x + 桝幅 / 2.0, 盤上 + 桝高 * y + 桝高 / 2.0);
   }
   void 打つ(int 種類, int x, int y) {
-    if (form.手番 == 手番_先手)
+    if (form.局.手番 == 手番_先手)
       押す(先手持駒列, 種類 + 1);
     else
       押す(後手持駒列, 9 - 種類);
@@ -69,8 +69,8 @@ TEST_F(SoundFaults, WithNoSoundFilesTheGameLoadsWithoutAWordAndPlaysToItsEnd) {
   form.Form_KeyDown(112);
   form.Form_KeyDown(112);
   先手が勝つまで指す();
-  EXPECT_EQ(form.対局中, 無);
-  EXPECT_EQ(form.手数, 9);
+  EXPECT_EQ(form.局.対局中, 無);
+  EXPECT_EQ(form.局.手数, 9);
   EXPECT_TRUE(勝ちを告げた());
   form.Form_Unload();
   form.Form_Unload();
@@ -96,7 +96,7 @@ TEST_F(SoundFaults, EachDamagedFileIsReportedOnceByNameAndTheGameStillPlays) {
   EXPECT_NE(form.音_駒打, 0);
   EXPECT_EQ(form.音_BGM, 0);
   先手が勝つまで指す();
-  EXPECT_EQ(form.対局中, 無);
+  EXPECT_EQ(form.局.対局中, 無);
   EXPECT_TRUE(勝ちを告げた());
   form.Form_Unload();
   EXPECT_EQ(platform.quits, 1);

@@ -86,7 +86,7 @@ TEST_F(WindowCloseWithoutBoxes, DuringTheBlinkIsHandledAfterTheWinningLineIsShow
       押す(i + 1, 1);
     }
   }
-  EXPECT_EQ(form.対局中, 無);
+  EXPECT_EQ(form.局.対局中, 無);
   EXPECT_EQ(quits, 0);
   // The blinked squares end showing their pieces, not the blink's empty squares.
   const QImage shown = window.surface().image();
@@ -94,7 +94,7 @@ TEST_F(WindowCloseWithoutBoxes, DuringTheBlinkIsHandledAfterTheWinningLineIsShow
   EXPECT_EQ(quits, 1);
   EXPECT_EQ(calls("dsFree"), 5);
   for (int x = 1; x <= 5; ++x)
-    EXPECT_EQ(form.盤面[x][5], x < 3 ? 先手_歩 : x < 5 ? 先手_香 : 先手_桂);
+    EXPECT_EQ(form.局.盤面[x][5], x < 3 ? 先手_歩 : x < 5 ? 先手_香 : 先手_桂);
   EXPECT_EQ(window.surface().image(), shown);
 }
 

@@ -69,8 +69,8 @@ TEST(PositionText, PromotedPiecesBothSidesAndFreeHandOrder) {
 TEST(PositionText, PositionsReachedInPlayRoundTrip) {
   std::mt19937 random(11);
   for (int game = 0; game < 4; ++game) {
-    engine::Game played = engine::start_game();
-    for (int ply = 0; ply < 40 && !played.over(); ++ply) {
+    対局 played = engine::start_game();
+    for (int ply = 0; ply < 40 && !played.勝負あり(); ++ply) {
       const auto moves = engine::legal_moves(played);
       if (moves.empty()) break;
       const auto& chosen = moves[random() % moves.size()];

@@ -21,8 +21,8 @@ using testing::対局の違い;
 // 先手 drops a five on row e from the left while 後手 drops apart; 先手 wins with move 9.
 constexpr std::string_view 先手の五 = "P*9e K*1a P*8e R*3a G*7e B*1d B*6e G*3d R*5e";
 
-記録対局 読む(std::string_view text) {
-  記録対局 game;
+対局 読む(std::string_view text) {
+  対局 game;
   RecordError error;
   EXPECT_TRUE(read_record(text, game, error)) << describe(error);
   return game;
@@ -30,8 +30,8 @@ constexpr std::string_view 先手の五 = "P*9e K*1a P*8e R*3a G*7e B*1d B*6e G*
 
 // The reason `text` is refused; the game given to the reader is left as it was.
 std::string 断り(std::string_view text) {
-  記録対局 game = 読む("position startpos moves P*5e");
-  const 記録対局 before = game;
+  対局 game = 読む("position startpos moves P*5e");
+  const 対局 before = game;
   RecordError error;
   if (read_record(text, game, error)) return "accepted";
   EXPECT_EQ(対局の違い(game, before), "") << text;
@@ -57,8 +57,8 @@ std::string 金の往復(int 手数) {
 }
 
 TEST(RecordFile, 見出しのない棋譜は二人の対局で最後の手まで進んでいる) {
-  const 記録対局 game = 読む("position startpos moves P*5e P*5c 5e5d\n");
-  EXPECT_EQ(game.局.対局モード, モード_人間);
+  const 対局 game = 読む("position startpos moves P*5e P*5c 5e5d\n");
+  EXPECT_EQ(game.対局モード, モード_人間);
   EXPECT_EQ(game.局.手数, 3);
   EXPECT_EQ(game.記録.記録数, 3);
   EXPECT_EQ(game.記録.記録終端, 3);
@@ -72,11 +72,11 @@ TEST(RecordFile, 見出しのない棋譜は二人の対局で最後の手まで
 }
 
 TEST(RecordFile, 書いた棋譜は見出しと局面の一行でエンジンがそのまま読める) {
-  記録対局 game = 読む("# mode: computer-w\n# cursor: 2\nposition startpos moves P*5e P*5c 5e5d\n");
-  EXPECT_EQ(game.局.対局モード, モード_COM);
-  EXPECT_EQ(game.局.COM側, 手番_後手);
-  EXPECT_EQ(game.局.人間側, 手番_先手);
-  EXPECT_EQ(game.局.人間歩, 先手_歩);
+  対局 game = 読む("# mode: computer-w\n# cursor: 2\nposition startpos moves P*5e P*5c 5e5d\n");
+  EXPECT_EQ(game.対局モード, モード_COM);
+  EXPECT_EQ(game.COM側, 手番_後手);
+  EXPECT_EQ(game.人間側, 手番_先手);
+  EXPECT_EQ(game.人間歩, 先手_歩);
   EXPECT_EQ(game.記録.記録数, 2);
   EXPECT_EQ(game.記録.記録終端, 3);
   EXPECT_EQ(game.局.手番, 手番_先手);
@@ -88,13 +88,13 @@ TEST(RecordFile, 書いた棋譜は見出しと局面の一行でエンジンが
   EXPECT_EQ(エンジンの答え(written), "");
   EXPECT_EQ(対局の違い(読む(written), game), "");
   game.強さ = 3;
-  game.局.COM側 = 手番_先手;
+  game.COM側 = 手番_先手;
   EXPECT_NE(write_record(game, "").find("# mode: computer-b\n# level: 3\n# result"),
             std::string::npos);
 }
 
 TEST(RecordFile, 終わった対局は終わったまま開き最後の手を戻すと続く) {
-  const 記録対局 won = 読む("position startpos moves " + std::string(先手の五));
+  const 対局 won = 読む("position startpos moves " + std::string(先手の五));
   EXPECT_EQ(won.局.手番, 手番_なし);
   EXPECT_EQ(won.局.対局中, 無);
   EXPECT_EQ(won.記録.記録数, 9);
@@ -103,7 +103,7 @@ TEST(RecordFile, 終わった対局は終わったまま開き最後の手を戻
   EXPECT_EQ(written.find("cursor"), std::string::npos);
   EXPECT_EQ(対局の違い(読む(written), won), "");
 
-  const 記録対局 resumed = 読む("# cursor: 8\nposition startpos moves " + std::string(先手の五));
+  const 対局 resumed = 読む("# cursor: 8\nposition startpos moves " + std::string(先手の五));
   EXPECT_EQ(resumed.局.手番, 手番_先手);
   EXPECT_EQ(resumed.局.対局中, 有);
   EXPECT_EQ(resumed.局.盤面[5][5], 空);
@@ -113,7 +113,7 @@ TEST(RecordFile, 終わった対局は終わったまま開き最後の手を戻
 }
 
 TEST(RecordFile, 五百手で引き分けた対局は引き分けのまま開き五百一手目は断る) {
-  const 記録対局 drawn = 読む(金の往復(記録上限));
+  const 対局 drawn = 読む(金の往復(記録上限));
   EXPECT_EQ(drawn.局.手数, 記録上限);
   EXPECT_EQ(drawn.局.手番, 手番_なし);
   EXPECT_EQ(drawn.局.対局中, 無);
@@ -123,8 +123,7 @@ TEST(RecordFile, 五百手で引き分けた対局は引き分けのまま開き
 }
 
 TEST(RecordFile, 局面から始めた対局は手数を数え続ける) {
-  const 記録対局 game =
-      読む("position sfen 9/9/9/9/4P4/9/9/9/9 w KRBGS2N2LPkrbgs2n2l2p 17 moves P*5d");
+  const 対局 game = 読む("position sfen 9/9/9/9/4P4/9/9/9/9 w KRBGS2N2LPkrbgs2n2l2p 17 moves P*5d");
   EXPECT_EQ(game.記録.記録_開始手数, 16);
   EXPECT_EQ(game.局.手数, 17);
   EXPECT_EQ(game.記録.記録数, 1);
@@ -139,9 +138,9 @@ TEST(RecordFile, 局面から始めた対局は手数を数え続ける) {
 }
 
 TEST(RecordFile, 終わった対局の局面は負けた側の手番で写す) {
-  const 記録対局 won = 読む("position startpos moves " + std::string(先手の五));
+  const 対局 won = 読む("position startpos moves " + std::string(先手の五));
   EXPECT_EQ(write_position(won).substr(write_position(won).find(' '), 3), " w ");
-  記録対局 start;
+  対局 start;
   start.局.初期設定();
   EXPECT_EQ(write_position(start), kStartPosition);
   EXPECT_FALSE(has_game(start));
@@ -149,11 +148,11 @@ TEST(RecordFile, 終わった対局の局面は負けた側の手番で写す) {
 }
 
 TEST(RecordFile, 改行の形やBOMや注釈の置き場所にはこだわらない) {
-  const 記録対局 game = 読む(
+  const 対局 game = 読む(
       "\xEF\xBB\xBF# a note: with a colon\r\n\r\n  # MODE: computer-b\r\n"
       "position startpos moves P*5e\t P*5d \r\n# x-later-key: 1\n# after the game\n");
-  EXPECT_EQ(game.局.対局モード, モード_COM);
-  EXPECT_EQ(game.局.COM側, 手番_先手);
+  EXPECT_EQ(game.対局モード, モード_COM);
+  EXPECT_EQ(game.COM側, 手番_先手);
   EXPECT_EQ(game.局.手数, 2);
   EXPECT_EQ(読む("position startpos").局.手数, 0);
   EXPECT_EQ(読む("# level: 3\nposition startpos").強さ, 0) << "no level between two people";
@@ -201,7 +200,7 @@ TEST(RecordFile, 三三と四四は対局の言葉で断る) {
 }
 
 TEST(RecordFile, 貼り付けは局面だけでも棋譜でもよい) {
-  記録対局 game;
+  対局 game;
   RecordError error;
   ASSERT_TRUE(read_pasted("9/9/9/9/4P4/9/9/9/9 w KRBGS2N2LPkrbgs2n2l2p 2\n", game, error))
       << describe(error);
@@ -211,7 +210,7 @@ TEST(RecordFile, 貼り付けは局面だけでも棋譜でもよい) {
   ASSERT_TRUE(read_pasted(" sfen 9/9/9/9/4P4/9/9/9/9\nb KRBGS2N2LPkrbgs2n2l2p 2", game, error));
   EXPECT_EQ(game.局.手番, 手番_先手);
   ASSERT_TRUE(read_pasted("# mode: computer-w\nposition startpos moves P*5e", game, error));
-  EXPECT_EQ(game.局.対局モード, モード_COM);
+  EXPECT_EQ(game.対局モード, モード_COM);
   EXPECT_FALSE(read_pasted("hello", game, error));
   EXPECT_EQ(describe(error),
             "1行目: position startpos か position sfen <局面> で始まる行ではありません");
@@ -219,7 +218,7 @@ TEST(RecordFile, 貼り付けは局面だけでも棋譜でもよい) {
 
 TEST(RecordFile, 指す手のない側はパスして相手が続ける) {
   const std::string line = "position sfen " + engine::testing::kNoMoveForGote + " moves pass P*5e";
-  const 記録対局 game = 読む("# mode: computer-w\n" + line);
+  const 対局 game = 読む("# mode: computer-w\n" + line);
   EXPECT_EQ(game.局.手番, 手番_後手);
   EXPECT_EQ(game.局.手数, 2) << "a pass is no move";
   EXPECT_EQ(game.記録.記録数, 1);
@@ -233,7 +232,7 @@ TEST(RecordFile, 指す手のない側はパスして相手が続ける) {
 }
 
 TEST(RecordFile, 一方が続けて指した所にはパスと書く) {
-  記録対局 game = 読む("position startpos moves P*5e");
+  対局 game = 読む("position startpos moves P*5e");
   // The computer, as 後手, had no move: 先手 moves again.
   game.記録.記録_追加(game.局, 先手持駒列, 3, 4, 5, 先手_香, 先手_香);
   game.局.駒移動(先手持駒列, 3, 4, 5, 先手_香);
@@ -249,7 +248,7 @@ TEST(RecordFile, 一方が続けて指した所にはパスと書く) {
 TEST(RecordFile, 書いて読み直すと同じ対局になる) {
   std::mt19937 random(20250131);
   for (int round = 0; round < 40; ++round) {
-    記録対局 game =
+    対局 game =
         読む(round % 3 == 0 ? "# mode: computer-b\nposition startpos" : "position startpos");
     const int moves = std::uniform_int_distribution<int>(0, 60)(random);
     for (int i = 0; i < moves && !game.局.対局なし(); ++i) {

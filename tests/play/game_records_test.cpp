@@ -29,13 +29,13 @@ class GameRecords : public PlayTest {
   }
   // Everything the window keeps of a game, the click state too.
   struct 全状態 {
-    記録対局 対局;
+    対局 写し;
     int 入力段階;
     std::array<int, 7> 指手;
   };
   全状態 今の状態() const { return {form.対局の写し(), form.入力段階, form.指手}; }
   void 変わっていない(const 全状態& 前) const {
-    EXPECT_EQ(対局の違い(form.対局の写し(), 前.対局), "");
+    EXPECT_EQ(対局の違い(form.対局の写し(), 前.写し), "");
     EXPECT_EQ(form.入力段階, 前.入力段階);
     EXPECT_EQ(form.指手, 前.指手);
     EXPECT_TRUE(canvas.calls.empty()) << canvas.calls.size() << " drawing calls";
@@ -104,41 +104,41 @@ TEST_F(GameRecords, 開いた棋譜は手数と各手番の最後の手まで指
   form.OPEN_Click();
   EXPECT_EQ(platform.dialogs, std::vector<std::string>{"open: 棋譜を開く"});
   EXPECT_TRUE(platform.confirmations.empty()) << "no game was running";
-  EXPECT_EQ(form.対局中, 有);
-  EXPECT_EQ(form.手番, 手番_後手);
-  EXPECT_EQ(form.手数, 3);
-  EXPECT_EQ(form.盤面[4][5], 先手_金);
+  EXPECT_EQ(form.局.対局中, 有);
+  EXPECT_EQ(form.局.手番, 手番_後手);
+  EXPECT_EQ(form.局.手数, 3);
+  EXPECT_EQ(form.局.盤面[4][5], 先手_金);
   EXPECT_EQ(sound.played(), std::vector<int>{駒打});
   // 先手's last move 金 to column 6 row 五, 後手's 歩 to column 5 row 四, and the count.
   for (const char* text : {"６", "五", "金", "５", "四", "歩", " 3 ", "手目"}) {
     EXPECT_TRUE(書いた(text)) << text;
   }
-  EXPECT_EQ(form.先手持駒数[金], 0);
-  EXPECT_EQ(form.後手持駒数[歩], 1);
+  EXPECT_EQ(form.局.先手持駒数[金], 0);
+  EXPECT_EQ(form.局.後手持駒数[歩], 1);
 
   忘れる();
   打つ(歩, 1, 1);
-  EXPECT_EQ(form.手数, 4) << "the game plays on";
+  EXPECT_EQ(form.局.手数, 4) << "the game plays on";
   form.REPLAY_Click();
   form.REPLAY_Click();
-  EXPECT_EQ(form.盤面[4][5], 空);
+  EXPECT_EQ(form.局.盤面[4][5], 空);
 }
 
 TEST_F(GameRecords, 終わった対局は終わったまま開き戻すと続き進めるとまた勝つ) {
   form.START_Click();
   先手が五つ並べて勝つ();
-  const 記録対局 won = form.対局の写し();
+  const 対局 won = form.対局の写し();
   form.COPY_RECORD_Click();
   form.CANCEL_Click();
   忘れる();
   form.PASTE_Click();
   EXPECT_EQ(対局の違い(form.対局の写し(), won), "");
-  EXPECT_EQ(form.対局中, 無);
+  EXPECT_EQ(form.局.対局中, 無);
   押す(1, 1);
   EXPECT_EQ(箱(), std::vector<ShownBox>{箱("「対局」で始めて下さい", "開始")});
   form.REPLAY_Click();
-  EXPECT_EQ(form.対局中, 有);
-  EXPECT_EQ(form.手番, 手番_先手);
+  EXPECT_EQ(form.局.対局中, 有);
+  EXPECT_EQ(form.局.手番, 手番_先手);
   忘れる();
   form.AFTER_Click();
   EXPECT_EQ(箱(), std::vector<ShownBox>{箱("先手の勝ちです", "終了")});
@@ -160,19 +160,19 @@ TEST_F(GameRecords, 対局中に開くと確かめてからにしやめれば何
 
   platform.confirmAnswer = true;
   form.OPEN_Click();
-  EXPECT_EQ(form.対局モード, モード_COM);
-  EXPECT_EQ(form.COM側, 手番_先手);
-  EXPECT_EQ(form.人間側, 手番_後手);
-  EXPECT_EQ(form.人間歩, 後手_歩);
-  EXPECT_EQ(form.手番, 手番_先手);
+  EXPECT_EQ(form.試合.対局モード, モード_COM);
+  EXPECT_EQ(form.試合.COM側, 手番_先手);
+  EXPECT_EQ(form.試合.人間側, 手番_後手);
+  EXPECT_EQ(form.試合.人間歩, 後手_歩);
+  EXPECT_EQ(form.局.手番, 手番_先手);
   EXPECT_EQ(form.入力段階, 0);
   EXPECT_EQ(最後の輪郭色(5, 4), 背景色) << "the person made the last move";
   // The computer is to move: the next press lets it.
   忘れる();
   押す(1, 1);
-  EXPECT_EQ(form.手数, 3);
-  EXPECT_EQ(form.手番, 手番_後手);
-  EXPECT_EQ(最後の輪郭色(form.記録_先X[3], form.記録_先Y[3]), 色_白);
+  EXPECT_EQ(form.局.手数, 3);
+  EXPECT_EQ(form.局.手番, 手番_後手);
+  EXPECT_EQ(最後の輪郭色(form.記録.記録_先X[3], form.記録.記録_先Y[3]), 色_白);
 }
 
 TEST_F(GameRecords, 棋譜の強さは開くと選ばれ保存し直しても残る) {
@@ -192,18 +192,18 @@ TEST_F(GameRecords, 棋譜の強さは開くと選ばれ保存し直しても残
 TEST_F(GameRecords, 強さの範囲外の棋譜は開かない) {
   platform.clipboard = "# mode: computer-w\n# level: 5\nposition startpos moves P*5e";
   form.PASTE_Click();
-  EXPECT_EQ(form.手数, 0);
+  EXPECT_EQ(form.局.手数, 0);
 }
 
 TEST_F(GameRecords, 計算機の最後の手は開いた後も白く囲まれる) {
   form.GOTE_Click();
-  const int x = form.記録_先X[1], y = form.記録_先Y[1];
+  const int x = form.記録.記録_先X[1], y = form.記録.記録_先Y[1];
   form.COPY_RECORD_Click();
   form.CANCEL_Click();
   忘れる();
   form.PASTE_Click();
   EXPECT_EQ(最後の輪郭色(x, y), 色_白);
-  EXPECT_EQ(form.手番, 手番_後手);
+  EXPECT_EQ(form.局.手番, 手番_後手);
 }
 
 TEST_F(GameRecords, 計算機が指せずにパスした番は棋譜にパスと書かれる) {
@@ -212,12 +212,12 @@ TEST_F(GameRecords, 計算機が指せずにパスした番は棋譜にパスと
       "# mode: computer-w\nposition sfen 9/9/9/9/9/9/5Gnnl/4Srlpp/4Kkgsb w RB2N2L2P 2";
   form.PASTE_Click();
   押す(1, 1);  // the computer's turn: it finds no move
-  ASSERT_EQ(form.手番, 手番_先手);
+  ASSERT_EQ(form.局.手番, 手番_先手);
   打つ(歩, 5, 5);
-  ASSERT_EQ(form.手番, 手番_先手) << "the computer passed again";
+  ASSERT_EQ(form.局.手番, 手番_先手) << "the computer passed again";
   form.COPY_RECORD_Click();
   EXPECT_NE(platform.clipboard.find(" moves P*5e pass\n"), std::string::npos) << platform.clipboard;
-  const 記録対局 before = form.対局の写し();
+  const 対局 before = form.対局の写し();
   form.CANCEL_Click();
   form.PASTE_Click();
   EXPECT_EQ(対局の違い(form.対局の写し(), before), "");
@@ -278,18 +278,18 @@ TEST_F(GameRecords, 写した局面を貼ると二人の対局がその局面か
   EXPECT_EQ(platform.clipboard, "9/9/9/4g4/4P4/9/9/9/9 b KRBGS2N2LPkrbs2n2l2p 3");
   form.CANCEL_Click();
   form.PASTE_Click();
-  EXPECT_EQ(form.盤面[5][4], 後手_金);
-  EXPECT_EQ(form.手数, 2);
-  EXPECT_EQ(form.記録_開始手数, 2);
-  EXPECT_EQ(form.記録終端, 0);
-  EXPECT_EQ(form.対局モード, モード_人間);
+  EXPECT_EQ(form.局.盤面[5][4], 後手_金);
+  EXPECT_EQ(form.局.手数, 2);
+  EXPECT_EQ(form.記録.記録_開始手数, 2);
+  EXPECT_EQ(form.記録.記録終端, 0);
+  EXPECT_EQ(form.試合.対局モード, モード_人間);
   EXPECT_TRUE(書いた(" 2 "));
   打つ(飛, 1, 1);
-  EXPECT_EQ(form.手数, 3);
-  EXPECT_EQ(form.記録数, 1);
+  EXPECT_EQ(form.局.手数, 3);
+  EXPECT_EQ(form.記録.記録数, 1);
   form.REPLAY_Click();
   form.REPLAY_Click();
-  EXPECT_EQ(form.手数, 2) << "the set-up position is the start of the record";
+  EXPECT_EQ(form.局.手数, 2) << "the set-up position is the start of the record";
 }
 
 }  // namespace

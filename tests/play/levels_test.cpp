@@ -27,7 +27,7 @@ class Levels : public PlayTest {
     form.TSUYOI_Click();
     打つ(歩, 5, 5);
     ASSERT_TRUE(form.思考.thinking());
-    ASSERT_EQ(form.手番, 手番_後手);
+    ASSERT_EQ(form.局.手番, 手番_後手);
   }
 
   // Is the last thing drawn in the computer's slot after the notice the slot's erasing?
@@ -46,13 +46,13 @@ class Levels : public PlayTest {
 
   // Lets every held search answer; nothing may change the game when they were cancelled.
   void 答えさせても変わらない() {
-    const 対局状態 前 = form;
-    const int 記録 = form.記録数, 終端 = form.記録終端;
+    const 対局 前 = form.試合;
+    const int 記録 = form.記録.記録数, 終端 = form.記録.記録終端;
     忘れる();
     platform.finishHeld();
-    EXPECT_TRUE(form == 前) << "a cancelled search played a move";
-    EXPECT_EQ(form.記録数, 記録);
-    EXPECT_EQ(form.記録終端, 終端);
+    EXPECT_TRUE(form.試合 == 前) << "a cancelled search played a move";
+    EXPECT_EQ(form.記録.記録数, 記録);
+    EXPECT_EQ(form.記録.記録終端, 終端);
     EXPECT_TRUE(canvas.calls.empty());
     EXPECT_TRUE(sound.calls.empty());
     EXPECT_FALSE(form.思考.thinking());
@@ -68,7 +68,7 @@ class Levels : public PlayTest {
 
   // Would the rules let the side to move play this move now?
   bool 指せる(const 着手& 手) {
-    対局状態 局 = form;
+    対局状態 局 = form.局;
     const 成り方 成り = 手.置駒 != 手.移動駒 ? 成り方::成る : 成り方::成らない;
     const auto 答え = 着手判定(局, 手.元X, 手.元Y, 手.先X, 手.先Y, 手.移動駒, 成り);
     return 答え.結果 == 判定::可 && 答え.手 == 手;
@@ -91,7 +91,7 @@ TEST_F(Levels, 標準で始まり一つの強さだけに印が付く) {
   // The standard level never searches off the user-interface thread.
   form.SENTE_Click();
   打つ(歩, 5, 5);
-  EXPECT_EQ(form.手数, 2);
+  EXPECT_EQ(form.局.手数, 2);
   EXPECT_EQ(platform.started, 0);
 }
 
@@ -99,7 +99,7 @@ TEST_F(Levels, 考える間は思考中を見せ盤は押しても何もせず�
   先手で指してCOMが考える();
   EXPECT_TRUE(書いた("思考中"));
   EXPECT_EQ(canvas.calls.back().kind, DrawCall::Refresh) << "the notice is on screen";
-  EXPECT_EQ(form.手数, 1);
+  EXPECT_EQ(form.局.手数, 1);
 
   忘れる();
   押す(5, 5);
@@ -111,17 +111,17 @@ TEST_F(Levels, 考える間は思考中を見せ盤は押しても何もせず�
   EXPECT_EQ(form.入力段階, 0);
 
   platform.finishHeld();
-  ASSERT_EQ(form.手数, 2);
-  EXPECT_EQ(form.手番, 手番_先手);
-  const 手順 手 = form.記録_項目(2);
+  ASSERT_EQ(form.局.手数, 2);
+  EXPECT_EQ(form.局.手番, 手番_先手);
+  const 手順 手 = form.記録.記録_項目(2);
   EXPECT_GT(手.元駒, 0) << "後手's move";
-  EXPECT_EQ(form.盤面[手.先X][手.先Y], 手.先駒);
+  EXPECT_EQ(form.局.盤面[手.先X][手.先Y], 手.先駒);
   EXPECT_EQ(sound.played(), (std::vector<int>{駒打}));
   EXPECT_EQ(輪郭色(手.先X, 手.先Y), 色_白);
   EXPECT_FALSE(form.思考.thinking());
   // Play goes on: the person's next move is taken and the computer thinks again.
-  打つ(歩, 9, form.盤面[9][9] == 空 ? 9 : 8);
-  EXPECT_EQ(form.手数, 3);
+  打つ(歩, 9, form.局.盤面[9][9] == 空 ? 9 : 8);
+  EXPECT_EQ(form.局.手数, 3);
   EXPECT_TRUE(form.思考.thinking());
 }
 
@@ -129,7 +129,7 @@ TEST_F(Levels, 最初で取り消す) {
   先手で指してCOMが考える();
   form.CANCEL_Click();
   EXPECT_FALSE(form.思考.thinking());
-  EXPECT_EQ(form.手数, 0);
+  EXPECT_EQ(form.局.手数, 0);
   EXPECT_TRUE(思考中を消した(手番_後手));
   答えさせても変わらない();
 }
@@ -137,8 +137,8 @@ TEST_F(Levels, 最初で取り消す) {
 TEST_F(Levels, 戻で取り消し人の手を戻す) {
   先手で指してCOMが考える();
   form.REPLAY_Click();
-  EXPECT_EQ(form.手数, 0);
-  EXPECT_EQ(form.手番, 手番_先手);
+  EXPECT_EQ(form.局.手数, 0);
+  EXPECT_EQ(form.局.手番, 手番_先手);
   EXPECT_TRUE(思考中を消した(手番_後手));
   答えさせても変わらない();
 }
@@ -146,15 +146,15 @@ TEST_F(Levels, 戻で取り消し人の手を戻す) {
 TEST_F(Levels, 進で取り消し戻した手を進める) {
   form.SENTE_Click();
   打つ(歩, 5, 5);  // the standard computer replies at once
-  const 手順 COMの手 = form.記録_項目(2);
+  const 手順 COMの手 = form.記録.記録_項目(2);
   form.REPLAY_Click();
   form.TSUYOI_Click();
   押す(1, 1);  // the computer's turn: it starts thinking
   ASSERT_TRUE(form.思考.thinking());
   form.AFTER_Click();
-  EXPECT_EQ(form.手数, 2);
-  EXPECT_EQ(form.記録_項目(2), COMの手);
-  EXPECT_EQ(form.手番, 手番_先手);
+  EXPECT_EQ(form.局.手数, 2);
+  EXPECT_EQ(form.記録.記録_項目(2), COMの手);
+  EXPECT_EQ(form.局.手番, 手番_先手);
   答えさせても変わらない();
 }
 
@@ -163,13 +163,13 @@ TEST_F(Levels, 側の交代で取り消す) {
   form.GOTE_Click();  // the computer plays 先手 and thinks about its first move
   ASSERT_TRUE(form.思考.thinking());
   form.SENTE_Click();  // now the person plays 先手, who is to move
-  EXPECT_EQ(form.人間側, 手番_先手);
-  EXPECT_EQ(form.手番, 手番_先手);
+  EXPECT_EQ(form.試合.人間側, 手番_先手);
+  EXPECT_EQ(form.局.手番, 手番_先手);
   EXPECT_FALSE(form.思考.thinking());
   EXPECT_TRUE(思考中を消した(手番_先手));
   答えさせても変わらない();
   打つ(歩, 5, 5);
-  EXPECT_EQ(form.手数, 1);
+  EXPECT_EQ(form.局.手数, 1);
 }
 
 TEST_F(Levels, 強さを変えると古い答えを捨て新しい強さで考え直す) {
@@ -180,14 +180,14 @@ TEST_F(Levels, 強さを変えると古い答えを捨て新しい強さで考�
   EXPECT_GT(form.思考.generation(), 世代);
   EXPECT_EQ(platform.held.size(), 2u);
   platform.finishHeld();
-  EXPECT_EQ(form.手数, 2) << "only the new search's answer is played";
-  EXPECT_EQ(form.手番, 手番_先手);
+  EXPECT_EQ(form.局.手数, 2) << "only the new search's answer is played";
+  EXPECT_EQ(form.局.手番, 手番_先手);
 }
 
 TEST_F(Levels, 標準に戻すとその場で標準が指す) {
   先手で指してCOMが考える();
   form.HYOUJUN_Click();
-  EXPECT_EQ(form.手数, 2);
+  EXPECT_EQ(form.局.手数, 2);
   EXPECT_FALSE(form.思考.thinking());
   答えさせても変わらない();
 }
@@ -217,8 +217,8 @@ TEST_F(Levels, 断られた戻でも取り消してCOMは次に押されて考�
   押す(1, 1);
   EXPECT_TRUE(form.思考.thinking());
   platform.finishHeld();
-  EXPECT_EQ(form.手数, 1);
-  EXPECT_EQ(form.手番, 手番_後手);
+  EXPECT_EQ(form.局.手数, 1);
+  EXPECT_EQ(form.局.手番, 手番_後手);
 }
 
 TEST_F(Levels, 棋譜を貼り付けると取り消し考えていた答えは指さない) {
@@ -227,7 +227,7 @@ TEST_F(Levels, 棋譜を貼り付けると取り消し考えていた答えは�
   form.PASTE_Click();
   ASSERT_EQ(platform.confirmations.size(), 1u) << "a game was running";
   EXPECT_FALSE(form.思考.thinking());
-  EXPECT_EQ(form.手数, 2);
+  EXPECT_EQ(form.局.手数, 2);
   答えさせても変わらない();
 }
 
@@ -243,8 +243,8 @@ TEST_F(Levels, ヒントは人の番に強い手を黄色で囲み次に押す�
   EXPECT_TRUE(指せる(手));
   EXPECT_EQ(輪郭色(手.元X, 手.元Y), ヒント色);
   EXPECT_EQ(輪郭色(手.先X, 手.先Y), ヒント色);
-  EXPECT_EQ(form.手数, 2) << "the hint is not played";
-  EXPECT_EQ(form.手番, 手番_先手);
+  EXPECT_EQ(form.局.手数, 2) << "the hint is not played";
+  EXPECT_EQ(form.局.手番, 手番_先手);
 
   // The next press erases both outlines and is then handled as ever: it chooses the piece.
   忘れる();
@@ -270,7 +270,7 @@ TEST_F(Levels, ヒントを消すと選んだ駒の枠と移動指導の枠が�
   EXPECT_FALSE(form.ヒント.has_value());
   EXPECT_EQ(form.入力段階, 1);
   EXPECT_EQ(輪郭色(先手持駒列, 2), 色_明赤);
-  const bool 歩の行き先 = form.移動チェック(先手持駒列, 2, 手.先X, 手.先Y, 先手_歩) == 有;
+  const bool 歩の行き先 = form.局.移動チェック(先手持駒列, 2, 手.先X, 手.先Y, 先手_歩) == 有;
   EXPECT_EQ(輪郭色(手.先X, 手.先Y), 歩の行き先 ? 色_白 : 消去色);
   if (手.元X != 先手持駒列 || 手.元Y != 2) {
     EXPECT_EQ(輪郭色(手.元X, 手.元Y), 消去色);
@@ -325,14 +325,14 @@ TEST_F(Levels, 本物のスレッドで考えても答えは届き取り消せ�
   platform.workMode = WorkMode::Threads;
   先手で指してCOMが考える();
   platform.deliverThreads();
-  EXPECT_EQ(form.手数, 2);
-  打つ(歩, 9, form.盤面[9][9] == 空 ? 9 : 8);
+  EXPECT_EQ(form.局.手数, 2);
+  打つ(歩, 9, form.局.盤面[9][9] == 空 ? 9 : 8);
   ASSERT_TRUE(form.思考.thinking());
   form.REPLAY_Click();
-  const 対局状態 前 = form;
+  const 対局 前 = form.試合;
   platform.deliverThreads();
-  EXPECT_TRUE(form == 前);
-  EXPECT_EQ(form.手数, 2);
+  EXPECT_TRUE(form.試合 == 前);
+  EXPECT_EQ(form.局.手数, 2);
 }
 
 // A form whose search answer a test may hand in directly.
@@ -352,15 +352,15 @@ TEST(LevelsGuard, 規則が断る答えは指さず標準のCOMが代わりに�
   // 歩 from 先手's stand to the centre; the standard computer replies.
   form.Form_MouseDown(左ボタン, 0, 盤左 + 桝幅 * 11.5, 盤上 + 桝高 * 2.5);
   form.Form_MouseDown(左ボタン, 0, 盤左 + 桝幅 * 5.5, 盤上 + 桝高 * 5.5);
-  ASSERT_EQ(form.手数, 2);
-  const 手順 標準の手 = form.記録_項目(2);
+  ASSERT_EQ(form.局.手数, 2);
+  const 手順 標準の手 = form.記録.記録_項目(2);
   form.REPLAY_Click();
-  ASSERT_EQ(form.手番, 手番_後手);
+  ASSERT_EQ(form.局.手番, 手番_後手);
   // No piece stands on (1, 1): the rules refuse this move.
   form.探索の答え(着手{1, 1, 2, 2, 後手_王, 後手_王});
-  ASSERT_EQ(form.手数, 2);
-  EXPECT_EQ(form.記録_項目(2), 標準の手);
-  EXPECT_EQ(form.手番, 手番_先手);
+  ASSERT_EQ(form.局.手数, 2);
+  EXPECT_EQ(form.記録.記録_項目(2), 標準の手);
+  EXPECT_EQ(form.局.手番, 手番_先手);
 }
 
 }  // namespace

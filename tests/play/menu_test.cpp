@@ -11,15 +11,15 @@ const char* const 最初にして = "  局面 → 最初にして下さい";
 TEST_F(Menu, スタートは二人対局を先手番で始め対局中は手番を知らせるだけ) {
   form.START_Click();
   EXPECT_EQ(箱(), std::vector<ShownBox>{箱("先手の番です", " ")});
-  EXPECT_EQ(form.対局モード, モード_人間);
-  EXPECT_EQ(form.手番, 手番_先手);
-  EXPECT_EQ(form.対局中, 有);
+  EXPECT_EQ(form.試合.対局モード, モード_人間);
+  EXPECT_EQ(form.局.手番, 手番_先手);
+  EXPECT_EQ(form.局.対局中, 有);
 
   打つ(歩, 5, 5);
   忘れる();
   form.START_Click();
   EXPECT_EQ(箱(), std::vector<ShownBox>{箱("後手の番です", " ")});
-  EXPECT_EQ(form.盤面[5][5], 先手_歩) << "the running game is kept";
+  EXPECT_EQ(form.局.盤面[5][5], 先手_歩) << "the running game is kept";
 }
 
 TEST_F(Menu, 対局中に相手を変える指示は断る) {
@@ -29,41 +29,41 @@ TEST_F(Menu, 対局中に相手を変える指示は断る) {
   form.SENTE_Click();
   form.GOTE_Click();
   EXPECT_EQ(箱(), std::vector<ShownBox>(2, 箱(最初にして, 途中変更不可)));
-  EXPECT_EQ(form.対局モード, モード_人間);
-  EXPECT_EQ(form.手数, 1);
+  EXPECT_EQ(form.試合.対局モード, モード_人間);
+  EXPECT_EQ(form.局.手数, 1);
 
   form.CANCEL_Click();
   form.SENTE_Click();
   忘れる();
   form.START_Click();
   EXPECT_EQ(箱(), std::vector<ShownBox>{箱(最初にして, 途中変更不可)});
-  EXPECT_EQ(form.対局モード, モード_COM);
+  EXPECT_EQ(form.試合.対局モード, モード_COM);
 }
 
 TEST_F(Menu, 先手でCOMと対局し同じ側をもう一度選ぶと手番を知らせるだけ) {
   form.SENTE_Click();
   EXPECT_EQ(箱(), std::vector<ShownBox>{箱("先手の番です", " ")});
-  EXPECT_EQ(form.対局モード, モード_COM);
-  EXPECT_EQ(form.人間側, 手番_先手);
-  EXPECT_EQ(form.COM側, 手番_後手);
-  EXPECT_EQ(form.人間歩, 先手_歩);
-  EXPECT_EQ(form.手数, 0);
+  EXPECT_EQ(form.試合.対局モード, モード_COM);
+  EXPECT_EQ(form.試合.人間側, 手番_先手);
+  EXPECT_EQ(form.試合.COM側, 手番_後手);
+  EXPECT_EQ(form.試合.人間歩, 先手_歩);
+  EXPECT_EQ(form.局.手数, 0);
   忘れる();
   form.SENTE_Click();
   EXPECT_EQ(箱(), std::vector<ShownBox>{箱("先手の番です", " ")});
-  EXPECT_EQ(form.手数, 0);
+  EXPECT_EQ(form.局.手数, 0);
 }
 
 TEST_F(Menu, 後手を選ぶとCOMが箱を出さずに中央へ歩を打って始める) {
   form.GOTE_Click();
   EXPECT_TRUE(箱().empty());
-  EXPECT_EQ(form.盤面[5][5], 先手_歩);
-  EXPECT_EQ(form.先手持駒数[歩], 1);
-  EXPECT_EQ(form.先手持駒合計, 10);
-  EXPECT_EQ(form.手数, 1);
-  EXPECT_EQ(form.記録数, 1);
-  EXPECT_EQ(form.手番, 手番_後手);
-  EXPECT_EQ(form.人間歩, 後手_歩);
+  EXPECT_EQ(form.局.盤面[5][5], 先手_歩);
+  EXPECT_EQ(form.局.先手持駒数[歩], 1);
+  EXPECT_EQ(form.局.先手持駒合計, 10);
+  EXPECT_EQ(form.局.手数, 1);
+  EXPECT_EQ(form.記録.記録数, 1);
+  EXPECT_EQ(form.局.手番, 手番_後手);
+  EXPECT_EQ(form.試合.人間歩, 後手_歩);
   EXPECT_TRUE(書いた("思考中"));
   EXPECT_EQ(鳴った(駒打), 1);
   忘れる();
@@ -74,47 +74,47 @@ TEST_F(Menu, 後手を選ぶとCOMが箱を出さずに中央へ歩を打って�
 TEST_F(Menu, COM対局中に側を替えるとCOMがすぐ替わった側で指す) {
   form.GOTE_Click();
   打つ(歩, 4, 4);
-  ASSERT_EQ(form.手数, 3);
-  ASSERT_EQ(form.手番, 手番_後手);
+  ASSERT_EQ(form.局.手数, 3);
+  ASSERT_EQ(form.局.手番, 手番_後手);
   form.SENTE_Click();
-  EXPECT_EQ(form.人間側, 手番_先手);
-  EXPECT_EQ(form.COM側, 手番_後手);
-  EXPECT_EQ(form.人間歩, 先手_歩);
-  EXPECT_EQ(form.手数, 4);
-  EXPECT_GT(form.記録_元駒[4], 0) << "the computer now moves for 後手";
-  EXPECT_EQ(form.手番, 手番_先手);
+  EXPECT_EQ(form.試合.人間側, 手番_先手);
+  EXPECT_EQ(form.試合.COM側, 手番_後手);
+  EXPECT_EQ(form.試合.人間歩, 先手_歩);
+  EXPECT_EQ(form.局.手数, 4);
+  EXPECT_GT(form.記録.記録_元駒[4], 0) << "the computer now moves for 後手";
+  EXPECT_EQ(form.局.手番, 手番_先手);
 
   form.GOTE_Click();
-  EXPECT_EQ(form.人間側, 手番_後手);
-  EXPECT_EQ(form.人間歩, 後手_歩);
-  EXPECT_EQ(form.手数, 5);
-  EXPECT_LT(form.記録_元駒[5], 0);
-  EXPECT_EQ(form.手番, 手番_後手);
+  EXPECT_EQ(form.試合.人間側, 手番_後手);
+  EXPECT_EQ(form.試合.人間歩, 後手_歩);
+  EXPECT_EQ(form.局.手数, 5);
+  EXPECT_LT(form.記録.記録_元駒[5], 0);
+  EXPECT_EQ(form.局.手番, 手番_後手);
 }
 
 TEST_F(Menu, 戻した後に側を替えて人の番ならCOMは続けて指さない) {
   form.GOTE_Click();
   form.REPLAY_Click();
-  ASSERT_EQ(form.手番, 手番_先手);
-  ASSERT_EQ(form.手数, 0);
+  ASSERT_EQ(form.局.手番, 手番_先手);
+  ASSERT_EQ(form.局.手数, 0);
   form.SENTE_Click();
-  EXPECT_EQ(form.人間側, 手番_先手);
-  EXPECT_EQ(form.手数, 0);
-  EXPECT_EQ(form.手番, 手番_先手);
+  EXPECT_EQ(form.試合.人間側, 手番_先手);
+  EXPECT_EQ(form.局.手数, 0);
+  EXPECT_EQ(form.局.手番, 手番_先手);
   打つ(歩, 5, 5);
-  EXPECT_EQ(form.手数, 2);
-  EXPECT_GT(form.記録_元駒[2], 0);
-  EXPECT_EQ(form.手番, 手番_先手);
+  EXPECT_EQ(form.局.手数, 2);
+  EXPECT_GT(form.記録.記録_元駒[2], 0);
+  EXPECT_EQ(form.局.手番, 手番_先手);
 }
 
 TEST_F(Menu, 勝負がついた後の開始指示はすぐ新しい対局を始める) {
   form.START_Click();
   先手が五つ並べて勝つ();
-  ASSERT_EQ(form.対局中, 無);
+  ASSERT_EQ(form.局.対局中, 無);
   form.GOTE_Click();
-  EXPECT_EQ(form.対局中, 有);
-  EXPECT_EQ(form.手数, 1);
-  EXPECT_EQ(form.盤面[1][5], 空);
+  EXPECT_EQ(form.局.対局中, 有);
+  EXPECT_EQ(form.局.手数, 1);
+  EXPECT_EQ(form.局.盤面[1][5], 空);
 }
 
 TEST_F(Menu, 移動指導を切ると盤と歩以外の持駒の枠を消す) {
@@ -136,7 +136,7 @@ TEST_F(Menu, 移動指導を切ると盤と歩以外の持駒の枠を消す) {
 TEST_F(Menu, 移動指導中に駒を選ぶと行ける桝が白く囲まれる) {
   form.SIDOU_Click();
   form.START_Click();
-  form.盤面[5][5] = 先手_桂;
+  form.局.盤面[5][5] = 先手_桂;
   忘れる();
   押す(5, 5);
   int 白枠 = 0;

@@ -54,7 +54,7 @@ class PlayTest : public ::testing::Test {
   }
   // Drops the hand piece of kind 1..8 (歩 .. 王) of the side to move.
   void 打つ(int 種類, int 先X, int 先Y) {
-    if (form.手番 == 手番_先手)
+    if (form.局.手番 == 手番_先手)
       押す(先手持駒列, 種類 + 1);
     else
       押す(後手持駒列, 9 - 種類);
@@ -65,15 +65,15 @@ class PlayTest : public ::testing::Test {
   void 金を往復させる(int 手) {
     打つ(金, 5, 7);
     打つ(金, 5, 3);
-    while (form.手数 < 手 && form.対局中 == 有) {
-      const int n = form.手数;  // 2, 3, 4, 5, ... → 先手 up, 後手 down, 先手 back, 後手 back
+    while (form.局.手数 < 手 && form.局.対局中 == 有) {
+      const int n = form.局.手数;  // 2, 3, 4, 5, ... → 先手 up, 後手 down, 先手 back, 後手 back
       const bool 先手 = n % 2 == 0;
       const bool 行き = n % 4 >= 2;
       if (先手)
         行き ? 指す(5, 7, 5, 6) : 指す(5, 6, 5, 7);
       else
         行き ? 指す(5, 3, 5, 4) : 指す(5, 4, 5, 3);
-      ASSERT_EQ(form.手数, n + 1) << "move " << n + 1 << " was refused";
+      ASSERT_EQ(form.局.手数, n + 1) << "move " << n + 1 << " was refused";
       canvas.clear();
     }
   }
@@ -103,7 +103,7 @@ class PlayTest : public ::testing::Test {
     }
   }
   void 盤を空に() {
-    for (auto& 列 : form.盤面) 列.fill(空);
+    for (auto& 列 : form.局.盤面) 列.fill(空);
   }
 
   RecordingCanvas canvas;

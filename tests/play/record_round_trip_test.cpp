@@ -15,11 +15,11 @@ class RoundTrip : public PlayTest {
   // Plays one random legal move for the side to move with the mouse, the right button where the
   // piece promotes.
   bool 適当に指す(std::mt19937& random) {
-    if (form.対局モード == モード_COM && form.手番 == form.COM側) {
+    if (form.試合.COMの番()) {
       押す(1, 1);  // lets the computer move
       return true;
     }
-    const auto 手 = 指せる手(form);
+    const auto 手 = 指せる手(form.局);
     if (手.empty()) return false;
     const 着手& m = 手[random() % 手.size()];
     押す(m.元X, m.元Y);
@@ -41,7 +41,7 @@ class RoundTrip : public PlayTest {
     EXPECT_TRUE(platform2.boxes.empty()) << what << "\n" << text;
     EXPECT_EQ(対局の違い(other.対局の写し(), form.対局の写し()), "") << what << "\n" << text;
     // The reopened game goes on as the first: one more step each, the same outcome.
-    if (form.記録数 < form.記録終端) {
+    if (form.記録.記録数 < form.記録.記録終端) {
       form.AFTER_Click();
       other.AFTER_Click();
       EXPECT_EQ(対局の違い(other.対局の写し(), form.対局の写し()), "") << what << " after 進";
@@ -63,18 +63,19 @@ TEST_F(RoundTrip, 適当な対局と戻した手は開き直しても同じ) {
         form.GOTE_Click();
     }
     const int steps = std::uniform_int_distribution<int>(1, 50)(random);
-    for (int i = 0; i < steps && form.対局中 == 有; ++i) {
+    for (int i = 0; i < steps && form.局.対局中 == 有; ++i) {
       const int choice = random() % 10;
-      if (choice == 0 && form.記録数 > 0) {
+      if (choice == 0 && form.記録.記録数 > 0) {
         form.REPLAY_Click();
-      } else if (choice == 1 && form.記録数 < form.記録終端) {
+      } else if (choice == 1 && form.記録.記録数 < form.記録.記録終端) {
         form.AFTER_Click();
       } else if (!適当に指す(random)) {
         break;
       }
     }
     // Every other game ends with moves taken back, finished games among them.
-    for (int back = game % 2 == 0 ? 0 : 1 + random() % 3; back > 0 && form.記録数 > 0; --back) {
+    for (int back = game % 2 == 0 ? 0 : 1 + random() % 3; back > 0 && form.記録.記録数 > 0;
+         --back) {
       form.REPLAY_Click();
     }
     開き直して比べる("game " + std::to_string(game));
@@ -86,7 +87,7 @@ TEST_F(RoundTrip, 適当な対局と戻した手は開き直しても同じ) {
 TEST_F(RoundTrip, 五並びで終わった対局と戻して続けた対局) {
   form.START_Click();
   先手が五つ並べて勝つ();
-  ASSERT_EQ(form.対局中, 無);
+  ASSERT_EQ(form.局.対局中, 無);
   開き直して比べる("won");
   form.REPLAY_Click();
   form.REPLAY_Click();
@@ -98,7 +99,7 @@ TEST_F(RoundTrip, 五並びで終わった対局と戻して続けた対局) {
 TEST_F(RoundTrip, 五百手の引き分けも開き直すと引き分けのまま) {
   form.START_Click();
   金を往復させる(記録上限);
-  ASSERT_EQ(form.手数, 記録上限);
+  ASSERT_EQ(form.局.手数, 記録上限);
   開き直して比べる("drawn");
   form.REPLAY_Click();
   開き直して比べる("the last move taken back");

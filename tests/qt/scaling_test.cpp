@@ -113,7 +113,7 @@ TEST_P(ScaledWindow, CountsAndStatusTextsStandWhereTheScalePutsThem) {
   window.form().START_Click();
   press(11, 2);
   press(5, 5);
-  ASSERT_EQ(window.form().手数, 1);
+  ASSERT_EQ(window.form().局.手数, 1);
   EXPECT_GT(色の数(QRect(点(13.1, 2.3), 点(13.1, 2.3, 24, 18)), whitish), 5 * scale());
   EXPECT_GT(色の数(QRect(点(13.3, 3), 点(13.3, 3, 60, 18)), whitish), 20 * scale());
   // Nothing white in the same places on the other side of the window.
@@ -127,16 +127,16 @@ TEST_P(ScaledWindow, APressAtTheScaledMiddleOfASquareChoosesThatSquare) {
   EXPECT_EQ(window.form().指手[1], 11);
   EXPECT_EQ(window.form().指手[2], 3);
   press(2, 8);
-  EXPECT_EQ(window.form().手数, 1);
-  EXPECT_LT(window.form().盤面[2][8], 0);
+  EXPECT_EQ(window.form().局.手数, 1);
+  EXPECT_LT(window.form().局.盤面[2][8], 0);
   // 後手 chooses its 歩, outlined in light red where the scale puts it.
   press(-1, 8);
   EXPECT_EQ(window.form().指手[1], -1);
   EXPECT_EQ(window.form().指手[2], 8);
   EXPECT_EQ(at(点(-1, 8, 16, 0)), *パレット色(12));
   press(3, 2);
-  EXPECT_EQ(window.form().手数, 2);
-  EXPECT_GT(window.form().盤面[3][2], 0);
+  EXPECT_EQ(window.form().局.手数, 2);
+  EXPECT_GT(window.form().局.盤面[3][2], 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, ScaledWindow, ::testing::Values(1.0, 1.5, 2.0));
@@ -151,7 +151,7 @@ void 対局する(Form1& form) {
   };
   for (const auto& [hand, x, y] :
        {std::tuple{2, 5, 5}, {3, 4, 4}, {4, 6, 5}, {5, 6, 4}, {2, 3, 6}, {8, 2, 2}}) {
-    押す(form.手番 == 手番_先手 ? 先手持駒列 : 後手持駒列, hand);
+    押す(form.局.手番 == 手番_先手 ? 先手持駒列 : 後手持駒列, hand);
     押す(x, y);
   }
   form.REPLAY_Click();
@@ -187,7 +187,7 @@ class Redrawing : public ::testing::Test {
 
 TEST_F(Redrawing, BackToTheClassicScaleTheWindowIsPixelForPixelAsDrawnDirectly) {
   対局する(window.form());
-  ASSERT_GT(window.form().手数, 3);
+  ASSERT_GT(window.form().局.手数, 3);
   const QImage drawn = window.surface().image();
   window.setClientScale(2.0);
   window.setClientScale(1.5);

@@ -235,7 +235,7 @@ TEST(Translations, TextsPutTogetherAtRunTimeAreTranslatedWithTheirArguments) {
                                  {そのまま("x")})),
             QString::fromUtf8("The sound file “x” is not a usable WAVE file."));
   // A record's refusal: the file, then where in it, then the reason, each in English.
-  記録対局 game;
+  対局 game;
   notation::RecordError error;
   ASSERT_FALSE(notation::read_record("position startpos moves P*5e P*5a P*5g", game, error));
   EXPECT_EQ(language.text(ファイルと理由("a.brenvolt", notation::refusal_text(error))),

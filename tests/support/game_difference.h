@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "record/recorded_game.h"
+#include "game/match.h"
 
 namespace brenvolt::testing {
 
-inline std::string 対局の違い(const 記録対局& a, const 記録対局& b) {
+inline std::string 対局の違い(const 対局& a, const 対局& b) {
   const auto 違う = [](const char* what, long long x, long long y) {
     return std::string(what) + " " + std::to_string(x) + " / " + std::to_string(y);
   };
@@ -29,18 +29,18 @@ inline std::string 対局の違い(const 記録対局& a, const 記録対局& b)
       {"後手持駒合計", {a.局.後手持駒合計, b.局.後手持駒合計}},
       {"手番", {a.局.手番, b.局.手番}},
       {"対局中", {a.局.対局中, b.局.対局中}},
-      {"対局モード", {a.局.対局モード, b.局.対局モード}},
-      {"人間側", {a.局.人間側, b.局.人間側}},
-      {"COM側", {a.局.COM側, b.局.COM側}},
+      {"対局モード", {a.対局モード, b.対局モード}},
+      {"人間側", {a.人間側, b.人間側}},
+      {"COM側", {a.COM側, b.COM側}},
       // The person's pawn code is read only against the computer.
       {"人間歩",
-       {a.局.対局モード == モード_COM ? a.局.人間歩 : 0,
-        b.局.対局モード == モード_COM ? b.局.人間歩 : 0}},
+       {a.対局モード == モード_COM ? a.人間歩 : 0, b.対局モード == モード_COM ? b.人間歩 : 0}},
       {"手数", {a.局.手数, b.局.手数}},
       {"記録数", {a.記録.記録数, b.記録.記録数}},
       {"記録終端", {a.記録.記録終端, b.記録.記録終端}},
       {"記録_開始手数", {a.記録.記録_開始手数, b.記録.記録_開始手数}},
       {"強さ", {a.強さ, b.強さ}},
+      {"勝者", {a.勝者, b.勝者}},
   };
   for (const auto& [name, values] : fields) {
     if (values.first != values.second) return 違う(name, values.first, values.second);

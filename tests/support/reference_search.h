@@ -9,6 +9,6 @@
 
 namespace brenvolt::reference {
 
-std::optional<着手> com_ban_探索(対局状態& 局, 探索統計* 統計 = nullptr);
+std::optional<着手> com_ban_探索(対局状態& 局, int COM側, 探索統計* 統計 = nullptr);
 
 }  // namespace brenvolt::reference

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "game/match.h"
 #include "game/turn.h"
 #include "notation/game_move.h"
 #include "tools/match/match.h"
@@ -41,12 +42,13 @@ TEST(対局ツール, 序盤は種で決まり規則どおりに指せる) {
   EXPECT_EQ(a, opening(7, 4));
   EXPECT_NE(a, opening(8, 4));
   ASSERT_EQ(a.size(), 4u);
-  対局状態 局 = start_position();
+  対局 game;
+  game.開始();
   for (const 着手& m : a) {
-    const auto judged = 着手判定(局, m.元X, m.元Y, m.先X, m.先Y, m.移動駒,
-                                 m.置駒 != m.移動駒 ? 成り方::成る : 成り方::成らない);
+    const auto judged = game.判定(m.元X, m.元Y, m.先X, m.先Y, m.移動駒,
+                                  m.置駒 != m.移動駒 ? 成り方::成る : 成り方::成らない);
     ASSERT_EQ(judged.結果, 判定::可) << notation::format_move(m);
-    着手実行(局, judged.手);
+    game.指す(judged.手);
   }
 }
 

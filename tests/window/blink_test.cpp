@@ -10,7 +10,7 @@ namespace {
 class BlinkTest : public Form1Test {
  protected:
   void 置く(std::initializer_list<std::pair<int, int>> 桝, int 駒) {
-    for (const auto& [x, y] : 桝) form.盤面[x][y] = 駒;
+    for (const auto& [x, y] : 桝) form.局.盤面[x][y] = 駒;
   }
 
   // The squares drawn empty during the blink.
@@ -28,7 +28,7 @@ class BlinkTest : public Form1Test {
 TEST_F(BlinkTest, 横の五並びを五回点滅させ駒と緑の輪郭で終わる) {
   置く({{1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 5}}, 先手_歩);
   置く({{3, 6}, {3, 7}, {3, 8}}, 先手_金);  // a vertical four through (3, 5) does not count
-  form.盤面[6][5] = 後手_歩;
+  form.局.盤面[6][5] = 後手_歩;
   form.描画_桝輪郭(色_明赤, 3, 5);
   const double 始め = platform.now;
   form.描画_点滅5並び(手番_先手, 3, 5);
@@ -62,10 +62,10 @@ TEST_F(BlinkTest, 二つの五が交わると後の方向だけが点滅する) 
   const 桝集合 上り = {{3, 7}, {4, 6}, {5, 5}, {6, 4}, {7, 3}};
   const std::pair<桝集合, 桝集合> 組[] = {{縦, 横}, {横, 下り}, {縦, 上り}, {下り, 上り}};
   for (const auto& [先, 後] : 組) {
-    form.盤面 = {};
+    form.局.盤面 = {};
     canvas.clear();
     for (const auto* 並び : {&先, &後})
-      for (const auto& [x, y] : *並び) form.盤面[x][y] = 先手_銀;
+      for (const auto& [x, y] : *並び) form.局.盤面[x][y] = 先手_銀;
     form.描画_点滅5並び(手番_先手, 5, 5);
     EXPECT_EQ(点滅した桝(), 後);
   }

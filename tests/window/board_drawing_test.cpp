@@ -11,13 +11,13 @@ namespace brenvolt::testing {
 namespace {
 
 TEST_F(Form1Test, 盤の桝は空なら木目で駒なら絵でどちらも緑の輪郭) {
-  form.盤面[2][8] = 先手_と;
-  form.盤面[9][1] = 後手_飛成;
+  form.局.盤面[2][8] = 先手_と;
+  form.局.盤面[9][1] = 後手_飛成;
   form.描画_盤();
   for (int x = 1; x <= 9; ++x) {
     for (int y = 1; y <= 9; ++y) {
       EXPECT_EQ(最後の輪郭色(x, y), 背景色);
-      if (form.盤面[x][y] == 空) {
+      if (form.局.盤面[x][y] == 空) {
         EXPECT_EQ(最後の絵(x, y), PictureId::KARA_MASU);
       }
     }
@@ -30,7 +30,7 @@ TEST_F(Form1Test, 盤の桝は空なら木目で駒なら絵でどちらも緑�
 TEST_F(Form1Test, 持駒台は先手が歩から後手が王から数を明るい赤で並べる) {
   form.初期設定();
   canvas.clear();
-  form.先手持駒数[3] = 0;  // no 桂 left
+  form.局.先手持駒数[3] = 0;  // no 桂 left
   form.描画_黒持盤();
   const auto 黒の呼数 = canvas.calls.size();
   form.描画_白持盤();

@@ -99,7 +99,7 @@ TEST_F(FormLoadTest, 音_設定_描画_配置の順に進む) {
   EXPECT_EQ(canvas.calls.back().picture, PictureId::PG_NA);
   EXPECT_TRUE(同じ位置(canvas.calls.back(), 11.3, 0));
 
-  EXPECT_EQ(form.手番, 手番_なし);
+  EXPECT_EQ(form.局.手番, 手番_なし);
   EXPECT_EQ(form.移動指導, 0);
   EXPECT_EQ(form.指導色, 消去色);
 }
@@ -124,16 +124,16 @@ TEST_F(FormLoadTest, 音の警告はBrenvolt_dllの感嘆符付きの箱で読�
 }
 
 TEST_F(Form1Test, 初期設定は記録を空にし持駒と盤と空の文字欄を描く) {
-  form.盤面[5][5] = 先手_金;
-  form.手数 = 12;
-  form.記録数 = 7;
-  form.記録終端 = 9;
+  form.局.盤面[5][5] = 先手_金;
+  form.局.手数 = 12;
+  form.記録.記録数 = 7;
+  form.記録.記録終端 = 9;
   form.入力段階 = 1;
   form.初期設定();
 
-  EXPECT_EQ(
-      std::vector<int>({form.記録数, form.記録終端, form.入力段階, form.手数, form.盤面[5][5]}),
-      std::vector<int>({0, 0, 0, 0, 空}));
+  EXPECT_EQ(std::vector<int>({form.記録.記録数, form.記録.記録終端, form.入力段階, form.局.手数,
+                              form.局.盤面[5][5]}),
+            std::vector<int>({0, 0, 0, 0, 空}));
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) EXPECT_EQ(最後の絵(x, y), PictureId::KARA_MASU) << x << y;
   EXPECT_EQ(最後の絵(11, 2), PictureId::SITA_HU_0);
@@ -150,11 +150,11 @@ TEST_F(Form1Test, 初期設定は記録を空にし持駒と盤と空の文字�
 
 TEST_F(Form1Test, 駒移動は元を空けて先に駒を描き打った側の台だけ描き直す) {
   form.初期設定();
-  form.盤面[5][7] = 先手_銀;
+  form.局.盤面[5][7] = 先手_銀;
   canvas.clear();
   form.駒移動(5, 7, 4, 6, 先手_銀);
-  EXPECT_EQ(form.盤面[5][7], 空);
-  EXPECT_EQ(form.盤面[4][6], 先手_銀);
+  EXPECT_EQ(form.局.盤面[5][7], 空);
+  EXPECT_EQ(form.局.盤面[4][6], 先手_銀);
   ASSERT_EQ(canvas.calls.size(), 4u);
   EXPECT_EQ(canvas.calls[0].picture, PictureId::KARA_MASU);
   EXPECT_TRUE(同じ位置(canvas.calls[0], 5, 7));
@@ -166,14 +166,14 @@ TEST_F(Form1Test, 駒移動は元を空けて先に駒を描き打った側の�
 
   canvas.clear();
   form.駒移動(先手持駒列, 4, 5, 5, 先手_桂);  // row 4 of 先手's stand holds 桂
-  EXPECT_EQ(form.先手持駒数[3], 1);
+  EXPECT_EQ(form.局.先手持駒数[3], 1);
   EXPECT_EQ(文字(12, 4.2).at(0).text, " 1 ");
   EXPECT_TRUE(文字(0, 1.2).empty()) << "後手's stand is not redrawn";
   EXPECT_EQ(最後の絵(5, 5), PictureId::SITA_KEI_0);
 
   canvas.clear();
   form.駒移動(後手持駒列, 1, 5, 4, 後手_王);  // row 1 of 後手's stand holds 王
-  EXPECT_EQ(form.後手持駒数[8], 0);
+  EXPECT_EQ(form.局.後手持駒数[8], 0);
   EXPECT_EQ(最後の絵(-1, 1), PictureId::KARA_MASU);
   EXPECT_TRUE(文字(0, 1.2).empty()) << "an empty slot shows no count";
   EXPECT_TRUE(文字(12, 4.2).empty());

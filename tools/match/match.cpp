@@ -4,11 +4,11 @@
 #include <cmath>
 #include <cstdio>
 
+#include "game/match.h"
 #include "game/piece_table.h"
 #include "game/split_mix.h"
 #include "game/turn.h"
 #include "notation/game_move.h"
-#include "notation/position_text.h"
 
 namespace brenvolt::match {
 
@@ -20,34 +20,30 @@ double elo_of(double score) {
 
 }  // namespace
 
-対局状態 start_position() {
-  対局状態 局;
-  std::string error;
-  notation::parse_position(notation::kStartPosition, 局, error);
-  return 局;
-}
-
 std::vector<着手> opening(std::uint64_t seed, int plies) {
   SplitMix64 random(seed);
-  対局状態 局 = start_position();
+  対局 game;
+  game.開始();
   std::vector<着手> moves;
   for (int i = 0; i < plies; ++i) {
-    const auto legal = 指せる手(局);
+    const auto legal = 指せる手(game.局);
     if (legal.empty()) break;
     const 着手 chosen = legal[random.next() % legal.size()];
     moves.push_back(chosen);
-    if (着手実行(局, chosen).結果 != 結末::続行) break;
+    if (game.指す(chosen).結果 != 結末::続行) break;
   }
   return moves;
 }
 
 GameResult play_game(Player& black, Player& white, const std::vector<着手>& moves) {
   GameResult result;
-  対局状態 局 = start_position();
+  対局 game;
+  game.開始();
   for (const 着手& move : moves) {
-    着手実行(局, move);
+    game.指す(move);
     ++result.plies;
   }
+  const 対局状態& 局 = game.局;
   int passes = 0;
   while (局.対局中 == 有) {
     if (手数上限(局)) {
@@ -62,7 +58,7 @@ GameResult play_game(Player& black, Player& white, const std::vector<着手>& mo
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     (mover == 手番_先手 ? result.black_times : result.white_times).push_back(seconds);
     if (choice.pass) {
-      局.手番 = 相手の手番(mover);
+      game.パス();
       if (++passes == 2) {
         result.reason = "no move";
         return result;
@@ -71,15 +67,15 @@ GameResult play_game(Player& black, Player& white, const std::vector<着手>& mo
     }
     passes = 0;
     const 着手& m = choice.move;
-    const auto judged = 着手判定(局, m.元X, m.元Y, m.先X, m.先Y, m.移動駒,
-                                 m.置駒 != m.移動駒 ? 成り方::成る : 成り方::成らない);
+    const auto judged = game.判定(m.元X, m.元Y, m.先X, m.先Y, m.移動駒,
+                                  m.置駒 != m.移動駒 ? 成り方::成る : 成り方::成らない);
     if (judged.結果 != 判定::可) {
       result.winner = 相手の手番(mover);
       const std::string text = !choice.text.empty() ? choice.text : notation::format_move(m);
       result.reason = "refused " + (text.empty() ? std::string("(no answer)") : text);
       return result;
     }
-    const 着手の結果 outcome = 着手実行(局, judged.手);
+    const 着手の結果 outcome = game.指す(judged.手);
     ++result.plies;
     if (outcome.結果 == 結末::五並び) {
       result.winner = mover;

@@ -8,14 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "game/game_state.h"
 #include "game/move.h"
 #include "tools/match/players.h"
 
 namespace brenvolt::match {
-
-// The start position with 先手 to move and a game running.
-対局状態 start_position();
 
 // `plies` random legal moves from the start position, drawn with a generator seeded by seed.
 std::vector<着手> opening(std::uint64_t seed, int plies);

@@ -25,11 +25,7 @@ class StandardPlayer : public Player {
   std::string name() const override { return "level 0"; }
   Choice choose(const 対局状態& 局) override {
     対局状態 trial = 局;
-    trial.対局モード = モード_COM;
-    trial.COM側 = 局.手番;
-    trial.人間側 = 相手の手番(局.手番);
-    trial.人間歩 = trial.人間側;
-    return choice_of(com_ban_探索(trial));
+    return choice_of(com_ban_探索(trial, 局.手番));
   }
 };
 
@@ -44,7 +40,7 @@ class SearchPlayer : public Player {
   }
   std::string name() const override { return "level " + std::to_string(level_); }
   Choice choose(const 対局状態& 局) override {
-    return choice_of(searcher_.think(局, limits_, stop_));
+    return choice_of(searcher_.think(局, 局.手番, limits_, stop_));
   }
 
  private:

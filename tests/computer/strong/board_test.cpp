@@ -15,7 +15,7 @@ using strong::MoveList;
 
 // Every legal move of the position: made and unmade, the board is as before; made, it equals
 // the board loaded from the game's state after the engine played the same move.
-void 全ての手を確かめる(engine::Game& game) {
+void 全ての手を確かめる(対局& game) {
   const Board board = testing::読込(game.局);
   MoveList list;
   strong::generate_legal(board, list);
@@ -24,7 +24,7 @@ void 全ての手を確かめる(engine::Game& game) {
     Board trial = board;
     const 着手 move = trial.to_game_move(m);
     trial.make(m);
-    engine::Game after = game;
+    対局 after = game;
     engine::play_move(after, move);
     Board fresh;
     ASSERT_TRUE(fresh.load(after.局));
@@ -37,19 +37,19 @@ void 全ての手を確かめる(engine::Game& game) {
 TEST(探索盤, 指して戻すと元通りで差分更新は作り直しと一致する) {
   std::mt19937 rng(7);
   for (int i = 0; i < 40; ++i) {
-    engine::Game game = testing::乱数対局(rng, 4 + i * 3);
-    if (game.over()) continue;
+    対局 game = testing::乱数対局(rng, 4 + i * 3);
+    if (game.勝負あり()) continue;
     全ての手を確かめる(game);
   }
   for (int i = 0; i < 40; ++i) {
-    engine::Game game = testing::乱数盤面(rng);
+    対局 game = testing::乱数盤面(rng);
     全ての手を確かめる(game);
   }
 }
 
 TEST(探索盤, 長い手順を指して全部戻すと元通り) {
   std::mt19937 rng(11);
-  engine::Game game = engine::start_game();
+  対局 game = engine::start_game();
   Board board = testing::読込(game.局);
   const Board start = board;
   std::vector<strong::Move> played;
@@ -67,7 +67,7 @@ TEST(探索盤, 長い手順を指して全部戻すと元通り) {
 }
 
 TEST(探索盤, 局面の鍵は駒と持駒と手番で変わる) {
-  engine::Game game = testing::局面("9/9/9/9/4P4/9/9/9/9 b KRBGS2N2LPkrbgs2n2l2p 2");
+  対局 game = testing::局面("9/9/9/9/4P4/9/9/9/9 b KRBGS2N2LPkrbgs2n2l2p 2");
   const Board a = testing::読込(game.局);
   game.局.手番 = 手番_後手;
   const Board b = testing::読込(game.局);
@@ -82,7 +82,7 @@ TEST(探索盤, 局面の鍵は駒と持駒と手番で変わる) {
 }
 
 TEST(探索盤, 表せない局面は読まない) {
-  対局状態 局 = testing::対局(手番_先手);
+  対局状態 局 = testing::COM局面(手番_先手);
   局.盤面[3][3] = 先手_金成;  // a code no move produces
   Board board;
   EXPECT_FALSE(board.load(局));

@@ -20,9 +20,9 @@
 namespace brenvolt::testing {
 
 // A game after up to `plies` random legal moves; it stops early at a five or with no move.
-inline engine::Game 乱数対局(std::mt19937& rng, int plies) {
-  engine::Game game = engine::start_game();
-  for (int i = 0; i < plies && !game.over(); ++i) {
+inline 対局 乱数対局(std::mt19937& rng, int plies) {
+  対局 game = engine::start_game();
+  for (int i = 0; i < plies && !game.勝負あり(); ++i) {
     const auto moves = engine::legal_moves(game);
     if (moves.empty()) break;
     const std::string& text =
@@ -33,14 +33,14 @@ inline engine::Game 乱数対局(std::mt19937& rng, int plies) {
 }
 
 // A crowded random position as a game, with the side to move that the position names.
-inline engine::Game 乱数盤面(std::mt19937& rng) {
-  engine::Game game;
+inline 対局 乱数盤面(std::mt19937& rng) {
+  対局 game;
   game.局 = 乱数局面(rng);
   return game;
 }
 
-inline engine::Game 局面(const std::string& text) {
-  engine::Game game;
+inline 対局 局面(const std::string& text) {
+  対局 game;
   std::string error;
   EXPECT_TRUE(notation::parse_position(text, game.局, error)) << text << ": " << error;
   return game;

@@ -13,16 +13,16 @@ namespace {
 
 const std::atomic<bool> kGo{false};
 
-std::optional<着手> 考える(const engine::Game& game, const 探索制限& limits,
+std::optional<着手> 考える(const 対局& game, const 探索制限& limits,
                            std::vector<探索情報>* infos = nullptr) {
   Searcher searcher(4);
-  if (infos == nullptr) return searcher.think(game.局, limits, kGo);
-  return searcher.think(game.局, limits, kGo,
+  if (infos == nullptr) return searcher.think(game.局, game.局.手番, limits, kGo);
+  return searcher.think(game.局, game.局.手番, limits, kGo,
                         [infos](const 探索情報& info) { infos->push_back(info); });
 }
 
 // The move is one the engine accepts for the side to move.
-void 合法である(engine::Game game, const std::optional<着手>& move) {
+void 合法である(対局 game, const std::optional<着手>& move) {
   ASSERT_TRUE(move.has_value()) << notation::format_position(game.局);
   const std::string text = notation::format_move(*move);
   EXPECT_EQ(engine::judge_move(game, text).verdict, engine::Verdict::accepted)
@@ -30,16 +30,16 @@ void 合法である(engine::Game game, const std::optional<着手>& move) {
 }
 
 // Plays the move and answers the winner (0 while play goes on).
-int 指した後の勝者(engine::Game game, const 着手& move) {
+int 指した後の勝者(対局 game, const 着手& move) {
   engine::play_move(game, move);
-  return game.winner;
+  return game.勝者;
 }
 
 TEST(強い探索, 乱数の局面で返す手はいつも合法) {
   std::mt19937 rng(5);
   for (int i = 0; i < 30; ++i) {
-    engine::Game game = i % 2 == 0 ? testing::乱数対局(rng, 3 + i * 5) : testing::乱数盤面(rng);
-    if (game.over() || engine::legal_moves(game).empty()) continue;
+    対局 game = i % 2 == 0 ? testing::乱数対局(rng, 3 + i * 5) : testing::乱数盤面(rng);
+    if (game.勝負あり() || engine::legal_moves(game).empty()) continue;
     合法である(game, 考える(game, {0, 3000 + 500 * static_cast<std::uint64_t>(i), 0}));
     合法である(game, 考える(game, {2, 0, 0}));
   }
@@ -63,21 +63,20 @@ TEST(強い探索, レベルの持ち時間は上限の内で上のレベルほ�
 TEST(強い探索, 各レベルの持ち時間で返す手も合法) {
   std::mt19937 rng(17);
   for (int level = 1; level <= 3; ++level) {
-    engine::Game game = testing::乱数対局(rng, 20 + level * 7);
-    if (game.over()) continue;
+    対局 game = testing::乱数対局(rng, 20 + level * 7);
+    if (game.勝負あり()) continue;
     合法である(game, 考える(game, level_limits(level)));
   }
 }
 
 TEST(強い探索, 五を作れるなら作る) {
-  const engine::Game drop = testing::局面("9/9/9/9/RBGS5/9/9/9/9 b K2N2L2Pkrbgs2n2l2p 9");
+  const 対局 drop = testing::局面("9/9/9/9/RBGS5/9/9/9/9 b K2N2L2Pkrbgs2n2l2p 9");
   const auto move = 考える(drop, {6, 0, 0});
   ASSERT_TRUE(move.has_value());
   EXPECT_EQ(指した後の勝者(drop, *move), 手番_先手);
 
   // No piece in hand: the rook comes up its column to finish the line.
-  const engine::Game board_move =
-      testing::局面("9/9/P1P1L1L1B/9/GSKN5/9/8N/9/4R4 b krbgs2n2l2p 24");
+  const 対局 board_move = testing::局面("9/9/P1P1L1L1B/9/GSKN5/9/8N/9/4R4 b krbgs2n2l2p 24");
   const auto slide = 考える(board_move, {6, 0, 0});
   ASSERT_TRUE(slide.has_value());
   EXPECT_EQ(slide->元X, 5);
@@ -85,14 +84,14 @@ TEST(強い探索, 五を作れるなら作る) {
   EXPECT_EQ(指した後の勝者(board_move, *slide), 手番_先手);
 
   // A line of six: moving a piece off its end leaves exactly five.
-  const engine::Game six = testing::局面("9/9/9/9/RBGSKP3/9/9/9/9 b 2N2LPkrbgs2n2l2p 12");
+  const 対局 six = testing::局面("9/9/9/9/RBGSKP3/9/9/9/9 b 2N2LPkrbgs2n2l2p 12");
   const auto uncover = 考える(six, {4, 0, 0});
   ASSERT_TRUE(uncover.has_value());
   EXPECT_EQ(指した後の勝者(six, *uncover), 手番_先手);
 }
 
 TEST(強い探索, 相手の五は止める) {
-  const engine::Game game = testing::局面("9/9/9/9/gskn5/9/9/9/9 b KRBGS2N2L2Prbn2l2p 5");
+  const 対局 game = testing::局面("9/9/9/9/gskn5/9/9/9/9 b KRBGS2N2L2Prbn2l2p 5");
   const auto move = 考える(game, {6, 0, 0});
   合法である(game, move);
   EXPECT_EQ(move->先X, 5);
@@ -102,7 +101,7 @@ TEST(強い探索, 相手の五は止める) {
 TEST(強い探索, 四と三の連続で勝つ手順を見つける) {
   // 先手 plays 3e's neighbour line to a four that is also an open three on the 3rd column,
   // then, after the forced block, the open four.
-  const engine::Game game = testing::局面("9/9/9/9/2pGSK3/6N2/6N2/9/9 b RB2L2Pkrbgs2n2lp 7");
+  const 対局 game = testing::局面("9/9/9/9/2pGSK3/6N2/6N2/9/9 b RB2L2Pkrbgs2n2lp 7");
   std::vector<探索情報> infos;
   const auto move = 考える(game, {0, 200000, 0}, &infos);
   合法である(game, move);
@@ -116,14 +115,15 @@ TEST(強い探索, 四と三の連続で勝つ手順を見つける) {
 TEST(強い探索, 同じ深さなら同じ手と同じ節点数) {
   std::mt19937 rng(3);
   for (int i = 0; i < 6; ++i) {
-    const engine::Game game = testing::乱数対局(rng, 10 + i * 6);
-    if (game.over()) continue;
+    const 対局 game = testing::乱数対局(rng, 10 + i * 6);
+    if (game.勝負あり()) continue;
     Searcher fresh(4);
     Searcher reused(4);
-    const auto first = fresh.think(game.局, {4, 0, 0}, kGo);
+    const auto first = fresh.think(game.局, game.局.手番, {4, 0, 0}, kGo);
     const std::uint64_t nodes = fresh.nodes();
-    reused.think(testing::乱数対局(rng, 8).局, {3, 0, 0}, kGo);
-    const auto again = reused.think(game.局, {4, 0, 0}, kGo);
+    const 対局 other = testing::乱数対局(rng, 8);
+    reused.think(other.局, other.局.手番, {3, 0, 0}, kGo);
+    const auto again = reused.think(game.局, game.局.手番, {4, 0, 0}, kGo);
     EXPECT_EQ(first, again);
     EXPECT_EQ(nodes, reused.nodes());
   }
@@ -131,19 +131,19 @@ TEST(強い探索, 同じ深さなら同じ手と同じ節点数) {
 
 TEST(強い探索, 止められたらすぐに合法な手を返す) {
   std::mt19937 rng(8);
-  const engine::Game game = testing::乱数対局(rng, 16);
-  ASSERT_FALSE(game.over());
+  const 対局 game = testing::乱数対局(rng, 16);
+  ASSERT_FALSE(game.勝負あり());
   Searcher searcher(4);
   const std::atomic<bool> stop{true};
-  const auto move = searcher.think(game.局, {}, stop);
+  const auto move = searcher.think(game.局, game.局.手番, {}, stop);
   合法である(game, move);
   EXPECT_LT(searcher.nodes(), 10000u);
 }
 
 TEST(強い探索, 深さごとの報告の最後は返した手から始まる) {
   std::mt19937 rng(12);
-  const engine::Game game = testing::乱数対局(rng, 14);
-  ASSERT_FALSE(game.over());
+  const 対局 game = testing::乱数対局(rng, 14);
+  ASSERT_FALSE(game.勝負あり());
   std::vector<探索情報> infos;
   const auto move = 考える(game, {3, 0, 0}, &infos);
   ASSERT_TRUE(move.has_value());
@@ -154,10 +154,12 @@ TEST(強い探索, 深さごとの報告の最後は返した手から始まる)
 }
 
 TEST(強い探索, 対局できない局面では手を返さない) {
-  engine::Game game = engine::start_game();
+  対局 game = engine::start_game();
   game.局.手番 = 手番_なし;
   EXPECT_FALSE(考える(game, {2, 0, 0}).has_value());
   game.局.手番 = 手番_先手;
+  Searcher searcher(4);
+  EXPECT_FALSE(searcher.think(game.局, 手番_後手, {2, 0, 0}, kGo).has_value());
   game.局.手数 = 記録上限;
   EXPECT_FALSE(考える(game, {2, 0, 0}).has_value());
   game.局.手数 = 0;

@@ -17,7 +17,7 @@ struct 答え {
 };
 
 答え 脅威で勝てるか(const std::string& text, bool 四だけ, int 手数 = 6) {
-  engine::Game game = testing::局面(text);
+  対局 game = testing::局面(text);
   strong::Board board = testing::読込(game.局);
   const strong::Board before = board;
   ThreatSearch search;

@@ -80,10 +80,10 @@ TEST_F(QtGame, 先手が五つ並べて勝つまでメニューとマウスで�
   ASSERT_EQ(boxes, (std::vector<Box>{{" ", "先手の番です"}}));
   先手が五段目に並べる();
   const Form1& form = window.form();
-  EXPECT_EQ(form.手数, 9);
-  for (int x = 1; x <= 5; ++x) EXPECT_LT(form.盤面[x][5], 0) << x;
+  EXPECT_EQ(form.局.手数, 9);
+  for (int x = 1; x <= 5; ++x) EXPECT_LT(form.局.盤面[x][5], 0) << x;
   EXPECT_EQ(boxes.back(), (Box{"終了", "先手の勝ちです"}));
-  EXPECT_EQ(form.対局中, 無);
+  EXPECT_EQ(form.局.対局中, 無);
 
   press(6, 6);
   EXPECT_EQ(boxes.back(), (Box{"開始", "「対局」で始めて下さい"}));
@@ -110,13 +110,13 @@ TEST_F(QtGame, 英語では棋譜を断る理由と確かめる箱も英語で�
   trigger("PASTE");
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0], (Box{"Paste", "line 1, move 2 P*5e: the square is taken"}));
-  EXPECT_EQ(window.form().手数, 0);
+  EXPECT_EQ(window.form().局.手数, 0);
   trigger("START");
   QGuiApplication::clipboard()->setText("position startpos moves P*5e");
   trigger("PASTE");
   // Answered with Cancel: the game in progress stays.
   EXPECT_EQ(boxes.back(), (Box{"Paste", "A game is in progress. Give it up and open this one?"}));
-  EXPECT_EQ(window.form().手数, 0);
+  EXPECT_EQ(window.form().局.手数, 0);
 }
 
 // The undo and redo keys of the platform, sent to the window as a player types them.
@@ -133,17 +133,17 @@ TEST_F(QtGame, 元に戻すとやり直しのキーは戻と進と同じに働�
   press(後手持駒列, 8);
   press(5, 4);
   Form1& form = window.form();
-  ASSERT_EQ(form.手数, 2);
+  ASSERT_EQ(form.局.手数, 2);
   key(Qt::CTRL | Qt::Key_Z);
-  EXPECT_EQ(form.手数, 1);
-  EXPECT_EQ(form.盤面[5][4], 空);
+  EXPECT_EQ(form.局.手数, 1);
+  EXPECT_EQ(form.局.盤面[5][4], 空);
   key(Qt::CTRL | Qt::Key_Z);
-  EXPECT_EQ(form.手数, 0);
+  EXPECT_EQ(form.局.手数, 0);
   key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
-  EXPECT_EQ(form.手数, 1);
+  EXPECT_EQ(form.局.手数, 1);
   key(Qt::CTRL | Qt::Key_Y);
-  EXPECT_EQ(form.手数, 2);
-  EXPECT_GT(form.盤面[5][4], 0);
+  EXPECT_EQ(form.局.手数, 2);
+  EXPECT_GT(form.局.盤面[5][4], 0);
   // Past the end of the record the key refuses as the item does.
   const std::size_t before = boxes.size();
   key(Qt::CTRL | Qt::Key_Y);
@@ -197,13 +197,13 @@ TEST_F(QtGame, 強いCOMは別のスレッドで考え答えが戻ってから�
   press(先手持駒列, 2);
   press(5, 5);
   const Form1& form = window.form();
-  EXPECT_EQ(form.手数, 1) << "the press returned before the computer moved";
+  EXPECT_EQ(form.局.手数, 1) << "the press returned before the computer moved";
   EXPECT_TRUE(form.思考.thinking());
   untilAnswered(form);
   EXPECT_FALSE(form.思考.thinking());
-  EXPECT_EQ(form.手数, 2);
-  EXPECT_EQ(form.手番, 手番_先手);
-  EXPECT_GT(form.記録_元駒[2], 0) << "後手's move";
+  EXPECT_EQ(form.局.手数, 2);
+  EXPECT_EQ(form.局.手番, 手番_先手);
+  EXPECT_GT(form.記録.記録_元駒[2], 0) << "後手's move";
 }
 
 TEST_F(QtGame, 考えている間に窓を閉じるとCOMは指さず終わる) {
@@ -222,7 +222,7 @@ TEST_F(QtGame, 考えている間に窓を閉じるとCOMは指さず終わる) 
     QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
   }
   EXPECT_EQ(window.platform().background().pending(), 0u);
-  EXPECT_EQ(window.form().手数, 1);
+  EXPECT_EQ(window.form().局.手数, 1);
 }
 
 }  // namespace

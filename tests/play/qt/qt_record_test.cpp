@@ -33,7 +33,7 @@ class QtRecord : public ::testing::Test {
     form.Form_MouseDown(左ボタン, 0, 盤左 + 桝幅 * x + 桝幅 / 2.0, 盤上 + 桝高 * y + 桝高 / 2.0);
   }
   static void 打つ(Form1& form, const Drop& drop) {
-    if (form.手番 == 手番_先手)
+    if (form.局.手番 == 手番_先手)
       押す(form, 先手持駒列, drop.種類 + 1);
     else
       押す(form, 後手持駒列, 9 - drop.種類);
@@ -42,7 +42,7 @@ class QtRecord : public ::testing::Test {
   // A second window with the record of `played` opened in it.
   std::unique_ptr<MainWindow> 開いた窓(MainWindow& played) {
     const std::string text = notation::write_record(played.form().対局の写し(), "");
-    記録対局 game;
+    対局 game;
     notation::RecordError error;
     EXPECT_TRUE(notation::read_record(text, game, error)) << notation::describe(error);
     auto opened = 窓();
@@ -64,7 +64,7 @@ TEST_F(QtRecord, 二人の対局も終わった対局も開くと指した時と
     for (std::size_t i = 0; i < moves; ++i) 打つ(played->form(), 先手の五[i]);
     auto opened = 開いた窓(*played);
     EXPECT_EQ(opened->clientImage(), played->clientImage()) << moves << " moves";
-    EXPECT_EQ(opened->form().対局中, moves == 先手の五.size() ? 無 : 有);
+    EXPECT_EQ(opened->form().局.対局中, moves == 先手の五.size() ? 無 : 有);
   }
 }
 
@@ -73,7 +73,7 @@ TEST_F(QtRecord, 計算機との対局も開くと指した時と同じ絵にな
   played->form().GOTE_Click();
   打つ(played->form(), {5, 1, 1});
   打つ(played->form(), {6, 9, 9});
-  ASSERT_EQ(played->form().手数, 5);
+  ASSERT_EQ(played->form().局.手数, 5);
   auto opened = 開いた窓(*played);
   EXPECT_EQ(opened->clientImage(), played->clientImage());
 }
@@ -88,7 +88,7 @@ TEST_F(QtRecord, 戻した手のある棋譜はそこまで指した時と同じ
   straight->form().START_Click();
   for (std::size_t i = 0; i < 4; ++i) 打つ(straight->form(), 先手の五[i]);
   auto opened = 開いた窓(*played);
-  EXPECT_EQ(opened->form().記録終端, 6);
+  EXPECT_EQ(opened->form().記録.記録終端, 6);
   EXPECT_EQ(opened->clientImage(), straight->clientImage());
 }
 
@@ -103,12 +103,12 @@ TEST_F(QtRecord, 棋譜のコピーと貼り付けはクリップボードを通
   played->findChild<QAction*>("COPY_POSITION")->trigger();
   // A window without a box to click answers Cancel: the game runs on.
   pasted->findChild<QAction*>("PASTE")->trigger();
-  EXPECT_EQ(pasted->form().記録終端, 4);
+  EXPECT_EQ(pasted->form().記録.記録終端, 4);
   auto fresh = 窓();
   fresh->findChild<QAction*>("PASTE")->trigger();
-  EXPECT_EQ(fresh->form().記録終端, 0) << "a pasted position has no moves";
-  EXPECT_EQ(fresh->form().盤面, played->form().盤面);
-  EXPECT_EQ(fresh->form().手数, 4);
+  EXPECT_EQ(fresh->form().記録.記録終端, 0) << "a pasted position has no moves";
+  EXPECT_EQ(fresh->form().局.盤面, played->form().局.盤面);
+  EXPECT_EQ(fresh->form().局.手数, 4);
 }
 
 }  // namespace

@@ -52,12 +52,12 @@ class X11Window : public ::testing::Test {
         QPointF((1100 + 495 * (x + 0.5)) / 15.0 * scale, (100 + 615 * (y + 0.5)) / 15.0 * scale)
             .toPoint();
     const QPoint inWindow = window.view().mapTo(&window, inView);
-    const int moves = window.form().手数;
+    const int moves = window.form().局.手数;
     const int stage = window.form().入力段階;
     if (!xdotool("mousemove --window " + id() + " " + std::to_string(inWindow.x()) + " " +
                  std::to_string(inWindow.y()) + " click 1"))
       return false;
-    return 待つ([&] { return window.form().手数 != moves || window.form().入力段階 != stage; });
+    return 待つ([&] { return window.form().局.手数 != moves || window.form().入力段階 != stage; });
   }
 
   testing::RecordingSound sound;
@@ -96,9 +96,9 @@ TEST_F(X11Window, ResizedByTheWindowSystemItDrawsAtTheNewSizeAndAMovePlays) {
   ASSERT_TRUE(click(先手持駒列, 6));
   EXPECT_EQ(window.form().入力段階, 1);
   ASSERT_TRUE(click(7, 3));
-  EXPECT_EQ(window.form().手数, 1);
-  EXPECT_EQ(window.form().盤面[7][3], 先手_金);
-  EXPECT_EQ(window.form().手番, 手番_後手);
+  EXPECT_EQ(window.form().局.手数, 1);
+  EXPECT_EQ(window.form().局.盤面[7][3], 先手_金);
+  EXPECT_EQ(window.form().局.手番, 手番_後手);
 }
 
 }  // namespace

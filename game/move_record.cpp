@@ -1,4 +1,4 @@
-#include "record/move_record.h"
+#include "game/move_record.h"
 
 #include "game/board_square.h"
 #include "game/piece_table.h"

@@ -1,4 +1,4 @@
-#include "record/move_record.h"
+#include "game/move_record.h"
 
 #include <gtest/gtest.h>
 

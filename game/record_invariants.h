@@ -4,7 +4,7 @@
 #include <string>
 
 #include "game/game_state.h"
-#include "record/move_record.h"
+#include "game/move_record.h"
 
 namespace brenvolt {
 

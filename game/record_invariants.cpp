@@ -1,4 +1,4 @@
-#include "record/record_invariants.h"
+#include "game/record_invariants.h"
 
 #include "game/board_square.h"
 

@@ -45,6 +45,8 @@ class 手順記録 {
   列 記録_先駒{};
   列 記録_取駒{};
 
+  bool operator==(const 手順記録&) const = default;
+
   // Forgets every move; the record starts from move count 0 again.
   void 記録_消去();
   // No further move can be recorded: entry 記録上限 holds the last applied move.
