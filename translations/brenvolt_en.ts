@@ -85,6 +85,14 @@
         <translation>About</translation>
     </message>
     <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>遊び方</source>
+        <translation>How to play</translation>
+    </message>
+    <message>
         <source>ヒント</source>
         <translation>Hint</translation>
     </message>

@@ -95,6 +95,8 @@ TEST_F(LoadedWindow, MenuTreeHasEveryItemWithItsCaption) {
       {"TOTEMO", "とても強い", "TSUYOSA"},
       {"SAIKYOU", "最強", "TSUYOSA"},
       {"VER", "その他", nullptr},
+      {"HELP", "ヘルプ", nullptr},
+      {"HOW_TO_PLAY", "遊び方", "HELP"},
   };
   for (const auto& item : items) {
     QAction* a = action(item.name);
@@ -109,7 +111,9 @@ TEST_F(LoadedWindow, MenuTreeHasEveryItemWithItsCaption) {
       EXPECT_TRUE(window.menuBar()->actions().contains(a)) << item.name;
     }
   }
-  EXPECT_EQ(window.menuBar()->actions().size(), 4);
+  EXPECT_EQ(window.menuBar()->actions().size(), 5);
+  // ヘルプ comes after every classic menu.
+  EXPECT_EQ(window.menuBar()->actions().back(), action("HELP"));
   // その他 is a command on the bar itself.
   EXPECT_EQ(action("VER")->menu(), nullptr);
   EXPECT_EQ(action("SAVE")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));

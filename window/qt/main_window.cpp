@@ -36,7 +36,8 @@ MainWindow::MainWindow(SoundLibrary& sound, std::vector<std::filesystem::path> d
       *menuBar(), *form_, platform_,
       {[this] { zoomIn(); }, [this] { zoomOut(); }, [this] { zoomTo(1.0); },
        [this] { toggleFullScreen(); },
-       [this] { setLanguage(language_.current() == 言語::日本語 ? 言語::英語 : 言語::日本語); }});
+       [this] { setLanguage(language_.current() == 言語::日本語 ? 言語::英語 : 言語::日本語); },
+       [this] { showHowToPlay(); }});
   platform_.setLanguage(&language_);
   surface_.setTexts(&language_);
   // The client area at the classic size is what scales with the window.
@@ -92,6 +93,7 @@ QImage MainWindow::clientImage() const {
 bool MainWindow::setLanguage(言語 language) {
   if (!language_.set(language)) return false;
   メニューを訳す(*this, language_);
+  if (howToPlay_) howToPlay_->showLanguage();
   surface_.redraw();
   view_->update();
   return true;
@@ -158,6 +160,13 @@ void MainWindow::toggleFullScreen() {
   } else {
     showFullScreen();
   }
+}
+
+void MainWindow::showHowToPlay() {
+  if (!howToPlay_) howToPlay_ = new HowToPlayWindow(language_, this);
+  howToPlay_->show();
+  howToPlay_->raise();
+  howToPlay_->activateWindow();
 }
 
 void MainWindow::changeEvent(QEvent* event) {

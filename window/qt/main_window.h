@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "window/form1.h"
+#include "window/qt/how_to_play_window.h"
 #include "window/qt/language.h"
 #include "window/qt/picture_store.h"
 #include "window/qt/qt_platform.h"
@@ -56,6 +57,10 @@ class MainWindow : public QMainWindow {
   void zoomIn();
   void zoomOut();
   void toggleFullScreen();
+  // Opens the How to play window in the language in use, or brings it to the front.
+  void showHowToPlay();
+  // The How to play window once it has been opened, else null.
+  HowToPlayWindow* howToPlayWindow() const { return howToPlay_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -78,6 +83,7 @@ class MainWindow : public QMainWindow {
   QtPlatform platform_;
   Language language_;
   std::unique_ptr<Form1> form_;
+  HowToPlayWindow* howToPlay_ = nullptr;  // made when first opened; a child of the window
 };
 
 }  // namespace brenvolt

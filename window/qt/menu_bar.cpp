@@ -136,6 +136,10 @@ void メニューを作る(QMenuBar& bar, Form1& form, QtPlatform& platform, con
   QAction* ver = bar.addAction(QString());
   名と見出し(*ver, "VER", "その他");
   QObject::connect(ver, &QAction::triggered, [&form] { form.VER_Click(); });
+
+  QMenu* help = 子メニュー(bar, "HELP", "ヘルプ");
+  項目(*help, "HOW_TO_PLAY", "遊び方", window.howToPlay);
+  bar.addMenu(help);
 }
 
 void メニューを訳す(QWidget& root, const Language& language) {
