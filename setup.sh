@@ -13,7 +13,7 @@ cd "$(dirname "$0")"
 mode=${1:-play}
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-tools-dev
   qt6-l10n-tools libsdl2-mixer-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-mincho xvfb xauth xdotool
-  imagemagick sox desktop-file-utils appstream dpkg-dev python3)
+  imagemagick sox desktop-file-utils appstream dpkg-dev python3 qt6-translations-l10n)
 
 install_missing() {
   local missing=()

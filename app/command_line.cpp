@@ -1,5 +1,8 @@
 #include "app/command_line.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QStringList>
 #include <charconv>
 
 namespace brenvolt {
@@ -53,26 +56,50 @@ bool 値を取る(起動設定& settings, const std::string& name, const std::st
   return true;
 }
 
-// Reads one of our valued options at `arguments[i]`, stepping `i` past a separate value.
-// Returns false when `arguments[i]` is none of them; `settings.error` tells of a bad value.
-bool 値付きを読む(起動設定& settings, const std::vector<std::string>& arguments, std::size_t& i) {
-  const std::string& argument = arguments[i];
+// Whether `argument` is exactly one of our options that take a value.
+bool 値付きの名前(const std::string& argument) {
   for (const char* name : 値付きオプション) {
-    const std::string withEquals = std::string(name) + "=";
-    if (argument == name) {
-      if (i + 1 >= arguments.size()) {
-        settings.error = argument + " needs a value";
-        return true;
-      }
-      値を取る(settings, argument, arguments[++i]);
-      return true;
-    }
-    if (argument.rfind(withEquals, 0) == 0) {
-      値を取る(settings, name, argument.substr(withEquals.size()));
-      return true;
-    }
+    if (argument == name) return true;
   }
   return false;
+}
+
+// The arguments for QCommandLineParser, after a program name: Qt's own options (with their
+// values) are left out. Returns an error for a valued option of ours at the end, which the
+// parser would report in other words. Each argument goes over byte for byte as Latin-1, so a
+// file name that is not UTF-8 comes back unchanged; every option's name is ASCII.
+std::string 読む引数(const std::vector<std::string>& arguments, QStringList& ours) {
+  ours << QStringLiteral("brenvolt");
+  bool onlyOperands = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (onlyOperands) {
+      ours << QString::fromLatin1(argument);
+    } else if (値付きの名前(argument)) {
+      if (i + 1 >= arguments.size()) return argument + " needs a value";
+      ours << QString::fromLatin1(argument) << QString::fromLatin1(arguments[++i]);
+    } else if (Qtの値付きオプション(argument)) {
+      ++i;
+    } else if (argument.rfind("-", 0) == 0 && argument.rfind("--", 0) != 0 && argument != "-h" &&
+               argument != "-v") {
+      // Another of Qt's single-dash options without a value.
+    } else {
+      onlyOperands = argument == "--";
+      ours << QString::fromLatin1(argument);
+    }
+  }
+  return {};
+}
+
+std::string バイト列(const QString& latin1) {
+  return latin1.toLatin1().toStdString();
+}
+
+std::string 解析の誤り(const QCommandLineParser& parser) {
+  const QStringList unknown = parser.unknownOptionNames();
+  if (unknown.isEmpty()) return parser.errorText().toStdString();
+  const QString& name = unknown.constFirst();
+  return "unknown argument: " + std::string(name.size() == 1 ? "-" : "--") + バイト列(name);
 }
 
 std::string 組み合わせの誤り(const 起動設定& settings) {
@@ -90,27 +117,38 @@ std::string 組み合わせの誤り(const 起動設定& settings) {
 
 起動設定 コマンド行を読む(const std::vector<std::string>& arguments) {
   起動設定 settings;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    if (値付きを読む(settings, arguments, i)) {
-      if (!settings.error.empty()) return settings;
-    } else if (argument == "--help" || argument == "-h") {
-      settings.help = true;
-    } else if (argument == "--quit-after-first-paint") {
-      settings.quitAfterFirstPaint = true;
-    } else if (Qtの値付きオプション(argument)) {
-      ++i;
-    } else if (argument.rfind("-", 0) == 0 && argument.rfind("--", 0) != 0) {
-      // Another of Qt's single-dash options without a value.
-    } else if (argument.rfind("--", 0) == 0) {
-      settings.error = "unknown argument: " + argument;
+  QStringList ours;
+  settings.error = 読む引数(arguments, ours);
+  if (!settings.error.empty()) return settings;
+  QCommandLineParser parser;
+  const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+  const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+  const QCommandLineOption quitAfterFirstPaint(QStringLiteral("quit-after-first-paint"));
+  parser.addOptions({help, version, quitAfterFirstPaint});
+  std::vector<QCommandLineOption> valued;
+  for (const char* name : 値付きオプション) {
+    valued.emplace_back(QString::fromLatin1(name + 2), QString(), QStringLiteral("value"));
+    parser.addOption(valued.back());
+  }
+  if (!parser.parse(ours)) {
+    settings.error = 解析の誤り(parser);
+    return settings;
+  }
+  settings.help = parser.isSet(help);
+  settings.version = parser.isSet(version);
+  settings.quitAfterFirstPaint = parser.isSet(quitAfterFirstPaint);
+  for (std::size_t i = 0; i < valued.size(); ++i) {
+    if (parser.isSet(valued[i]) &&
+        !値を取る(settings, 値付きオプション[i], バイト列(parser.value(valued[i])))) {
       return settings;
-    } else if (settings.record) {
-      settings.error = "only one record can be opened: " + argument;
-      return settings;
-    } else {
-      settings.record = argument;
     }
+  }
+  for (const QString& operand : parser.positionalArguments()) {
+    if (settings.record) {
+      settings.error = "only one record can be opened: " + バイト列(operand);
+      return settings;
+    }
+    settings.record = バイト列(operand);
   }
   settings.error = 組み合わせの誤り(settings);
   return settings;
@@ -120,10 +158,13 @@ std::string 使い方() {
   return "usage: brenvolt [FILE] [--lang ja|en] [--scale S]\n"
          "                [--screenshot IMAGE [--position POSITION | --record FILE]]\n"
          "                [--quit-after-first-paint]\n"
+         "       brenvolt --help | --version\n"
          "  (no option)           play the game in a window\n"
          "  FILE, --record FILE   open the game record FILE (a .brenvolt file) at start-up\n"
-         "  --lang ja|en          the language of menus, boxes and texts (default ja)\n"
-         "  --scale S             open the window S times its classic size (1 to 4, default 1)\n"
+         "  --lang ja|en          the language of menus, boxes and texts (default: the one\n"
+         "                        last chosen, at first ja)\n"
+         "  --scale S             open the window S times its classic size (1 to 4; default:\n"
+         "                        the size last chosen, at first 1)\n"
          "  --screenshot IMAGE    draw the window after start-up into the file IMAGE (PNG,\n"
          "                        or the format its suffix names, such as .jpg) and end,\n"
          "                        without showing a window or using the sound device\n"
@@ -131,7 +172,9 @@ std::string 使い方() {
          "                        notation) on the board and the hand stands\n"
          "  --quit-after-first-paint\n"
          "                        end as soon as the window has been painted once, for\n"
-         "                        timing the start-up (tools/startup)\n";
+         "                        timing the start-up (tools/startup)\n"
+         "  -h, --help            print this text and end\n"
+         "  -v, --version         print the version and end\n";
 }
 
 }  // namespace brenvolt

@@ -13,10 +13,14 @@ struct 起動設定 {
   std::optional<std::string> screenshot;  // write the window's picture here and end
   std::optional<std::string> position;    // a position in the engine's notation to show
   std::optional<std::string> record;      // a record file to open at start-up
-  std::string language = "ja";            // "ja" (the default, whatever the locale) or "en"
-  double scale = 1.0;                     // the window's size, 1 for the classic size
-  bool quitAfterFirstPaint = false;       // for timing the start-up
+  // "ja" or "en" when given; without it the remembered language, else Japanese (whatever the
+  // locale).
+  std::optional<std::string> language;
+  // The window's size when given, 1 for the classic size; without it the remembered size.
+  std::optional<double> scale;
+  bool quitAfterFirstPaint = false;  // for timing the start-up
   bool help = false;
+  bool version = false;
   std::string error;  // not empty when the command line cannot be used
 };
 

@@ -21,9 +21,12 @@
 #include "app/screenshot.h"
 #include "app/silent_sound.h"
 #include "app/start_record.h"
+#include "brenvolt_version.h"
 #include "sound/sdl/sdl_sound_library.h"
 #include "window/qt/language.h"
 #include "window/qt/main_window.h"
+#include "window/qt/remembered_choices.h"
+#include "window/qt/settings.h"
 #include "window/qt/window_font.h"
 
 namespace {
@@ -54,37 +57,45 @@ qreal 画素比() {
   return used;
 }
 
-言語 言語の指定(const 起動設定& settings) {
-  return settings.language == "en" ? 言語::英語 : 言語::日本語;
+// The language asked for on the command line, else the one the player chose last.
+言語 言語の指定(const 起動設定& settings, const Settings* kept) {
+  if (settings.language) return *settings.language == "en" ? 言語::英語 : 言語::日本語;
+  return kept ? kept->language() : 言語::日本語;
 }
 
-// A message for standard error in the language asked for, as its box would say it. Before the
-// application starts, a bare core application stands in for it to install the translations in.
-std::string 言語で(const 起動設定& settings, const TranslatableText& text) {
+// The size asked for on the command line, else the one the player chose last.
+double 倍率の指定(const 起動設定& settings, const Settings* kept) {
+  if (settings.scale) return *settings.scale;
+  return kept ? kept->zoom() : 1.0;
+}
+
+// A message for standard error in `language`, as its box would say it. Before the application
+// starts, a bare core application stands in for it to install the translations in.
+std::string 言語で(言語 language, const TranslatableText& text) {
   int argc = 1;
   char name[] = "brenvolt";
   char* argv[] = {name, nullptr};
   std::optional<QCoreApplication> core;
   if (!QCoreApplication::instance()) core.emplace(argc, argv);
-  Language language;
-  if (!language.set(言語の指定(settings))) return text.japanese();
-  return language.text(text).toStdString();
+  Language texts;
+  if (!texts.set(language)) return text.japanese();
+  return texts.text(text).toStdString();
 }
 
-// The window in the language asked for; false, with a message, when it cannot be had.
-bool 言語を使う(MainWindow& window, const 起動設定& settings) {
-  if (window.setLanguage(言語の指定(settings))) return true;
-  std::cerr << "brenvolt: the translations for --lang " << settings.language
-            << " cannot be loaded\n";
+// The window in `language`; false, with a message, when it cannot be had.
+bool 言語を使う(MainWindow& window, 言語 language) {
+  if (window.setLanguage(language)) return true;
+  std::cerr << "brenvolt: the translations for "
+            << (language == 言語::英語 ? "English" : "Japanese") << " cannot be loaded\n";
   return false;
 }
 
 int 画面だけ撮る(const 起動設定& settings, const std::optional<対局>& 棋譜) {
   SilentSound silence;
   MainWindow window(silence, {}, 画素比(), BoxMode::StandardError);
-  if (!言語を使う(window, settings)) return EXIT_FAILURE;
+  if (!言語を使う(window, 言語の指定(settings, nullptr))) return EXIT_FAILURE;
   window.form().Form_Load();
-  window.setClientScale(settings.scale);
+  window.setClientScale(倍率の指定(settings, nullptr));
   if (棋譜) window.form().対局を復元(*棋譜);
   if (settings.position) {
     if (const auto error = 局面を表示する(window, *settings.position)) {
@@ -114,16 +125,19 @@ class 初描画の後 : public QObject {
   std::function<void()> after_;
 };
 
-int 遊ぶ(QApplication& app, const 起動設定& settings, const std::optional<対局>& 棋譜) {
+int 遊ぶ(QApplication& app, const 起動設定& settings, Settings& kept,
+         const std::optional<対局>& 棋譜) {
   SdlSoundLibrary sound;
   MainWindow window(sound, 音の置場(), 画素比(), BoxMode::Modal);
   // Message boxes carry the game's icon too.
   QApplication::setWindowIcon(window.windowIcon());
-  if (!言語を使う(window, settings)) return EXIT_FAILURE;
+  if (!言語を使う(window, 言語の指定(settings, &kept))) return EXIT_FAILURE;
   // The window shows its picture first; the sound device opens and the sounds load as soon as
   // it is on the screen, the music starting a moment after the window appears.
   window.form().Form_Load_画面();
-  if (settings.scale != 1.0) window.zoomTo(settings.scale);
+  RememberedChoices remembered(window, kept);
+  remembered.applyAtStart();
+  if (const double scale = 倍率の指定(settings, &kept); scale != 1.0) window.zoomTo(scale);
   // A record opened at start-up is on the first picture; it is set out before the sounds load,
   // so it opens without the piece sound.
   if (棋譜) window.form().対局を復元(*棋譜);
@@ -132,7 +146,10 @@ int 遊ぶ(QApplication& app, const 起動設定& settings, const std::optional<
     std::fflush(nullptr);
     std::_Exit(EXIT_SUCCESS);
   });
-  初描画の後 soundStarter([&window] { window.form().Form_Load_音(); });
+  初描画の後 soundStarter([&window, &remembered] {
+    window.form().Form_Load_音();
+    remembered.keepChanges();
+  });
   // The filter installed last sees the paint first.
   window.view().installEventFilter(&soundStarter);
   if (settings.quitAfterFirstPaint) window.view().installEventFilter(&quitter);
@@ -148,17 +165,26 @@ int main(int argc, char** argv) {
     std::cout << 使い方();
     return EXIT_SUCCESS;
   }
+  if (settings.version) {
+    std::cout << "brenvolt " << 版 << '\n';
+    return EXIT_SUCCESS;
+  }
   if (!settings.error.empty()) {
     std::cerr << "brenvolt: " << settings.error << '\n' << 使い方();
     return 2;
   }
+  // A screenshot is the same picture whoever makes it: it neither reads nor writes the player's
+  // settings.
+  std::optional<Settings> kept;
+  if (!settings.screenshot) kept.emplace();
+  const 言語 language = 言語の指定(settings, kept ? &*kept : nullptr);
   // A record that cannot be opened ends the program before any window or sound starts.
   std::optional<対局> 棋譜;
   if (settings.record) {
     TranslatableText error;
     棋譜 = 起動時の棋譜(*settings.record, error);
     if (!棋譜) {
-      std::cerr << "brenvolt: " << 言語で(settings, error) << '\n';
+      std::cerr << "brenvolt: " << 言語で(language, error) << '\n';
       return EXIT_FAILURE;
     }
   }
@@ -179,7 +205,7 @@ int main(int argc, char** argv) {
   // Wayland desktops match the window to its menu entry, and so to its icon, by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral(BRENVOLT_APP_ID));
   if (const auto warning = 日本語フォントがない警告()) {
-    std::cerr << "brenvolt: " << 言語で(settings, *warning) << '\n';
+    std::cerr << "brenvolt: " << 言語で(language, *warning) << '\n';
   }
-  return settings.screenshot ? 画面だけ撮る(settings, 棋譜) : 遊ぶ(app, settings, 棋譜);
+  return kept ? 遊ぶ(app, settings, *kept, 棋譜) : 画面だけ撮る(settings, 棋譜);
 }

@@ -1,11 +1,36 @@
 // brenvolt-engine: the game's rules and computer player over a text protocol on stdin/stdout.
 // Commands are read on this thread; the strong computer searches on one of its own.
 #include <iostream>
+#include <string_view>
 
+#include "brenvolt_version.h"
 #include "engine/line_reader.h"
 #include "engine/session.h"
 
-int main() {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: brenvolt-engine [--help | --version]\n"
+    "  Reads commands from standard input, one a line, and answers on standard output:\n"
+    "  usi, isready, setoption, position, moves, check, go, stop, score, bench, d, quit.\n"
+    "  See the README for the commands and the notation.\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Only these two are read; any other argument is ignored, as it always was, so scripts
+  // that pass one keep working.
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument == "--version") {
+      std::cout << "brenvolt-engine " << brenvolt::版 << '\n';
+      return 0;
+    }
+    if (argument == "--help" || argument == "-h") {
+      std::cout << kUsage;
+      return 0;
+    }
+  }
   // Long enough for a position followed by every move of a full game.
   constexpr std::size_t kLineLimit = 1 << 20;
   std::ios::sync_with_stdio(false);

@@ -25,6 +25,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The font the window is drawn in, and SDL, which the game opens at run time when it starts its
 # sound (dpkg-shlibdeps sees only the libraries the programs link).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-mincho, libsdl2-2.0-0, libsdl2-mixer-2.0-0")
+# Qt's own translations put the file dialogs and the boxes' buttons in Japanese; without them
+# they are English and the game works all the same.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 include(CPack)

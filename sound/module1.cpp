@@ -26,9 +26,10 @@ Module1::Module1(SoundLibrary& library, 警告表示 警告,
                  std::vector<std::filesystem::path> データ置場)
     : ds(library), 警告_(std::move(警告)), データ置場_(std::move(データ置場)) {}
 
-void Module1::音_初期化(int hWnd) {
+void Module1::音_初期化(int hWnd, bool 装置なしを警告) {
   DSハンドル = ds.dsInitialize(hWnd);
-  if (DSハンドル == 0) 音_警告(箱の文("Direct Soundインターフェースが作成できません。"));
+  if (DSハンドル == 0 && 装置なしを警告)
+    音_警告(箱の文("Direct Soundインターフェースが作成できません。"));
 }
 
 void Module1::音_解放() {

@@ -23,7 +23,8 @@ class Module1 {
   // The device handle from dsInitialize; 0 means there is no sound device.
   int DSハンドル = 0;
 
-  void 音_初期化(int hWnd);
+  // Opens the device; without one, warns when `装置なしを警告` says so.
+  void 音_初期化(int hWnd, bool 装置なしを警告 = true);
   void 音_解放();
   // A buffer handle for the named sound file, or 0 (silently for a missing file, with a
   // warning for one that cannot be read or used).

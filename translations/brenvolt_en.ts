@@ -81,6 +81,10 @@
         <translation>日本語 (Japanese)</translation>
     </message>
     <message>
+        <source>設定を元に戻す</source>
+        <translation>Restore classic settings</translation>
+    </message>
+    <message>
         <source>その他</source>
         <translation>About</translation>
     </message>

@@ -44,14 +44,14 @@ void Form1::Form_Load() {
 }
 
 void Form1::Form_Load_音() {
-  音.音_初期化(platform.windowHandle());
+  音.音_初期化(platform.windowHandle(), 無音を警告);
   音_その他 = 音.音_読込("その他.wav", 効果音の重複数);
   音_禁止 = 音.音_読込("禁止.wav", 効果音の重複数);
   音_駒打 = 音.音_読込("駒打音.wav", 効果音の重複数);
   音_終局 = 音.音_読込("終局.wav", 効果音の重複数);
   音_BGM = 音.音_読込("BGM.wav", 音楽の重複数);
-  ds.dsPlayLooping(音_BGM);
-  platform.setMenuChecked("BGM", true);
+  if (開始時にBGM) ds.dsPlayLooping(音_BGM);
+  platform.setMenuChecked("BGM", 開始時にBGM);
 }
 
 void Form1::Form_Load_画面() {

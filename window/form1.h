@@ -6,6 +6,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +29,14 @@ namespace brenvolt {
 // The menu items of the computer's levels, by level: 標準, 強い, とても強い, 最強.
 inline constexpr std::array<const char*, 強さ_最強 + 1> 強さの項目 = {"HYOUJUN", "TSUYOI", "TOTEMO",
                                                                       "SAIKYOU"};
+
+// The player's choices a window may keep between runs; the defaults are the classic start.
+struct 選択 {
+  int 強さ = 0;           // the computer's level, 0 (標準) to 強さ_最強
+  bool 移動指導 = false;  // "移動指導" checked
+  bool BGM = true;        // "BGM" checked, the music playing
+  bool operator==(const 選択&) const = default;
+};
 
 class Form1 {
  public:
@@ -77,6 +86,20 @@ class Form1 {
   void COPY_POSITION_Click();
   void COPY_RECORD_Click();
   void PASTE_Click();
+
+  // ---- The player's choices ---------------------------------------------------------------
+  選択 今の選択() const;
+  // Sets each choice that differs as its menu item would, without touching the game; for a
+  // loaded window.
+  void 選択を適用(const 選択& 新選択);
+  // Called after the player changes a choice through its menu item or key (not when a record
+  // brings its level).
+  std::function<void()> 選択変更時;
+  // Set before Form_Load by a window that remembers choices; the defaults are the classic
+  // start. Without the music the sounds still load, so that BGM can switch it on.
+  bool 開始時にBGM = true;
+  bool 無音を警告 = true;  // the box saying there is no sound device
+  bool 音声装置あり() const { return 音.DSハンドル != 0; }
 
   // ---- Game records -----------------------------------------------------------------------
   // The game as it stands, with its whole record, as a record file keeps it.
@@ -182,6 +205,7 @@ class Form1 {
   // and any hint shown. Draws nothing when nothing was running or shown.
   void 思考を取り消す();
   void 強さ_選択(int 強さ);
+  void 強さを選ぶ(int 強さ);
   bool ヒント探索中 = false;
 
   Canvas& canvas;

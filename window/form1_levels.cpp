@@ -7,16 +7,22 @@
 namespace brenvolt {
 
 void Form1::HYOUJUN_Click() {
-  強さ_選択(0);
+  強さを選ぶ(0);
 }
 void Form1::TSUYOI_Click() {
-  強さ_選択(1);
+  強さを選ぶ(1);
 }
 void Form1::TOTEMO_Click() {
-  強さ_選択(2);
+  強さを選ぶ(2);
 }
 void Form1::SAIKYOU_Click() {
-  強さ_選択(3);
+  強さを選ぶ(3);
+}
+
+// The player's choice, unlike the level a record brings with it.
+void Form1::強さを選ぶ(int 強さ) {
+  強さ_選択(強さ);
+  if (選択変更時) 選択変更時();
 }
 
 // The new level counts from the computer's next move. A search already running for this move

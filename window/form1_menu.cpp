@@ -97,6 +97,7 @@ void Form1::SIDOU_Click() {
     移動指導 = 1;
     指導色 = 色_白;
   }
+  if (選択変更時) 選択変更時();
 }
 
 void Form1::VER_Click() {

@@ -12,6 +12,7 @@ void Form1::処理_BGM() {
     platform.setMenuChecked("BGM", true);
     ds.dsPlayLooping(音_BGM);
   }
+  if (選択変更時) 選択変更時();
 }
 
 void Form1::BGM_Click() {

@@ -57,5 +57,34 @@ TEST(CommandLine, ARecordOpensWithOrWithoutAScreenshot) {
   EXPECT_EQ(s.record, "a=b.brenvolt");
 }
 
+TEST(CommandLine, HelpAndVersionAnswerAndTheLanguageAndSizeAreOnlyThereWhenGiven) {
+  EXPECT_TRUE(コマンド行を読む({"--version"}).version);
+  EXPECT_TRUE(コマンド行を読む({"-v"}).version);
+  EXPECT_TRUE(コマンド行を読む({"-h"}).help);
+  EXPECT_TRUE(コマンド行を読む({"--help"}).help);
+  auto s = コマンド行を読む({});
+  EXPECT_FALSE(s.language);
+  EXPECT_FALSE(s.scale);
+  s = コマンド行を読む({"--lang=en", "--scale", "2"});
+  EXPECT_TRUE(s.error.empty()) << s.error;
+  EXPECT_EQ(s.language, "en");
+  EXPECT_EQ(s.scale, 2.0);
+}
+
+TEST(CommandLine, ErrorsSayWhatWasWrongInTheirOwnWords) {
+  EXPECT_EQ(コマンド行を読む({"--fullscreen"}).error, "unknown argument: --fullscreen");
+  EXPECT_EQ(コマンド行を読む({"--scale"}).error, "--scale needs a value");
+  EXPECT_EQ(コマンド行を読む({"--lang", "fr"}).error, "--lang takes ja or en, not \"fr\"");
+  EXPECT_EQ(コマンド行を読む({"a.brenvolt", "b.brenvolt"}).error,
+            "only one record can be opened: b.brenvolt");
+}
+
+TEST(CommandLine, ARecordNameThatIsNotUtf8IsKeptByteForByte) {
+  const std::string name = "\xff\xfe game.brenvolt";
+  EXPECT_EQ(コマンド行を読む({name}).record, name);
+  EXPECT_EQ(コマンド行を読む({"--record", name}).record, name);
+  EXPECT_EQ(コマンド行を読む({"--", "-dash.brenvolt"}).record, "-dash.brenvolt");
+}
+
 }  // namespace
 }  // namespace brenvolt

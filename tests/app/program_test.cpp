@@ -29,12 +29,13 @@ class ProgramTest : public ::testing::Test {
   }
   ~ProgramTest() override { fs::remove_all(folder); }
 
-  // Runs the program with `arguments` (already quoted for the shell) after `environment`.
+  // Runs the program with `arguments` (already quoted for the shell) after `environment`, with
+  // a configuration folder of the test's own.
   Outcome run(const std::string& environment, const std::string& arguments) {
     const fs::path errors = folder / "stderr.txt";
-    const std::string command = "cd '" + folder.string() + "' && " + environment + " '" +
-                                BRENVOLT_PROGRAM + "' " + arguments + " 2>'" + errors.string() +
-                                "' >/dev/null";
+    const std::string command = "cd '" + folder.string() + "' && XDG_CONFIG_HOME='" +
+                                config().string() + "' " + environment + " '" + BRENVOLT_PROGRAM +
+                                "' " + arguments + " 2>'" + errors.string() + "' >/dev/null";
     const int status = std::system(command.c_str());
     std::ifstream in(errors);
     std::stringstream text;
@@ -45,6 +46,7 @@ class ProgramTest : public ::testing::Test {
     return run("env QT_QPA_PLATFORM=offscreen", "--screenshot '" + png().string() + "' " + extra);
   }
   fs::path png() const { return folder / "window.png"; }
+  fs::path config() const { return folder / "config"; }
   // The pixel of square-unit position (x, y) in the screenshot.
   static QPoint 点(double x, double y) {
     return QPointF((1100 + 495 * x) / 15.0, (100 + 615 * y) / 15.0).toPoint();
@@ -52,6 +54,17 @@ class ProgramTest : public ::testing::Test {
 
   fs::path folder;
 };
+
+// What `command` prints on standard output.
+std::string 出力(const std::string& command) {
+  std::string out;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[256];
+    while (const std::size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+    pclose(pipe);
+  }
+  return out;
+}
 
 // Exactly one line of text, ending in a line break.
 bool 一行(const std::string& text) {
@@ -218,6 +231,29 @@ TEST_F(ProgramTest, WithAnUnreachableDisplayItSaysSoInOneLineAndFails) {
   EXPECT_EQ(result.status, 1);
   EXPECT_TRUE(一行(result.errors)) << result.errors;
   EXPECT_NE(result.errors.find("no display"), std::string::npos) << result.errors;
+}
+
+TEST(Programs, EachNamesItsVersionAndItsUsage) {
+  for (const std::string program : {BRENVOLT_PROGRAM, BRENVOLT_ENGINE, BRENVOLT_MATCH}) {
+    const std::string name = fs::path(program).filename().string();
+    EXPECT_EQ(出力("'" + program + "' --version"), name + " " + BRENVOLT_VERSION + "\n");
+    EXPECT_EQ(出力("'" + program + "' --help").rfind("usage: " + name + " ", 0), 0u) << name;
+  }
+}
+
+// A screenshot is the same on every machine: the settings are neither read nor written.
+TEST_F(ProgramTest, AScreenshotNeitherReadsNorWritesTheSettings) {
+  fs::create_directories(config() / "brenvolt");
+  const fs::path file = config() / "brenvolt" / "brenvolt.conf";
+  const std::string kept = "[General]\nzoom=2\nlanguage=en\n";
+  std::ofstream(file) << kept;
+  ASSERT_EQ(screenshot().status, 0);
+  EXPECT_EQ(QImage(QString::fromStdString(png().string())).width(), 600);
+  std::ifstream in(file);
+  std::stringstream text;
+  text << in.rdbuf();
+  EXPECT_EQ(text.str(), kept);
+  EXPECT_EQ(std::distance(fs::directory_iterator(config()), fs::directory_iterator()), 1);
 }
 
 }  // namespace

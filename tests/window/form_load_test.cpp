@@ -123,6 +123,32 @@ TEST_F(FormLoadTest, 音の警告はBrenvolt_dllの感嘆符付きの箱で読�
   EXPECT_EQ(canvas.calls.back().picture, PictureId::PG_NA);
 }
 
+// A window that remembers the music switched off and the no-sound box shown starts with
+// neither; the music is loaded all the same, for BGM to start it.
+TEST_F(FormLoadTest, 覚えた選択ではBGMも無音の警告も出さない) {
+  form.開始時にBGM = false;
+  form.Form_Load();
+  EXPECT_FALSE(platform.menuChecked("BGM"));
+  EXPECT_EQ(form.音_BGM, 5);
+  for (const auto& call : sound.calls) {
+    EXPECT_NE(call.name, "dsPlay");
+    EXPECT_NE(call.name, "dsPlayLooping");
+  }
+  form.BGM_Click();
+  EXPECT_EQ(sound.calls.back(), (SoundCall{"dsPlayLooping", 5}));
+
+  RecordingSound silent;
+  silent.deviceAvailable = false;
+  Form1 classic{canvas, platform, silent, {置場}};
+  classic.Form_Load();
+  EXPECT_EQ(platform.boxes.size(), 1u);
+  Form1 remembered{canvas, platform, silent, {置場}};
+  remembered.無音を警告 = false;
+  remembered.Form_Load();
+  EXPECT_EQ(platform.boxes.size(), 1u);
+  EXPECT_FALSE(remembered.音声装置あり());
+}
+
 TEST_F(Form1Test, 初期設定は記録を空にし持駒と盤と空の文字欄を描く) {
   form.局.盤面[5][5] = 先手_金;
   form.局.手数 = 12;

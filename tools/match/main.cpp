@@ -1,24 +1,44 @@
 // brenvolt-match: plays seeded openings twice, colours swapped, between two players and
-// prints the result with an Elo estimate.
-//
-//   brenvolt-match [--pairs N] [--seed S] [--opening-plies K] [--nodes-per-second R]
-//                  [--engine-level L] [--quiet] PLAYER PLAYER
-//
-// A PLAYER is a level 0..3 of the game's computer (0 the standard computer) or
-// engine:COMMAND, an engine program started through the shell (given Level L when L > 0).
+// prints the result with an Elo estimate (see kUsage for its command line).
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "brenvolt_version.h"
 #include "tools/match/match.h"
 
 namespace {
 
 using brenvolt::match::Player;
+
+constexpr const char* kUsage =
+    "usage: brenvolt-match [--pairs N] [--seed S] [--opening-plies K] [--nodes-per-second R]\n"
+    "                      [--engine-level L] [--quiet] PLAYER PLAYER\n"
+    "       brenvolt-match --help | --version\n"
+    "  A PLAYER is a level 0..3 of the game's computer (0 the standard computer) or\n"
+    "  engine:COMMAND, an engine program started through the shell (given Level L when L > 0).\n";
+
+// --help or --version anywhere on the command line answers and ends the program; true when
+// one was there.
+bool answered_information(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--version") {
+      std::cout << "brenvolt-match " << brenvolt::版 << '\n';
+      return true;
+    }
+    if (arg == "--help" || arg == "-h") {
+      std::cout << kUsage;
+      return true;
+    }
+  }
+  return false;
+}
 
 struct Options {
   int pairs = 10;
@@ -100,6 +120,7 @@ const char* side_name(int side) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (answered_information(argc, argv)) return 0;
   Options o;
   if (!parse(argc, argv, o)) return 2;
   std::unique_ptr<Player> players[2] = {make_player(o.players[0], o), make_player(o.players[1], o)};

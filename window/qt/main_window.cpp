@@ -32,12 +32,17 @@ MainWindow::MainWindow(SoundLibrary& sound, std::vector<std::filesystem::path> d
   setCentralWidget(view_);
   resize(画面サイズ);
   form_ = std::make_unique<Form1>(surface_, platform_, sound, std::move(dataFolders));
+  // Japanese, the default, for Qt's own texts too.
+  qtTexts_.use(言語::日本語);
+  const auto size = &ChoiceHandlers::size;
   メニューを作る(
       *menuBar(), *form_, platform_,
-      {[this] { zoomIn(); }, [this] { zoomOut(); }, [this] { zoomTo(1.0); },
-       [this] { toggleFullScreen(); },
-       [this] { setLanguage(language_.current() == 言語::日本語 ? 言語::英語 : 言語::日本語); },
-       [this] { showHowToPlay(); }});
+      {chosen([this] { zoomIn(); }, size), chosen([this] { zoomOut(); }, size),
+       chosen([this] { zoomTo(1.0); }, size), [this] { toggleFullScreen(); },
+       chosen(
+           [this] { setLanguage(language_.current() == 言語::日本語 ? 言語::英語 : 言語::日本語); },
+           &ChoiceHandlers::language),
+       [this] { showHowToPlay(); }, [this] { restoreClassicChoices(); }});
   platform_.setLanguage(&language_);
   surface_.setTexts(&language_);
   // The client area at the classic size is what scales with the window.
@@ -90,8 +95,27 @@ QImage MainWindow::clientImage() const {
   return view_->shownImage();
 }
 
+std::function<void()> MainWindow::chosen(std::function<void()> command,
+                                         std::function<void()> ChoiceHandlers::*handler) {
+  return [this, command = std::move(command), handler] {
+    command();
+    if (choiceHandlers_.*handler) (choiceHandlers_.*handler)();
+  };
+}
+
+void MainWindow::restoreClassicChoices() {
+  form_->選択を適用(選択{});
+  setLanguage(言語::日本語);
+  zoomTo(1.0);
+  platform_.setDialogFolder(QString());
+  if (choiceHandlers_.restored) choiceHandlers_.restored();
+}
+
 bool MainWindow::setLanguage(言語 language) {
   if (!language_.set(language)) return false;
+  // Qt's dialogs stay English when its translations are missing; the game's texts switch all
+  // the same.
+  qtTexts_.use(language);
   メニューを訳す(*this, language_);
   if (howToPlay_) howToPlay_->showLanguage();
   surface_.redraw();

@@ -3,11 +3,13 @@
 //
 // The window opens at its classic size and may be resized, maximised and put on the full
 // screen; the drawing scales with it. Zooming sets the client area to a step of the classic
-// size. The language of menus, boxes and board texts can be switched at any time.
+// size. The language of menus, boxes and board texts, and of Qt's own dialogs and buttons, can
+// be switched at any time.
 #pragma once
 
 #include <QMainWindow>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -16,6 +18,7 @@
 #include "window/qt/language.h"
 #include "window/qt/picture_store.h"
 #include "window/qt/qt_platform.h"
+#include "window/qt/qt_texts.h"
 #include "window/qt/surface.h"
 #include "window/qt/surface_view.h"
 #include "window/qt/zoom_limits.h"
@@ -62,6 +65,19 @@ class MainWindow : public QMainWindow {
   // The How to play window once it has been opened, else null.
   HowToPlayWindow* howToPlayWindow() const { return howToPlay_; }
 
+  // Puts every choice back as a fresh start has it — level 標準, guidance off, music on,
+  // Japanese, the classic size, no folder for the record dialogs — leaving the game on the
+  // board as it is; then tells the restore handler.
+  void restoreClassicChoices();
+  // Told of the choices the player makes through the menu or its keys: the language switched,
+  // a zoom, the classic settings restored (after restoreClassicChoices).
+  struct ChoiceHandlers {
+    std::function<void()> language;
+    std::function<void()> size;
+    std::function<void()> restored;
+  };
+  void setChoiceHandlers(ChoiceHandlers handlers) { choiceHandlers_ = std::move(handlers); }
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -76,14 +92,19 @@ class MainWindow : public QMainWindow {
   // The largest scale whose window fits the screen the window is on.
   double largestFittingScale() const;
   void settleLayout() const;
+  // Runs a menu command, then tells its handler.
+  std::function<void()> chosen(std::function<void()> command,
+                               std::function<void()> ChoiceHandlers::*handler);
 
   PictureStore pictures_;
   Surface surface_;
   SurfaceView* view_;
   QtPlatform platform_;
   Language language_;
+  QtTexts qtTexts_;
   std::unique_ptr<Form1> form_;
   HowToPlayWindow* howToPlay_ = nullptr;  // made when first opened; a child of the window
+  ChoiceHandlers choiceHandlers_;
 };
 
 }  // namespace brenvolt

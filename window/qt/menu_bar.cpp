@@ -77,6 +77,8 @@ void 窓の項目(QMenu& option, const 窓の操作& window) {
   option.addSeparator();
   // Named in the language it switches to, so that a player who reads only that one finds it.
   項目(option, "LANGUAGE", "English", window.switchLanguage);
+  option.addSeparator();
+  項目(option, "RESTORE_SETTINGS", "設定を元に戻す", window.restoreSettings);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -148,23 +149,35 @@ bool QtPlatform::confirmBox(const TranslatableText& text, const TranslatableText
   return box.exec() == QMessageBox::Ok;
 }
 
+QString QtPlatform::startFolder() const {
+  // A folder removed since it was kept would leave the dialog nowhere.
+  return !dialogFolder_.isEmpty() && QFileInfo(dialogFolder_).isDir() ? dialogFolder_ : QString();
+}
+
+void QtPlatform::remember(const QString& chosenFile) {
+  dialogFolder_ = QFileInfo(chosenFile).absolutePath();
+  if (folderChosen_) folderChosen_(dialogFolder_);
+}
+
 std::optional<std::string> QtPlatform::chooseFileToOpen(const TranslatableText& title) {
   if (boxMode_ == BoxMode::StandardError) return std::nullopt;
-  const QString chosen =
-      QFileDialog::getOpenFileName(&window_, shown(title), QString(), shown(箱の文(棋譜の種類())));
+  const QString chosen = QFileDialog::getOpenFileName(&window_, shown(title), startFolder(),
+                                                      shown(箱の文(棋譜の種類())));
   if (chosen.isEmpty()) return std::nullopt;
+  remember(chosen);
   return chosen.toStdString();
 }
 
 std::optional<std::string> QtPlatform::chooseFileToSave(const TranslatableText& title,
                                                         const std::string& suggested) {
   if (boxMode_ == BoxMode::StandardError) return std::nullopt;
-  QFileDialog dialog(&window_, shown(title), QString(), shown(箱の文(棋譜の種類())));
+  QFileDialog dialog(&window_, shown(title), startFolder(), shown(箱の文(棋譜の種類())));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   // A name typed without an extension gets the record's.
   dialog.setDefaultSuffix(QStringLiteral("brenvolt"));
   dialog.selectFile(QString::fromStdString(suggested));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  remember(dialog.selectedFiles().constFirst());
   return dialog.selectedFiles().constFirst().toStdString();
 }
 

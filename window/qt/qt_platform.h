@@ -32,6 +32,13 @@ class QtPlatform : public Platform {
   void setQuitHandler(std::function<void()> handler) { quitHandler_ = std::move(handler); }
   // Message boxes speak this language from now on (without one: the game's own texts).
   void setLanguage(const Language* language) { language_ = language; }
+  // The record dialogs open in `folder` while it exists (empty: Qt's choice, the working
+  // folder). Each file chosen makes its folder the next one, told to `chosen` when given.
+  void setDialogFolder(const QString& folder) { dialogFolder_ = folder; }
+  const QString& dialogFolder() const { return dialogFolder_; }
+  void setFolderHandler(std::function<void(const QString&)> chosen) {
+    folderChosen_ = std::move(chosen);
+  }
 
   void messageBox(const TranslatableText& text, const TranslatableText& title,
                   BoxIcon icon) override;
@@ -56,6 +63,8 @@ class QtPlatform : public Platform {
  private:
   // A box's or a dialog's text in the language in use.
   QString shown(const TranslatableText& text) const;
+  QString startFolder() const;
+  void remember(const QString& chosenFile);
 
   QMainWindow& window_;
   Surface& surface_;
@@ -65,6 +74,8 @@ class QtPlatform : public Platform {
   std::map<std::string, bool> checks_;
   std::map<std::string, QAction*> checkActions_;
   std::function<void()> quitHandler_;
+  QString dialogFolder_;
+  std::function<void(const QString&)> folderChosen_;
   BackgroundWork background_;
 };
 
