@@ -42,8 +42,9 @@ struct Holds {
   bool operator()(int q) const { return cells[q] == side; }
 };
 
-// The run of `side` from p in direction dir, and whether the square beyond it is empty.
-void walk(const Cells& cells, int p, int dir, Cell side, Rays& rays) {
+// The run of `side` from p in direction dir, and whether the square beyond it is empty. The
+// scoring board's innermost loop: `inline` keeps it folded into rays_from.
+inline void walk(const Cells& cells, int p, int dir, Cell side, Rays& rays) {
   const computer::HalfLine h =
       computer::half_line(p, kStep[dir], Holds{cells, side}, Holds{cells, kEmpty});
   rays.run[dir] = static_cast<std::int8_t>(h.run);
@@ -111,10 +112,8 @@ struct ComputerLines {
   const Rays& own;
   int d;
 
-  computer::HalfLine half(int line, int end) const {
-    const int dir = 2 * line + end;
-    return {own.run[dir], own.open[dir]};
-  }
+  int run(int line, int end) const { return own.run[2 * line + end]; }
+  bool open(int line, int end) const { return own.open[2 * line + end]; }
   computer::HalfLine past_gap(int line, int end) const {
     const int dir = 2 * line + end;
     return computer::past_gap(d, kStep[dir], own.run[dir], Holds{cells, kComputer},

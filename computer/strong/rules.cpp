@@ -33,24 +33,28 @@ struct Trial {
 };
 
 // The four lines through the destination of a trial, both halves of each and what lies past
-// their gaps all measured before any is asked: the refusal asks for most of them.
+// their gaps measured before any is asked, as the refusal asks for most of them. Measuring
+// stops at a line that makes exactly five, which no refusal can follow.
 struct TrialLines {
   computer::HalfLine halves[kLines][2];
   computer::HalfLine past_gaps[kLines][2];
+  bool five = false;
 
   explicit TrialLines(const Trial& t) {
     const auto own = [&t](int sq) { return t.at(sq) == t.c; };
     const auto empty = [&t](int sq) { return t.at(sq) == kNone; };
-    for (int line = 0; line < kLines; ++line) {
+    for (int line = 0; line < kLines && !five; ++line) {
       for (int end = 0; end < 2; ++end) {
         const int step = end == 0 ? -kLineStep[line] : kLineStep[line];
         const computer::HalfLine h = computer::half_line(t.placed, step, own, empty);
         halves[line][end] = h;
         if (h.open) past_gaps[line][end] = computer::past_gap(t.placed, step, h.run, own, empty);
       }
+      five = computer::makes_five(halves[line][0].run, halves[line][1].run);
     }
   }
-  computer::HalfLine half(int line, int end) const { return halves[line][end]; }
+  int run(int line, int end) const { return halves[line][end].run; }
+  bool open(int line, int end) const { return halves[line][end].open; }
   computer::HalfLine past_gap(int line, int end) const { return past_gaps[line][end]; }
 };
 
@@ -123,7 +127,8 @@ bool two_lines_could_qualify(const Board& b, Colour c, int from, int to) {
 bool forbidden(const Board& b, Colour c, int from, int to) {
   if (!two_lines_could_qualify(b, c, from, to)) return false;
   const Trial t{b, from == 0 ? -1 : from, to, c};
-  return computer::double_three_or_four(TrialLines(t));
+  const TrialLines lines(t);
+  return !lines.five && computer::two_threes_or_fours(lines);
 }
 
 bool move_won(const Board& b, Colour c, int from, int to) {
