@@ -3,6 +3,7 @@
 // first best one, but scores on the scoring board, and leaves out work whose answer cannot
 // change that choice: the double-three / double-four test of a candidate that could not
 // replace the best anyway, and everything once a five is found, which nothing can beat.
+#include "computer/classic/board_move_limit.h"
 #include "computer/classic/computer.h"
 #include "computer/classic/move_generation.h"
 #include "computer/classic/opening.h"
@@ -12,8 +13,6 @@
 
 namespace brenvolt {
 namespace {
-
-constexpr int 盤上移動上限 = 8;  // with this many pieces in hand or more, the computer only drops
 
 struct 最善 {
   int 得点 = 得点_初期値;
@@ -79,8 +78,8 @@ void 打ち探索(const 対局状態& 局, int COM側, classic::ScoringBoard& �
     const int 駒 = 局.取得_持駒(COM側, 段);
     for (int i = 0; i < 一覧.数 && !最良.決着(); ++i) {
       const int 先 = 一覧.桝[i];
-      const int 先X = 先 / classic::kStride;
-      const int 先Y = 先 % classic::kStride;
+      const int 先X = classic::column_of(先);
+      const int 先Y = classic::row_of(先);
       if (!classic::drop_allowed(駒, 先X, 先Y, 局.先手2歩, 局.後手2歩)) continue;
       const int 得点 = 探盤.drop_score(先);
       if (得点 > 最良.得点 && !探盤.drop_forbidden(先)) {

@@ -37,7 +37,9 @@ class SquareSet {
 SquareSet board_destinations(const Cells& cells, int x, int y, int code);
 
 // Whether 移動チェック accepts a drop of `code` onto the empty square (x, y), given the
-// double-pawn flags of both sides.
+// double-pawn flags of both sides. The strong computer asks the same of its own board (colour,
+// kind, pawns per column) in strong::drop_allowed; both read the rows a piece can never move
+// from out of the game's piece table.
 bool drop_allowed(int code, int x, int y, const 二歩列& 先手2歩, const 二歩列& 後手2歩);
 
 }  // namespace brenvolt::classic

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "computer/classic/score_levels.h"
+#include "computer/line_patterns.h"
 
 namespace brenvolt::classic {
 namespace {
@@ -18,8 +19,8 @@ Cell cell_of(int code, int computer_side) {
 
 // The direction in which s lies from d, or -1 when they share no line.
 int direction_towards(int d, int s) {
-  const int dx = s / kStride - d / kStride;
-  const int dy = s % kStride - d % kStride;
+  const int dx = column_of(s) - column_of(d);
+  const int dy = row_of(s) - row_of(d);
   if (dx != 0 && dy != 0 && std::abs(dx) != std::abs(dy)) return -1;
   const int sx = (dx > 0) - (dx < 0);
   const int sy = (dy > 0) - (dy < 0);
@@ -34,17 +35,20 @@ bool interior(int x, int y) {
   return x >= 2 && x <= 盤サイズ - 1 && y >= 2 && y <= 盤サイズ - 1;
 }
 
-// The run of `side` from p in direction dir, and whether the square beyond it is empty.
-void walk(const Cells& cells, int p, int dir, Cell side, Rays& rays) {
-  const int step = kStep[dir];
-  int q = p + step;
-  std::int8_t run = 0;
-  while (cells[q] == side) {
-    q += step;
-    ++run;
-  }
-  rays.run[dir] = run;
-  rays.open[dir] = cells[q] == kEmpty;
+// Which squares hold `side`, and which are empty, as the line walks ask.
+struct Holds {
+  const Cells& cells;
+  Cell side;
+  bool operator()(int q) const { return cells[q] == side; }
+};
+
+// The run of `side` from p in direction dir, and whether the square beyond it is empty. The
+// scoring board's innermost loop: `inline` keeps it folded into rays_from.
+inline void walk(const Cells& cells, int p, int dir, Cell side, Rays& rays) {
+  const computer::HalfLine h =
+      computer::half_line(p, kStep[dir], Holds{cells, side}, Holds{cells, kEmpty});
+  rays.run[dir] = static_cast<std::int8_t>(h.run);
+  rays.open[dir] = h.open;
 }
 
 Rays rays_from(const Cells& cells, int p, Cell side) {
@@ -55,7 +59,7 @@ Rays rays_from(const Cells& cells, int p, Cell side) {
 
 bool has_five(const Rays& rays) {
   for (int line = 0; line < kLines; ++line) {
-    if (rays.run[2 * line] + rays.run[2 * line + 1] == 4) return true;
+    if (computer::makes_five(rays.run[2 * line], rays.run[2 * line + 1])) return true;
   }
   return false;
 }
@@ -101,54 +105,21 @@ int ladder(const Measure& m, int x, int y) {
   return 得点_なし;
 }
 
-// The run beyond the empty square just past a run of `run` own pieces from d, as if that
-// square held an own piece: the lengthened run and whether it then ends on an empty square.
-struct Filled {
-  int run;
-  bool open;
+// The computer's lines through d for the refusal: the rays already measured, and the runs
+// past their gaps walked on the cells as they stand when asked.
+struct ComputerLines {
+  const Cells& cells;
+  const Rays& own;
+  int d;
+
+  int run(int line, int end) const { return own.run[2 * line + end]; }
+  bool open(int line, int end) const { return own.open[2 * line + end]; }
+  computer::HalfLine past_gap(int line, int end) const {
+    const int dir = 2 * line + end;
+    return computer::past_gap(d, kStep[dir], own.run[dir], Holds{cells, kComputer},
+                              Holds{cells, kEmpty});
+  }
 };
-
-Filled fill_gap(const Cells& cells, int d, int dir, int run) {
-  const int step = kStep[dir];
-  int q = d + (run + 2) * step;
-  int lengthened = run + 1;
-  while (cells[q] == kComputer) {
-    q += step;
-    ++lengthened;
-  }
-  return {lengthened, cells[q] == kEmpty};
-}
-
-bool is_three(const Cells& cells, const Rays& own, int d, int line) {
-  const int a = 2 * line;
-  const int b = a + 1;
-  if (!own.open[a] || !own.open[b]) return false;
-  const int n = own.run[a] + own.run[b];
-  if (n == 2) return true;
-  if (n > 2) return false;
-  const Filled first = fill_gap(cells, d, a, own.run[a]);
-  if (first.run == 3 - own.run[b] && first.open) return true;
-  const Filled second = fill_gap(cells, d, b, own.run[b]);
-  return second.run == 3 - own.run[a] && second.open;
-}
-
-bool is_four(const Cells& cells, const Rays& own, int d, int line) {
-  const int a = 2 * line;
-  const int b = a + 1;
-  if (!own.open[a] && !own.open[b]) return false;
-  const int n = own.run[a] + own.run[b];
-  if (n == 3) return true;
-  if (n > 3) return false;
-  if (own.open[a]) {
-    const Filled first = fill_gap(cells, d, a, own.run[a]);
-    if (first.run == 4 - own.run[b] && first.open) return true;
-  }
-  if (own.open[b]) {
-    const Filled second = fill_gap(cells, d, b, own.run[b]);
-    if (second.run == 4 - own.run[a] && second.open) return true;
-  }
-  return false;
-}
 
 }  // namespace
 
@@ -201,7 +172,7 @@ int ScoringBoard::drop_score(int d) {
   } else if (has_five(m.person)) {
     score = 得点_敵五点;
   } else {
-    score = ladder(m, d / kStride, d % kStride);
+    score = ladder(m, column_of(d), row_of(d));
   }
   drop_scores_[d] = static_cast<std::int16_t>(score);
   drop_scored_[d] = true;
@@ -213,7 +184,7 @@ int ScoringBoard::move_score(int s, int d, int bound) {
   const Measure m = measure_after_lifting(s, d);
   if (has_five(m.computer)) return 得点_自五;
   if (has_five(m.person)) return 得点_五阻止;
-  const int rest = ladder(m, d / kStride, d % kStride);
+  const int rest = ladder(m, column_of(d), row_of(d));
   // Whether lifting the piece opens the person's five only matters when the answer could
   // still beat the bound: -1000 and `rest` are both at or below it otherwise.
   if (rest <= bound && bound >= 得点_五開放) return rest;
@@ -241,14 +212,7 @@ bool ScoringBoard::move_forbidden(int s, int d) {
 }
 
 bool ScoringBoard::forbidden(const Rays& own, int d) const {
-  if (has_five(own)) return false;
-  int threes = 0;
-  int fours = 0;
-  for (int line = 0; line < kLines; ++line) {
-    if (is_three(cells_, own, d, line)) ++threes;
-    if (is_four(cells_, own, d, line)) ++fours;
-  }
-  return threes > 1 || fours > 1;
+  return computer::double_three_or_four(ComputerLines{cells_, own, d});
 }
 
 }  // namespace brenvolt::classic

@@ -11,24 +11,35 @@
 #include <array>
 #include <cstdint>
 
+#include "computer/board_geometry.h"
 #include "game/game_state.h"
 
 namespace brenvolt::classic {
 
+using computer::column_of;
+using computer::kCells;
+using computer::kLines;
+using computer::kLineStep;
+using computer::kStride;
+using computer::row_of;
+using computer::square;
+
+// The classic computer's own encoding of a square: sides as the computer and the person, as the
+// ladder scores them, where the strong computer's board keeps colours and kinds.
 enum Cell : std::int8_t { kEmpty, kComputer, kPerson, kWall, kOther };
 
-inline constexpr int kStride = 盤サイズ + 2;
-inline constexpr int kCells = kStride * kStride;
-constexpr int square(int x, int y) {
-  return x * kStride + y;
-}
-
 // The eight directions in pairs of opposites: 上 下, 左 右, 左上 右下, 左下 右上. Line i is made
-// of directions 2i and 2i + 1.
-inline constexpr int kDirections = 8;
-inline constexpr int kLines = 4;
-inline constexpr std::array<int, kDirections> kStep = {
-    -1, 1, -kStride, kStride, -kStride - 1, kStride + 1, -kStride + 1, kStride - 1};
+// of directions 2i (toward its first half) and 2i + 1 (toward its second).
+inline constexpr int kDirections = 2 * kLines;
+constexpr std::array<int, kDirections> directions() {
+  std::array<int, kDirections> steps{};
+  for (int line = 0; line < kLines; ++line) {
+    steps[2 * line] = -kLineStep[line];
+    steps[2 * line + 1] = kLineStep[line];
+  }
+  return steps;
+}
+inline constexpr std::array<int, kDirections> kStep = directions();
 
 using Cells = std::array<Cell, kCells>;
 

@@ -10,6 +10,7 @@
 #include "computer/strong/move.h"
 #include "computer/strong/tables.h"
 #include "game/game_state.h"
+#include "game/move.h"
 
 namespace brenvolt::strong {
 

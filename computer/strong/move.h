@@ -1,32 +1,28 @@
-// The strong computer's squares, pieces and moves: a board inside a one-square wall, piece
-// kinds numbered so that the unpromoted ones match the hand kinds 1..8, and a move packed into
-// 32 bits. The translation to and from the game's codes lives here too.
+// The strong computer's pieces and moves, on the walled board both computers number alike:
+// piece kinds numbered so that the unpromoted ones match the hand kinds 1..8, and a move packed
+// into 32 bits. The translation to and from the game's codes lives here too.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
-#include "computer/classic/computer.h"
+#include "computer/board_geometry.h"
 #include "game/constants.h"
 
 namespace brenvolt::strong {
 
-inline constexpr int kStride = 盤サイズ + 2;
-inline constexpr int kCells = kStride * kStride;
-constexpr int square(int x, int y) {
-  return x * kStride + y;
-}
-constexpr int column_of(int sq) {
-  return sq / kStride;
-}
-constexpr int row_of(int sq) {
-  return sq % kStride;
-}
-constexpr bool on_board(int sq) {
-  return column_of(sq) >= 1 && column_of(sq) <= 盤サイズ && row_of(sq) >= 1 &&
-         row_of(sq) <= 盤サイズ;
-}
+using computer::column_of;
+using computer::kCells;
+using computer::kLines;
+using computer::kLineStep;
+using computer::kNeighbours;
+using computer::kStride;
+using computer::on_board;
+using computer::row_of;
+using computer::square;
 
+// A square's colour. Where the classic computer's board tells only its own pieces from the
+// person's, this one keeps colours (and kinds beside them), as its moves and keys need both.
 // 先手 is black, 後手 white, as in the game's pictures of the two sides.
 enum Colour : std::uint8_t { kBlack = 0, kWhite = 1, kNone = 2, kWall = 3 };
 constexpr Colour other(Colour c) {
@@ -81,11 +77,6 @@ constexpr Kind promoted(Kind k) {
 int code_of(Colour c, Kind k);
 Kind kind_of_code(int code);
 Colour colour_of_code(int code);
-
-// Lines in the order the five test visits them: vertical, horizontal, falling and rising
-// diagonal. Each step goes toward the line's second half (下, 右, 右下, 右上).
-inline constexpr int kLines = 4;
-inline constexpr std::array<int, kLines> kLineStep = {1, kStride, kStride + 1, kStride - 1};
 
 // A move: destination, source square (board moves) or dropped kind (drops), promotion. The
 // value 0 is no move: no destination is square 0.

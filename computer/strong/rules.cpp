@@ -1,11 +1,16 @@
 #include "computer/strong/rules.h"
 
+#include "game/piece_table.h"
+
 namespace brenvolt::strong {
 
 namespace {
 
-constexpr int last_row(Colour c) {
-  return c == kBlack ? 1 : 盤サイズ;
+// Could an unpromoted piece of hand kind k of c stand on row y and still move? Read from the
+// game's piece table, as the classic computer's drops read it through 行き所がある.
+constexpr bool has_somewhere_to_go(Colour c, Kind k, int y) {
+  const int rows = 種類の表[k].行き所のない段;
+  return c == kBlack ? y > rows : y <= 盤サイズ - rows;
 }
 
 constexpr bool in_zone(Colour c, int y) {
@@ -25,54 +30,33 @@ struct Trial {
     if (sq == lifted) return kNone;
     return b.colour(sq);
   }
-  int run(int sq, int step) const {
-    int n = 0;
-    for (int p = sq + step; at(p) == c; p += step) ++n;
-    return n;
-  }
 };
 
-// One half of a line through the destination: its run, whether the square beyond is empty,
-// and, with that square filled, the run beyond it and whether the square after that is empty.
-struct Half {
-  int run;
-  bool open;
-  int beyond_gap;
-  bool open_after_gap;
-};
+// The four lines through the destination of a trial, both halves of each and what lies past
+// their gaps measured before any is asked, as the refusal asks for most of them. Measuring
+// stops at a line that makes exactly five, which no refusal can follow.
+struct TrialLines {
+  computer::HalfLine halves[kLines][2];
+  computer::HalfLine past_gaps[kLines][2];
+  bool five = false;
 
-Half measure_half(const Trial& t, int step) {
-  Half h{};
-  h.run = t.run(t.placed, step);
-  const int gap = t.placed + (h.run + 1) * step;
-  h.open = t.at(gap) == kNone;
-  if (h.open) {
-    h.beyond_gap = t.run(gap, step);
-    h.open_after_gap = t.at(gap + (h.beyond_gap + 1) * step) == kNone;
+  explicit TrialLines(const Trial& t) {
+    const auto own = [&t](int sq) { return t.at(sq) == t.c; };
+    const auto empty = [&t](int sq) { return t.at(sq) == kNone; };
+    for (int line = 0; line < kLines && !five; ++line) {
+      for (int end = 0; end < 2; ++end) {
+        const int step = end == 0 ? -kLineStep[line] : kLineStep[line];
+        const computer::HalfLine h = computer::half_line(t.placed, step, own, empty);
+        halves[line][end] = h;
+        if (h.open) past_gaps[line][end] = computer::past_gap(t.placed, step, h.run, own, empty);
+      }
+      five = computer::makes_five(halves[line][0].run, halves[line][1].run);
+    }
   }
-  return h;
-}
-
-// Filling the gap of half h makes a run of `needed` with an empty square after it.
-bool gap_makes(const Half& h, int needed) {
-  return h.open && h.run + 1 + h.beyond_gap == needed && h.open_after_gap;
-}
-
-bool is_three(const Half& a, const Half& b) {
-  if (!a.open || !b.open) return false;
-  const int n = a.run + b.run;
-  if (n == 2) return true;
-  if (n > 2) return false;
-  return gap_makes(a, 3 - b.run) || gap_makes(b, 3 - a.run);
-}
-
-bool is_four(const Half& a, const Half& b) {
-  if (!a.open && !b.open) return false;
-  const int n = a.run + b.run;
-  if (n == 3) return true;
-  if (n > 3) return false;
-  return gap_makes(a, 4 - b.run) || gap_makes(b, 4 - a.run);
-}
+  int run(int line, int end) const { return halves[line][end].run; }
+  bool open(int line, int end) const { return halves[line][end].open; }
+  computer::HalfLine past_gap(int line, int end) const { return past_gaps[line][end]; }
+};
 
 }  // namespace
 
@@ -83,17 +67,8 @@ bool can_move_to(const Board& b, int from, int to) {
 }
 
 bool drop_allowed(const Board& b, Colour c, Kind k, int to) {
-  const int y = row_of(to);
-  switch (k) {
-    case kPawn:
-      return y != last_row(c) && !b.pawn_in_column(c, column_of(to));
-    case kLance:
-      return y != last_row(c);
-    case kKnight:
-      return c == kBlack ? y >= 3 : y <= 7;
-    default:
-      return true;
-  }
+  if (k == kPawn && b.pawn_in_column(c, column_of(to))) return false;
+  return has_somewhere_to_go(c, k, row_of(to));
 }
 
 bool may_promote(Colour c, Kind k, int from, int to) {
@@ -112,21 +87,12 @@ bool may_promote(Colour c, Kind k, int from, int to) {
 }
 
 bool must_promote(Colour c, Kind k, int to) {
-  const int y = row_of(to);
-  switch (k) {
-    case kPawn:
-    case kLance:
-      return y == last_row(c);
-    case kKnight:
-      return c == kBlack ? y < 3 : y > 7;
-    default:
-      return false;
-  }
+  return k <= kHandKinds && !has_somewhere_to_go(c, k, row_of(to));
 }
 
 bool five_through(const Board& b, int to, Colour c) {
   for (int step : kLineStep) {
-    if (run_length(b, to, -step, c) + 1 + run_length(b, to, step, c) == 5) return true;
+    if (computer::makes_five(run_length(b, to, -step, c), run_length(b, to, step, c))) return true;
   }
   return false;
 }
@@ -161,27 +127,13 @@ bool two_lines_could_qualify(const Board& b, Colour c, int from, int to) {
 bool forbidden(const Board& b, Colour c, int from, int to) {
   if (!two_lines_could_qualify(b, c, from, to)) return false;
   const Trial t{b, from == 0 ? -1 : from, to, c};
-  Half first[kLines];
-  Half second[kLines];
-  for (int line = 0; line < kLines; ++line) {
-    first[line] = measure_half(t, -kLineStep[line]);
-    second[line] = measure_half(t, kLineStep[line]);
-    if (first[line].run + 1 + second[line].run == 5) return false;  // a five is never refused
-  }
-  int threes = 0;
-  int fours = 0;
-  for (int line = 0; line < kLines; ++line) {
-    threes += is_three(first[line], second[line]) ? 1 : 0;
-    fours += is_four(first[line], second[line]) ? 1 : 0;
-  }
-  return threes > 1 || fours > 1;
+  const TrialLines lines(t);
+  return !lines.five && computer::two_threes_or_fours(lines);
 }
 
 bool move_won(const Board& b, Colour c, int from, int to) {
   if (five_through(b, to, c)) return true;
   if (from == 0) return false;
-  constexpr int kNeighbours[8] = {-kStride - 1, -kStride, -kStride + 1, -1, 1,
-                                  kStride - 1,  kStride,  kStride + 1};
   for (int d : kNeighbours) {
     const int sq = from + d;
     if (b.colour(sq) == c && five_through(b, sq, c)) return true;

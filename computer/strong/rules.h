@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 
+#include "computer/line_patterns.h"
 #include "computer/strong/board.h"
 
 namespace brenvolt::strong {
@@ -41,9 +42,7 @@ bool must_promote(Colour c, Kind k, int to);
 
 // Pieces of c in an unbroken run from the neighbour of sq along step (sq not counted).
 inline int run_length(const Board& b, int sq, int step, Colour c) {
-  int n = 0;
-  for (int p = sq + step; b.colour(p) == c; p += step) ++n;
-  return n;
+  return computer::run_from(sq, step, [&b, c](int p) { return b.colour(p) == c; });
 }
 
 // Would c have exactly five on some line through `to` with a piece of c standing there (the

@@ -7,19 +7,16 @@ namespace brenvolt::strong {
 
 namespace {
 
-constexpr int kNeighbours[8] = {-kStride - 1, -kStride, -kStride + 1, -1, 1,
-                                kStride - 1,  kStride,  kStride + 1};
-
 // Runs of c from sq along step, reading `lifted` as empty.
 int run_without(const Board& b, int sq, int step, Colour c, int lifted) {
-  int n = 0;
-  for (int p = sq + step; p != lifted && b.colour(p) == c; p += step) ++n;
-  return n;
+  return computer::run_from(sq, step,
+                            [&b, c, lifted](int p) { return p != lifted && b.colour(p) == c; });
 }
 
 bool five_without(const Board& b, int sq, Colour c, int lifted) {
   for (int step : kLineStep) {
-    if (run_without(b, sq, -step, c, lifted) + 1 + run_without(b, sq, step, c, lifted) == 5) {
+    if (computer::makes_five(run_without(b, sq, -step, c, lifted),
+                             run_without(b, sq, step, c, lifted))) {
       return true;
     }
   }

@@ -1,13 +1,12 @@
 #include "tests/support/reference_search.h"
 
+#include "computer/classic/board_move_limit.h"
 #include "computer/classic/opening.h"
 #include "computer/classic/score_levels.h"
 #include "game/piece_table.h"
 
 namespace brenvolt::reference {
 namespace {
-
-constexpr int 盤上移動上限 = 8;  // with this many pieces in hand or more, the computer only drops
 
 struct 最善 {
   int 得点 = 得点_初期値;
