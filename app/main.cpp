@@ -23,6 +23,7 @@
 #include "app/start_record.h"
 #include "brenvolt_version.h"
 #include "sound/sdl/sdl_sound_library.h"
+#include "window/last_game_file.h"
 #include "window/qt/language.h"
 #include "window/qt/main_window.h"
 #include "window/qt/remembered_choices.h"
@@ -141,6 +142,9 @@ int 遊ぶ(QApplication& app, const 起動設定& settings, Settings& kept,
   // A record opened at start-up is on the first picture; it is set out before the sounds load,
   // so it opens without the piece sound.
   if (棋譜) window.form().対局を復元(*棋譜);
+  // From here on a game left running at the end is kept. A record opened at start-up is not
+  // the player giving up the kept game: that stays for 前回の対局を再開.
+  window.form().前回の対局を置く(前回の対局ファイル());
   // Timing the start-up ends the program there: the time to the first picture, nothing after.
   初描画の後 quitter([] {
     std::fflush(nullptr);

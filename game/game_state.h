@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "game/constants.h"
 
@@ -15,6 +17,8 @@ using 盤 = std::array<std::array<int, 10>, 10>;
 using 持駒 = std::array<int, 9>;
 // Double-pawn flags by column 1..9.
 using 二歩列 = std::array<int, 10>;
+// Squares (x, y) along one line, from one end to the other.
+using 桝の並び = std::vector<std::pair<int, int>>;
 
 // Is this code one of the fifteen codes of that side?
 int 調査_駒(int IN_手番, int IN_駒);
@@ -92,6 +96,14 @@ class 対局状態 {
   // when the move must be refused.
   int 調査_三三(int IN_元X, int IN_元Y, int IN_先X, int IN_先Y, int IN_手番, int IN_駒);
   int 調査_四四(int IN_元X, int IN_元Y, int IN_先X, int IN_先Y, int IN_手番, int IN_駒);
+  // The lines behind those answers: each line through the destination that counts as a three
+  // (a four) once the move is tried, as its own pieces' squares with the destination, in the
+  // order horizontal, vertical, falling and rising diagonal; none when the move makes five. The
+  // move is refused exactly when there are two or more. The board is left as it was found.
+  std::vector<桝の並び> 三三の線(int IN_元X, int IN_元Y, int IN_先X, int IN_先Y, int IN_手番,
+                                 int IN_駒);
+  std::vector<桝の並び> 四四の線(int IN_元X, int IN_元Y, int IN_先X, int IN_先Y, int IN_手番,
+                                 int IN_駒);
 };
 
 }  // namespace brenvolt

@@ -140,6 +140,18 @@
         <source>最強</source>
         <translation>Strongest</translation>
     </message>
+    <message>
+        <source>前回の対局を再開</source>
+        <translation>Resume last game</translation>
+    </message>
+    <message>
+        <source>待った</source>
+        <translation>Take back my move</translation>
+    </message>
+    <message>
+        <source>成りを確認</source>
+        <translation>Ask before promoting</translation>
+    </message>
 </context>
 <context>
     <name>box</name>
@@ -440,6 +452,22 @@
     <message>
         <source>局面の行がありません</source>
         <translation>there is no position line</translation>
+    </message>
+    <message>
+        <source>前回の対局を再開</source>
+        <translation>Resume last game</translation>
+    </message>
+    <message>
+        <source>成りますか？</source>
+        <translation>Promote this piece?</translation>
+    </message>
+    <message>
+        <source>成る</source>
+        <translation>Promote</translation>
+    </message>
+    <message>
+        <source>成らない</source>
+        <translation>Do not promote</translation>
     </message>
 </context>
 <context>

@@ -32,9 +32,10 @@ inline constexpr std::array<const char*, 強さ_最強 + 1> 強さの項目 = {"
 
 // The player's choices a window may keep between runs; the defaults are the classic start.
 struct 選択 {
-  int 強さ = 0;           // the computer's level, 0 (標準) to 強さ_最強
-  bool 移動指導 = false;  // "移動指導" checked
-  bool BGM = true;        // "BGM" checked, the music playing
+  int 強さ = 0;             // the computer's level, 0 (標準) to 強さ_最強
+  bool 移動指導 = false;    // "移動指導" checked
+  bool BGM = true;          // "BGM" checked, the music playing
+  bool 成りを確認 = false;  // "成りを確認" checked
   bool operator==(const 選択&) const = default;
 };
 
@@ -69,7 +70,11 @@ class Form1 {
   void CANCEL_Click();
   void REPLAY_Click();
   void AFTER_Click();
+  // "待った" under "局面": takes back the person's last move and the computer's reply to it.
+  void MATTA_Click();
   void SIDOU_Click();
+  // "成りを確認" under "ｵﾌﾟｼｮﾝ": a move with the left button that may promote asks whether to.
+  void NARI_Click();
   void BGM_Click();
   void VER_Click();
   // The computer's strength, "強さ" under "ｵﾌﾟｼｮﾝ": 標準, 強い, とても強い, 最強.
@@ -107,6 +112,14 @@ class Form1 {
   // Replaces the match by `復元する` and draws it as a game played straight to its cursor:
   // board, hands, move count and each side's last move (the computer's outlined in white).
   void 対局を復元(const 対局& 復元する);
+
+  // ---- The unfinished game kept between runs ---------------------------------------------
+  // From now on a game still running when the program ends is written to `ファイル`, which is
+  // removed once the game is over or given up; empty: no game is kept. Enables
+  // 前回の対局を再開 while the file exists.
+  void 前回の対局を置く(std::filesystem::path ファイル);
+  // "前回の対局を再開" under "対局": opens the kept game like any record.
+  void RESUME_Click();
 
   // ---- Game routines that change the state and draw ---------------------------------------
   void 初期設定();
@@ -152,7 +165,8 @@ class Form1 {
   int 入力段階 = 0;           // 0: choose a piece; 1: a piece is chosen, next click is its target
   std::array<int, 7> 指手{};  // (1) 移動元X (2) 移動元Y (3) 移動先X (4) 移動先Y (6) the piece
   int 移動指導 = 0;           // move guidance on (1) or off (0)
-  ComputerPlayer 思考;        // the strong levels' search, and the hint's
+  bool 成りを確認 = false;     // a plain move that may promote asks first
+  ComputerPlayer 思考;         // the strong levels' search, and the hint's
   std::optional<着手> ヒント;  // the hint outlined on the board until the next press
   int 指導色 = 消去色;         // colour of the reachable-square outlines
   bool 太字 = false;           // the window font is bold from the coordinate labels on
@@ -171,9 +185,19 @@ class Form1 {
   void 盤外クリック(int 桝列, int 桝行);
   // After a person's move is shown: its end, or the computer's reply.
   void 人間の着手後(const 着手の結果& 結果);
+  // The verdict on the chosen move with the left button, once the person has said whether a
+  // piece that may promote is to: `成らない答え` is the accepted plain move.
+  着手判定の答え 成るか尋ねる(const 着手判定の答え& 成らない答え);
   // The buzz, and for a double three, a double four or a forced promotion the box, of a refused
   // move; true when the move was accepted.
   bool 判定を伝える(判定 結果);
+  // Takes the last applied move back and draws the position without it; nothing when no move
+  // is applied.
+  std::optional<手順> 一手戻す();
+  // Refuses a take-back: the forbidden sound and the box.
+  void 戻せない();
+  // Does the record hold, up to its cursor, a move of the person playing the computer?
+  bool 人の手がある() const;
   // Swaps the sides of a running game against the computer.
   void 側を交代(int 人間の側);
   // Announces how a move ended: blinks a five and names its winner, or declares the draw at
@@ -188,6 +212,12 @@ class Form1 {
   // the box ("" for the clipboard).
   void 棋譜で始める(const std::string& text, bool 貼り付け, const std::string& 出所,
                     const char* 題);
+  // Writes the running game to the kept game's file; nothing when no game runs.
+  void 前回の対局を書く();
+  // The game has ended or been given up: its kept file goes.
+  void 前回の対局を消す();
+  void 再開できるか示す();
+  std::filesystem::path 前回の対局;
   // Refuses a record command: the forbidden sound and a box.
   void 棋譜を断る(const TranslatableText& 文, const char* 題);
 
@@ -199,6 +229,17 @@ class Form1 {
   void ヒントを示す(const std::optional<着手>& 手);
   // Erases the hint's outlines, giving a chosen piece its marks back.
   void ヒントを消す();
+  // Outlines again the chosen piece and, with move guidance, where it may go: after outlines
+  // drawn over them are erased.
+  void 選んだ駒の印を描く();
+
+  // ---- Refused moves ----------------------------------------------------------------------
+  // Outlines in 禁手色 the lines that make the chosen move a double three or a double four.
+  void 禁手の線を示す(判定 結果);
+  // Erases those outlines, giving a chosen piece its marks back; draws nothing when none are
+  // shown.
+  void 禁手の線を消す();
+  桝の並び 禁手の桝;  // the squares outlined by 禁手の線を示す, until the next press
   // Is the computer thinking about its move (not a hint) off the user-interface thread?
   bool COM思考中() const { return 思考.thinking() && !ヒント探索中; }
   // Stops the computer's search or the hint's and drops its answer; erases the thinking notice

@@ -43,6 +43,7 @@ std::string ファイル名(const std::string& path) {
 void Form1::対局を復元(const 対局& 復元する) {
   思考を取り消す();
   試合 = 復元する;
+  前回の対局を消す();
   // A record against the computer brings its level with it; a two-person record keeps the
   // level the menu has.
   if (復元する.対局モード == モード_COM) 強さ_選択(復元する.強さ);

@@ -66,10 +66,8 @@ void Form1::ヒントを消す() {
   ヒント.reset();
   描画_桝輪郭(消去色, 手.元X, 手.元Y);
   描画_桝輪郭(消去色, 手.先X, 手.先Y);
-  if (入力段階 != 1) return;
   // The hint may have covered the chosen piece's outline or a square its guidance showed.
-  if (移動指導 == 1) 描画_移動可能桝色(指手[1], 指手[2], 指導色, 指手[6]);
-  描画_桝輪郭(色_明赤, 指手[1], 指手[2]);
+  選んだ駒の印を描く();
 }
 
 }  // namespace brenvolt

@@ -1,5 +1,5 @@
-// The menu commands that start games, swap sides against the computer, switch move guidance,
-// show the version and end the program.
+// The menu commands that start games, swap sides against the computer, switch move guidance
+// and the promotion question, show the version and end the program.
 #include "window/form1.h"
 
 namespace brenvolt {
@@ -28,6 +28,7 @@ void Form1::側を交代(int 人間の側) {
 void Form1::START_Click() {
   if (局.対局なし()) {
     初期設定();
+    前回の対局を消す();
     試合.対局モード = モード_人間;
     試合.人間側 = 手番_先手;
     試合.COM側 = 手番_後手;
@@ -46,6 +47,7 @@ void Form1::START_Click() {
 void Form1::SENTE_Click() {
   if (局.対局なし()) {
     初期設定();
+    前回の対局を消す();
     試合.COM対局の側(手番_先手);
     局.手番 = 手番_先手;
     局.対局中 = 有;
@@ -62,6 +64,7 @@ void Form1::SENTE_Click() {
 void Form1::GOTE_Click() {
   if (局.対局なし()) {
     初期設定();
+    前回の対局を消す();
     試合.COM対局の側(手番_後手);
     局.手番 = 手番_先手;
     局.対局中 = 有;
@@ -97,6 +100,12 @@ void Form1::SIDOU_Click() {
     移動指導 = 1;
     指導色 = 色_白;
   }
+  if (選択変更時) 選択変更時();
+}
+
+void Form1::NARI_Click() {
+  成りを確認 = !成りを確認;
+  platform.setMenuChecked("NARI", 成りを確認);
   if (選択変更時) 選択変更時();
 }
 

@@ -32,9 +32,10 @@ void Form1::Form_Unload() {
 
 // Quitting may close the window and so come back here through Form_Unload: the handles are
 // cleared as they are freed, so a second pass frees nothing twice. A search still running is
-// stopped first; its answer is dropped.
+// stopped first; its answer is dropped. A game still running is kept for the next run.
 void Form1::処理_終了() {
   思考を取り消す();
+  前回の対局を書く();
   for (int* 緩衝 : {&音_その他, &音_禁止, &音_駒打, &音_終局, &音_BGM}) {
     ds.dsFree(*緩衝);
     *緩衝 = 0;

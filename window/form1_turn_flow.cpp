@@ -28,9 +28,10 @@ const char* 手番の文(int 側) {
 
 void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
   // While the computer thinks about its move the board takes no press. A press drops a hint
-  // still being worked out and erases one shown.
+  // still being worked out and erases one shown, and the lines of a refused move.
   if (COM思考中()) return;
   思考を取り消す();
+  禁手の線を消す();
   if (局.対局中 == 無) {
     ds.dsPlay(音_禁止);
     platform.messageBox(箱の文("「対局」で始めて下さい"), 箱の文("開始"), BoxIcon::None);
@@ -76,7 +77,9 @@ void Form1::盤クリック_行き先(int Button, int 桝列, int 桝行) {
   // Only the right button promotes, so under any other a piece that would have no move left
   // is refused.
   const 成り方 成り = Button == 右ボタン ? 成り方::成れれば成る : 成り方::成らない;
-  const 着手判定の答え 答え = 着手判定(局, 指手[1], 指手[2], 指手[3], 指手[4], 指手[6], 成り);
+  着手判定の答え 答え = 着手判定(局, 指手[1], 指手[2], 指手[3], 指手[4], 指手[6], 成り);
+  if (答え.結果 == 判定::可 && Button != 右ボタン && 成りを確認) 答え = 成るか尋ねる(答え);
+  if (答え.結果 == 判定::三三 || 答え.結果 == 判定::四四) 禁手の線を示す(答え.結果);
   if (!判定を伝える(答え.結果)) return;
   // A running game never reaches the bound here (the move that reaches it ends the game), but
   // a move must never be played without its place in the record.
@@ -99,6 +102,17 @@ void Form1::盤クリック_行き先(int Button, int 桝列, int 桝行) {
   ds.dsPlay(音_駒打);
   描画_移動結果(指手[3], 指手[4], 指手[6], 結果色);
   人間の着手後(結果);
+}
+
+// Asked only where the piece may arrive either way: where it must promote, the plain move was
+// refused already, and where it cannot, there is nothing to ask.
+着手判定の答え Form1::成るか尋ねる(const 着手判定の答え& 成らない答え) {
+  const 着手判定の答え 成る答え =
+      着手判定(局, 指手[1], 指手[2], 指手[3], 指手[4], 指手[6], 成り方::成る);
+  if (成る答え.結果 != 判定::可) return 成らない答え;
+  const bool 成る = platform.twoChoiceBox(箱の文("成りますか？"), 箱の文("成り"), 箱の文("成る"),
+                                          箱の文("成らない"));
+  return 成る ? 成る答え : 成らない答え;
 }
 
 bool Form1::判定を伝える(判定 結果) {

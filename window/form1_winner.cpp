@@ -33,6 +33,7 @@ void Form1::終了_処理(int IN_移動駒) {
       終了("あなた");
   }
   局.対局中 = 無;
+  前回の対局を消す();
 }
 
 void Form1::終了(const std::string& 勝手) {
@@ -46,6 +47,7 @@ void Form1::引き分け() {
   platform.messageBox(箱の文("引き分けです"), 箱の文("終了"), BoxIcon::None);
   局.手番 = 手番_なし;
   局.対局中 = 無;
+  前回の対局を消す();
 }
 
 }  // namespace brenvolt

@@ -5,6 +5,7 @@ namespace brenvolt {
 
 inline constexpr int 色_緑 = 2;
 inline constexpr int 色_明赤 = 12;
+inline constexpr int 色_明赤紫 = 13;
 inline constexpr int 色_黄 = 14;
 inline constexpr int 色_白 = 15;
 inline constexpr int 背景色 = 色_緑;
@@ -12,5 +13,8 @@ inline constexpr int 消去色 = 背景色;
 inline constexpr int 結果色 = 色_白;
 // The outline of a hint's squares: no other outline is yellow.
 inline constexpr int ヒント色 = 色_黄;
+// The outline of the lines that make a refused double three or double four: no other outline
+// is magenta.
+inline constexpr int 禁手色 = 色_明赤紫;
 
 }  // namespace brenvolt

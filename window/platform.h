@@ -1,6 +1,6 @@
-// What the game needs of the windowing system besides drawing: modal message boxes, menu check
-// marks, the window's placement, a clock, work off the user-interface thread, file dialogs and
-// the clipboard for game records, and ending the process.
+// What the game needs of the windowing system besides drawing: modal message boxes and
+// questions, menu check marks and enabled items, the window's placement, a clock, work off the
+// user-interface thread, file dialogs and the clipboard for game records, and ending the process.
 #pragma once
 
 #include <functional>
@@ -42,6 +42,12 @@ class Platform {
 
   // A modal box with OK and Cancel buttons; true when it was closed with OK.
   virtual bool confirmBox(const TranslatableText& text, const TranslatableText& title) = 0;
+  // A modal box with two buttons captioned `first` and `second`; true when it was closed with
+  // `first`. Closed any other way, it answers `second`.
+  virtual bool twoChoiceBox(const TranslatableText& text, const TranslatableText& title,
+                            const TranslatableText& first, const TranslatableText& second) = 0;
+  // Enables or disables a menu item, by object name ("RESUME").
+  virtual void setMenuEnabled(const std::string& item, bool enabled) = 0;
   // The file dialogs for game records: the path the player chose, or nothing when the dialog
   // was cancelled. `suggested` is the file name offered first when saving.
   virtual std::optional<std::string> chooseFileToOpen(const TranslatableText& title) = 0;

@@ -166,6 +166,54 @@ void 試しの置き駒は全て戻る(対局状態& s) {
   ASSERT_EQ(s, before);
 }
 
+// Each line the lines query gives holds exactly the pieces of a three (a four): the
+// destination and the side's own pieces once the move is tried, in a straight line. A move is
+// refused exactly when two or more lines are given.
+void 線が形どおり(const 対局状態& s, const 桝の並び& 線, int 駒数, int x1, int y1, int x2, int y2,
+                  int side) {
+  ASSERT_EQ(static_cast<int>(線.size()), 駒数);
+  対局状態 tried = s;
+  if (x1 >= 1 && x1 <= 9) tried.盤面[x1][y1] = 空;
+  tried.盤面[x2][y2] = side;
+  bool 先がある = false;
+  for (const auto& [x, y] : 線) {
+    先がある |= x == x2 && y == y2;
+    ASSERT_EQ(取得_手番(tried.盤面[x][y]), side) << x << "," << y;
+    // Collinear with the destination, along one of the four directions.
+    const int dx = x - x2;
+    const int dy = y - y2;
+    ASSERT_TRUE(dx == 0 || dy == 0 || dx == dy || dx == -dy) << x << "," << y;
+  }
+  ASSERT_TRUE(先がある);
+}
+
+void 禁手の線が判定と一致する(対局状態& s) {
+  const 対局状態 before = s;
+  for (int side : {手番_先手, 手番_後手}) {
+    const int 駒 = side == 手番_先手 ? 先手_金 : 後手_金;
+    std::vector<std::pair<int, int>> 元 = {{持駒列(side), 5}};
+    for (int x = 1; x <= 9; ++x)
+      for (int y = 1; y <= 9; ++y)
+        if (取得_手番(s.盤面[x][y]) == side) 元.emplace_back(x, y);
+    for (const auto& [x1, y1] : 元) {
+      for (int x2 = 1; x2 <= 9; ++x2) {
+        for (int y2 = 1; y2 <= 9; ++y2) {
+          if (s.盤面[x2][y2] != 空) continue;
+          const auto 三 = s.三三の線(x1, y1, x2, y2, side, 駒);
+          const auto 四 = s.四四の線(x1, y1, x2, y2, side, 駒);
+          ASSERT_EQ(三.size() >= 2, s.調査_三三(x1, y1, x2, y2, side, 駒) == 有) << x2 << "," << y2;
+          ASSERT_EQ(四.size() >= 2, s.調査_四四(x1, y1, x2, y2, side, 駒) == 有) << x2 << "," << y2;
+          for (const auto& 線 : 三)
+            ASSERT_NO_FATAL_FAILURE(線が形どおり(s, 線, 3, x1, y1, x2, y2, side));
+          for (const auto& 線 : 四)
+            ASSERT_NO_FATAL_FAILURE(線が形どおり(s, 線, 4, x1, y1, x2, y2, side));
+        }
+      }
+    }
+  }
+  ASSERT_EQ(s, before);
+}
+
 void 五の判定が参照と一致する(const 対局状態& s) {
   for (int x = 1; x <= 9; ++x) {
     for (int y = 1; y <= 9; ++y) {
@@ -202,6 +250,7 @@ void 対局を検査する(std::uint64_t seed, int 最大手数) {
     ASSERT_NO_FATAL_FAILURE(五の判定が参照と一致する(s));
     if (ply % 4 == 0) {
       ASSERT_NO_FATAL_FAILURE(試しの置き駒は全て戻る(s));
+      ASSERT_NO_FATAL_FAILURE(禁手の線が判定と一致する(s));
     }
 
     const 対局状態 before_moves = s;

@@ -66,6 +66,34 @@ TEST(三三と四四, 五五への打ちの形ごとの判定) {
   }
 }
 
+// The lines are the squares of each three or four: a broken one without its gap.
+TEST(三三と四四, 禁手の線は三や四を作る駒の桝を端から端まで並べる) {
+  using 線 = 桝の並び;
+  // A solid three across and a three broken before the stone down the column.
+  対局状態 s = 局面({{3, 5}, {4, 5}, {5, 2}, {5, 3}});
+  const 対局状態 before = s;
+  EXPECT_EQ(s.三三の線(先手持駒列, 6, 5, 5, 手番_先手, 先手_金),
+            (std::vector<線>{{{3, 5}, {4, 5}, {5, 5}}, {{5, 2}, {5, 3}, {5, 5}}}));
+  EXPECT_EQ(s.四四の線(先手持駒列, 6, 5, 5, 手番_先手, 先手_金), std::vector<線>{});
+  // Two fours on the diagonals, one broken after the stone; a lone three elsewhere is not one.
+  s = 局面({{2, 2}, {3, 3}, {4, 4}, {7, 3}, {8, 2}, {6, 4}});
+  EXPECT_EQ(s.四四の線(先手持駒列, 6, 5, 5, 手番_先手, 先手_金),
+            (std::vector<線>{{{2, 2}, {3, 3}, {4, 4}, {5, 5}}, {{5, 5}, {6, 4}, {7, 3}, {8, 2}}}));
+  s = 局面({{3, 5}, {4, 5}, {7, 5}, {5, 2}, {5, 3}, {5, 4}}, {{2, 5}});
+  EXPECT_EQ(s.四四の線(先手持駒列, 6, 5, 5, 手番_先手, 先手_金),
+            (std::vector<線>{{{3, 5}, {4, 5}, {5, 5}, {7, 5}}, {{5, 2}, {5, 3}, {5, 4}, {5, 5}}}));
+  // A move that makes five is never refused, so no line makes it.
+  s = 局面({{1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 3}, {5, 4}, {3, 3}, {4, 4}});
+  EXPECT_EQ(s.三三の線(先手持駒列, 6, 5, 5, 手番_先手, 先手_金), std::vector<線>{});
+  // A single three is one line: not a refusal.
+  s = before;
+  s.盤面[5][2] = 空;
+  EXPECT_EQ(s.三三の線(先手持駒列, 6, 5, 5, 手番_先手, 先手_金).size(), 1U);
+  s = before;
+  s.三三の線(先手持駒列, 6, 5, 5, 手番_先手, 先手_金);
+  EXPECT_EQ(s, before);
+}
+
 TEST(三三と四四, 盤端の一つ内側の三は開いていて盤端に接した三は閉じている) {
   EXPECT_EQ(局面({{2, 3}, {3, 3}, {4, 5}, {4, 6}}).調査_三三(11, 6, 4, 3, 手番_先手, 先手_金), 有);
   EXPECT_EQ(局面({{1, 3}, {2, 3}, {3, 5}, {3, 6}}).調査_三三(11, 6, 3, 3, 手番_先手, 先手_金), 無);

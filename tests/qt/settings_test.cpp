@@ -97,12 +97,14 @@ TEST_F(SettingsTest, ChoicesMadeAreThereAfterARestart) {
   double zoomed = 0;
   {
     WindowRun run;
-    for (const char* item : {"SAIKYOU", "SIDOU", "BGM", "LANGUAGE", "ZOOM_IN"}) run.choose(item);
+    for (const char* item : {"SAIKYOU", "SIDOU", "BGM", "NARI", "LANGUAGE", "ZOOM_IN"})
+      run.choose(item);
     zoomed = run.window.surface().scale();
     ASSERT_GT(zoomed, 1.0);
   }
   WindowRun run;
-  EXPECT_EQ(run.form().今の選択(), (選択{3, true, false}));
+  EXPECT_EQ(run.form().今の選択(), (選択{3, true, false, true}));
+  EXPECT_TRUE(run.window.findChild<QAction*>("NARI")->isChecked());
   EXPECT_TRUE(run.window.findChild<QAction*>("SAIKYOU")->isChecked());
   EXPECT_TRUE(run.window.findChild<QAction*>("SIDOU")->isChecked());
   EXPECT_FALSE(run.window.findChild<QAction*>("BGM")->isChecked());
@@ -115,7 +117,8 @@ TEST_F(SettingsTest, ChoicesMadeAreThereAfterARestart) {
 TEST_F(SettingsTest, RestoringTheClassicSettingsForgetsThemAllAndLeavesTheGame) {
   {
     WindowRun run;
-    for (const char* item : {"TSUYOI", "SIDOU", "BGM", "LANGUAGE", "ZOOM_IN"}) run.choose(item);
+    for (const char* item : {"TSUYOI", "SIDOU", "BGM", "NARI", "LANGUAGE", "ZOOM_IN"})
+      run.choose(item);
     run.form().START_Click();
     const int turn = run.form().局.手番;
     run.window.platform().setDialogFolder(QString::fromStdString(scratch.path().string()));

@@ -1,6 +1,7 @@
 // A platform that records message boxes, menu check marks, placement and quitting, with a
 // clock the test controls, work off the user-interface thread run the way the test asks, and
-// confirmation boxes, file dialogs and the clipboard that answer what the test has set.
+// confirmation boxes, two-choice questions, file dialogs and the clipboard that answer what the
+// test has set.
 #pragma once
 
 #include <functional>
@@ -54,6 +55,19 @@ class RecordingPlatform : public Platform {
   bool confirmBox(const TranslatableText& text, const TranslatableText& title) override {
     confirmations.push_back({text.japanese(), title.japanese(), BoxIcon::None});
     return confirmAnswer;
+  }
+  bool twoChoiceBox(const TranslatableText& text, const TranslatableText& title,
+                    const TranslatableText& first, const TranslatableText& second) override {
+    questions.push_back(
+        {text.japanese() + " [" + first.japanese() + " / " + second.japanese() + "]",
+         title.japanese(), BoxIcon::None});
+    return firstChoice;
+  }
+  void setMenuEnabled(const std::string& item, bool enabled) override { enabled_[item] = enabled; }
+  // Items are enabled until disabled, as menu items are.
+  bool menuEnabled(const std::string& item) const {
+    auto it = enabled_.find(item);
+    return it == enabled_.end() || it->second;
   }
   std::optional<std::string> chooseFileToOpen(const TranslatableText& title) override {
     dialogs.push_back("open: " + title.japanese());
@@ -128,6 +142,9 @@ class RecordingPlatform : public Platform {
   std::vector<std::function<void()>> finished;
   std::vector<ShownBox> confirmations;
   bool confirmAnswer = true;
+  std::vector<ShownBox> questions;  // two-choice boxes, the captions after the text
+  bool firstChoice = true;
+  std::map<std::string, bool> enabled_;
   std::vector<std::string> dialogs;
   std::optional<std::string> fileToOpen;
   std::optional<std::string> fileToSave;

@@ -94,6 +94,8 @@ void メニューを作る(QMenuBar& bar, Form1& form, QtPlatform& platform, con
   項目(*com, "SENTE", "先手", form, &Form1::SENTE_Click);
   項目(*com, "GOTE", "後手", form, &Form1::GOTE_Click);
   taikyoku->addMenu(com);
+  // Enabled by the window object while a kept game exists.
+  項目(*taikyoku, "RESUME", "前回の対局を再開", form, &Form1::RESUME_Click)->setEnabled(false);
   項目(*taikyoku, "OWARI", "終わり", form, &Form1::OWARI_Click);
   bar.addMenu(taikyoku);
 
@@ -105,6 +107,7 @@ void メニューを作る(QMenuBar& bar, Form1& form, QtPlatform& platform, con
   項目(*stop, "AFTER", "進", form, &Form1::AFTER_Click)
       ->setShortcuts(
           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  項目(*stop, "MATTA", "待った", form, &Form1::MATTA_Click);
   項目(*stop, "HINT", "ヒント", form, &Form1::HINT_Click);
   stop->addSeparator();
   項目(*stop, "SAVE", "棋譜を保存", form, &Form1::SAVE_Click)
@@ -128,6 +131,7 @@ void メニューを作る(QMenuBar& bar, Form1& form, QtPlatform& platform, con
   チェック項目(*strength, 強さの項目[2], "とても強い", form, platform, &Form1::TOTEMO_Click);
   チェック項目(*strength, 強さの項目[3], "最強", form, platform, &Form1::SAIKYOU_Click);
   option->addMenu(strength);
+  チェック項目(*option, "NARI", "成りを確認", form, platform, &Form1::NARI_Click);
   // The computer starts at its level (標準); the level items show it from the first look.
   for (int i = 0; i <= 強さ_最強; ++i)
     platform.setMenuChecked(強さの項目[i], i == form.思考.level());

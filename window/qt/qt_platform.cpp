@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <chrono>
@@ -147,6 +148,30 @@ bool QtPlatform::confirmBox(const TranslatableText& text, const TranslatableText
                   QMessageBox::Ok | QMessageBox::Cancel, &window_);
   box.setDefaultButton(QMessageBox::Cancel);
   return box.exec() == QMessageBox::Ok;
+}
+
+// A run without a window answers the second choice, the one that changes least.
+bool QtPlatform::twoChoiceBox(const TranslatableText& text, const TranslatableText& title,
+                              const TranslatableText& first, const TranslatableText& second) {
+  const QString shownText = 表示用文(shown(text));
+  const QString shownTitle = shown(title);
+  if (boxMode_ == BoxMode::StandardError) {
+    std::cerr << shownTitle.toStdString() << ": " << shownText.toStdString() << '\n';
+    return false;
+  }
+  QMessageBox box(QMessageBox::Question, shownTitle, shownText, QMessageBox::NoButton, &window_);
+  QPushButton* firstButton = box.addButton(shown(first), QMessageBox::AcceptRole);
+  QPushButton* secondButton = box.addButton(shown(second), QMessageBox::RejectRole);
+  box.setDefaultButton(firstButton);
+  box.setEscapeButton(secondButton);
+  box.exec();
+  return box.clickedButton() == firstButton;
+}
+
+void QtPlatform::setMenuEnabled(const std::string& item, bool enabled) {
+  if (QAction* action = window_.findChild<QAction*>(QString::fromStdString(item))) {
+    action->setEnabled(enabled);
+  }
 }
 
 QString QtPlatform::startFolder() const {

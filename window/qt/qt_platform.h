@@ -53,6 +53,10 @@ class QtPlatform : public Platform {
   void runInBackground(std::function<void()> work, std::function<void()> done) override;
   const BackgroundWork& background() const { return background_; }
   bool confirmBox(const TranslatableText& text, const TranslatableText& title) override;
+  bool twoChoiceBox(const TranslatableText& text, const TranslatableText& title,
+                    const TranslatableText& first, const TranslatableText& second) override;
+  // Items are found by object name among the window's actions.
+  void setMenuEnabled(const std::string& item, bool enabled) override;
   std::optional<std::string> chooseFileToOpen(const TranslatableText& title) override;
   std::optional<std::string> chooseFileToSave(const TranslatableText& title,
                                               const std::string& suggested) override;

@@ -14,6 +14,7 @@ namespace {
 const QString 強さ_鍵 = QStringLiteral("level");
 const QString 指導_鍵 = QStringLiteral("guidance");
 const QString 音楽_鍵 = QStringLiteral("music");
+const QString 成り_鍵 = QStringLiteral("askPromotion");
 const QString 言語_鍵 = QStringLiteral("language");
 const QString 倍率_鍵 = QStringLiteral("zoom");
 const QString 置場_鍵 = QStringLiteral("folder");
@@ -51,6 +52,10 @@ bool Settings::music() const {
   return flag(音楽_鍵, true);
 }
 
+bool Settings::askPromotion() const {
+  return flag(成り_鍵, false);
+}
+
 言語 Settings::language() const {
   return store_.value(言語_鍵).toString() == QLatin1String("en") ? 言語::英語 : 言語::日本語;
 }
@@ -79,6 +84,10 @@ void Settings::setGuidance(bool on) {
 
 void Settings::setMusic(bool on) {
   write(音楽_鍵, on);
+}
+
+void Settings::setAskPromotion(bool on) {
+  write(成り_鍵, on);
 }
 
 void Settings::setLanguage(言語 language) {
