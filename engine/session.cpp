@@ -54,6 +54,11 @@ void Session::line_too_long() {
   output_.write("info string error line too long\n");
 }
 
+void Session::end_of_input() {
+  if (endless_) worker_.stop();
+  worker_.wait();
+}
+
 bool Session::handle_line(std::string_view line) {
   const Words words = notation::words_of(line);
   if (words.empty()) return true;
@@ -66,12 +71,16 @@ bool Session::handle_line(std::string_view line) {
     worker_.stop();
     return true;
   }
-  // Answered at once, also during a search: it says the engine reads its input.
+  // Answered at once, also during a search: it says the engine reads its input. The table is
+  // made here when it is not yet, so that no move's time pays for it.
   if (command == "isready") {
+    worker_.prepare();
     output_.write("readyok\n");
     return true;
   }
-  worker_.wait();
+  // Every other command ends a running search first, with its best move, as `stop` does: the
+  // engine never waits for a search that may have no end.
+  worker_.stop();
   if (command == "usi") {
     reply_ << "id name Brenvolt\nid author the Brenvolt developers\n";
     options();
