@@ -15,7 +15,7 @@ inline constexpr std::size_t kMaxHashMb = 1024;
 
 class SearchWorker {
  public:
-  explicit SearchWorker(Output& out) : out_(out) {}
+  SearchWorker(Output& out, std::size_t hash_mb) : out_(out), service_(hash_mb) {}
   SearchWorker(const SearchWorker&) = delete;
   SearchWorker& operator=(const SearchWorker&) = delete;
 

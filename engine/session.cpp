@@ -48,7 +48,8 @@ bool parse_count(std::string_view word, std::uint64_t low, std::uint64_t high,
   return parse_number(word, low, high, value);
 }
 
-Session::Session(std::ostream& out) : output_(out), game_(start_game()) {}
+Session::Session(std::ostream& out, std::size_t hash_mb)
+    : output_(out), game_(start_game()), worker_(output_, hash_mb) {}
 
 void Session::line_too_long() {
   output_.write("info string error line too long\n");

@@ -24,7 +24,9 @@ namespace brenvolt::engine {
 
 class Session {
  public:
-  explicit Session(std::ostream& out);
+  // The strong computer's table is of hash_mb megabytes until `setoption` sets another size;
+  // it is made only when first needed.
+  explicit Session(std::ostream& out, std::size_t hash_mb = kDefaultTableMb);
 
   // Answers one line (without its line break). False once the line was "quit".
   bool handle_line(std::string_view line);
@@ -69,7 +71,7 @@ class Session {
   // The search running, if any, has no cap of its own.
   bool endless_ = false;
   // Last: it is stopped, and writes its best move, before anything else goes away.
-  SearchWorker worker_{output_};
+  SearchWorker worker_;
 };
 
 // A whole number written only with digits, within [low, high].

@@ -25,12 +25,17 @@ struct SearchService::Shared {
               const 探索制限& limits, const 探索の報せ先& report) {
     std::optional<着手> move;
     bool ended = false;
+    // Without a taker the lines are not even worked out.
+    std::function<void(const 探索情報&)> on_info;
+    if (report.on_info) {
+      on_info = [&](const 探索情報& info) {
+        if (current(of)) report.on_info(of, info);
+      };
+    }
     {
       const std::lock_guard<std::mutex> lock(searcher_lock);
       if (current(of)) {
-        move = made_searcher().think(position, limits, stop, [&](const 探索情報& info) {
-          if (report.on_info && current(of)) report.on_info(of, info);
-        });
+        move = made_searcher().think(position, limits, stop, on_info);
         ended = true;
       }
     }
