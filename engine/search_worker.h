@@ -16,6 +16,8 @@ inline constexpr std::size_t kMaxHashMb = 1024;
 class SearchWorker {
  public:
   SearchWorker(Output& out, std::size_t hash_mb) : out_(out), service_(hash_mb) {}
+  // Stops a running search; its best move is still written.
+  ~SearchWorker() { stop(); }
   SearchWorker(const SearchWorker&) = delete;
   SearchWorker& operator=(const SearchWorker&) = delete;
 
