@@ -40,8 +40,9 @@ int main(int argc, char** argv) {
   while (true) {
     const auto status = reader.next(line);
     if (status == brenvolt::engine::LineStatus::end) {
-      // A script's last `go` still gets its answer.
-      session.wait();
+      // A script's last `go` still gets its answer; an endless search does not outlive the
+      // program that drove it.
+      session.end_of_input();
       break;
     }
     if (status == brenvolt::engine::LineStatus::too_long) {

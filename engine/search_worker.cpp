@@ -21,53 +21,31 @@ std::string info_line(const 探索情報& info) {
   return line;
 }
 
-SearchWorker::~SearchWorker() {
+void SearchWorker::start(const 対局状態& position, const 探索制限& limits) {
   stop();
-}
-
-void SearchWorker::start(const 対局状態& position, const 探索制限& limits, bool fresh) {
-  wait();
-  stop_.store(false);
-  searching_.store(true, std::memory_order_release);
-  thread_ = std::thread([this, position, limits, fresh] { search(position, limits, fresh); });
+  service_.prepare();
+  service_.start(
+      position, limits,
+      {[this](std::uint64_t, const 探索情報& info) { out_.write(info_line(info) + '\n'); },
+       [this](std::uint64_t, const std::optional<着手>& move) {
+         out_.write("bestmove " + (move ? notation::format_move(*move) : std::string("pass")) +
+                    '\n');
+       }});
 }
 
 void SearchWorker::stop() {
-  if (!thread_.joinable()) return;
-  stop_.store(true);
-  thread_.join();
-}
-
-void SearchWorker::wait() {
-  if (thread_.joinable()) thread_.join();
+  service_.stop();
+  service_.wait();
 }
 
 void SearchWorker::set_hash_mb(std::size_t hash_mb) {
-  wait();
-  hash_mb_ = hash_mb;
-  if (searcher_) searcher_->set_hash_mb(hash_mb);
+  stop();
+  service_.set_hash_mb(hash_mb);
 }
 
 void SearchWorker::clear() {
-  wait();
-  if (searcher_) searcher_->clear();
-}
-
-// Only the search thread calls this, and the other thread touches the searcher only after
-// joining it.
-Searcher& SearchWorker::searcher() {
-  if (!searcher_) searcher_ = std::make_unique<Searcher>(hash_mb_);
-  return *searcher_;
-}
-
-void SearchWorker::search(対局状態 position, 探索制限 limits, bool fresh) {
-  Searcher& thinker = searcher();
-  if (fresh) thinker.clear();
-  const auto move =
-      thinker.think(position, position.手番, limits, stop_,
-                    [this](const 探索情報& info) { out_.write(info_line(info) + '\n'); });
-  out_.write("bestmove " + (move ? notation::format_move(*move) : std::string("pass")) + '\n');
-  searching_.store(false, std::memory_order_release);
+  stop();
+  service_.clear();
 }
 
 }  // namespace brenvolt::engine

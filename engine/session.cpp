@@ -48,10 +48,16 @@ bool parse_count(std::string_view word, std::uint64_t low, std::uint64_t high,
   return parse_number(word, low, high, value);
 }
 
-Session::Session(std::ostream& out) : output_(out), game_(start_game()) {}
+Session::Session(std::ostream& out, std::size_t hash_mb)
+    : output_(out), game_(start_game()), worker_(output_, hash_mb) {}
 
 void Session::line_too_long() {
   output_.write("info string error line too long\n");
+}
+
+void Session::end_of_input() {
+  if (endless_) worker_.stop();
+  worker_.wait();
 }
 
 bool Session::handle_line(std::string_view line) {
@@ -66,12 +72,16 @@ bool Session::handle_line(std::string_view line) {
     worker_.stop();
     return true;
   }
-  // Answered at once, also during a search: it says the engine reads its input.
+  // Answered at once, also during a search: it says the engine reads its input. The table is
+  // made here when it is not yet, so that no move's time pays for it.
   if (command == "isready") {
+    worker_.prepare();
     output_.write("readyok\n");
     return true;
   }
-  worker_.wait();
+  // Every other command ends a running search first, with its best move, as `stop` does: the
+  // engine never waits for a search that may have no end.
+  worker_.stop();
   if (command == "usi") {
     reply_ << "id name Brenvolt\nid author the Brenvolt developers\n";
     options();

@@ -7,12 +7,12 @@
 #include "engine/bench_positions.h"
 #include "engine/computer_moves.h"
 #include "engine/session.h"
+#include "game/levels.h"
 #include "notation/game_move.h"
 
 namespace brenvolt::engine {
 namespace {
 
-constexpr int kMaxLevel = 3;
 constexpr std::uint64_t kMaxDepth = 64;
 constexpr std::uint64_t kMaxMovetimeMs = 24ull * 60 * 60 * 1000;
 constexpr std::uint64_t kDefaultBenchDepth = 5;
@@ -56,9 +56,9 @@ bool read_caps(const std::vector<std::string_view>& words, 探索制限& caps, b
 }  // namespace
 
 void Session::options() {
-  reply_ << "option name USI_Hash type spin default " << kDefaultHashMb << " min 1 max "
+  reply_ << "option name USI_Hash type spin default " << kDefaultTableMb << " min 1 max "
          << kMaxHashMb << '\n'
-         << "option name Level type spin default 0 min 0 max " << kMaxLevel << '\n';
+         << "option name Level type spin default 0 min 0 max " << 強さ_最強 << '\n';
 }
 
 void Session::setoption(const Words& words) {
@@ -68,8 +68,8 @@ void Session::setoption(const Words& words) {
   }
   std::uint64_t value = 0;
   if (words[2] == "Level") {
-    if (!parse_count(words[4], 0, kMaxLevel, value)) {
-      error("Level takes 0.." + std::to_string(kMaxLevel));
+    if (!parse_count(words[4], 0, 強さ_最強, value)) {
+      error("Level takes 0.." + std::to_string(強さ_最強));
       return;
     }
     level_ = static_cast<int>(value);
@@ -78,14 +78,18 @@ void Session::setoption(const Words& words) {
       error("USI_Hash takes 1.." + std::to_string(kMaxHashMb) + " (megabytes)");
       return;
     }
+    // Made now, as the option is set: a large table takes a while to make, and no move's
+    // time may pay for it.
     worker_.set_hash_mb(value);
   } else {
     error("unknown option " + notation::shown_word(words[2]));
   }
 }
 
-// Caps replace the level's budget; a depth or node count without a time cap searches from an
-// empty table, so it gives the same move every time.
+// Caps replace the level's budget; a depth or node count without a time cap gives the same
+// move every time. The strong computer plays no position at or beyond the record's bound (a
+// game there is drawn), while the protocol plays on from any move number: there the standard
+// computer answers at every level.
 void Session::go(const Words& words) {
   探索制限 caps;
   bool capped = false;
@@ -93,13 +97,28 @@ void Session::go(const Words& words) {
     error(kGoUsage);
     return;
   }
-  if (level_ == 0 || game_.勝負あり()) {
-    const auto choice = computer_choice(game_);
-    reply_ << "bestmove " << (choice ? notation::format_move(*choice) : "pass") << '\n';
+  if (level_ == 強さ_標準 || game_.勝負あり() || game_.局.手数 >= 記録上限) {
+    standard_move();
     return;
   }
   const 探索制限 limits = capped ? caps : level_limits(level_);
-  worker_.start(game_.局, limits, capped && limits.seconds == 0);
+  endless_ = limits.depth == 0 && limits.nodes == 0 && limits.seconds == 0;
+  worker_.start(game_.局, limits);
+}
+
+// The standard computer's move. It finds none on a board where no empty square has a piece
+// beside it (an empty board after the first move, which play never reaches); the side to move
+// has a move all the same, so the first of `moves` is given: the engine answers `pass` only
+// for a side that has no move, as `position … moves pass` takes it.
+void Session::standard_move() {
+  std::string answer = "pass";
+  if (const auto choice = computer_choice(game_)) {
+    answer = notation::format_move(*choice);
+  } else if (!game_.勝負あり()) {
+    const auto moves = legal_moves(game_);
+    if (!moves.empty()) answer = moves.front();
+  }
+  reply_ << "bestmove " << answer << '\n';
 }
 
 void Session::bench_search(const Words& words) {

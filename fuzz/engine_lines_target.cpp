@@ -2,8 +2,13 @@
 // reads its input. After every line the game must be consistent and the board queries must
 // leave it unchanged. The strong computer searches on its own thread as in the program, so a
 // `stop` may find it still running or already done.
+//
+// Each input must take well under a millisecond for libFuzzer to try thousands a second: the
+// searches are cut to a few hundred nodes and a few per input, and the benches (whose work
+// does not depend on the input beyond their arguments) are only refused.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -22,8 +27,12 @@ namespace {
 constexpr std::size_t kLineLimit = 4096;
 // A full answer (a diagram, the legal moves of a crowded board) stays well below this.
 constexpr std::size_t kLongestAnswer = 1 << 16;
-// What one search of the strong computer may visit.
-constexpr const char* kNodeCap = "1000";
+// What one search of the strong computer may visit, and how many searches and lists of every
+// legal move (each judges every move by the rules) one input may ask for; later `go` and
+// `moves` lines are passed over.
+constexpr const char* kNodeCap = "200";
+constexpr int kMaxSearches = 4;
+constexpr int kMaxListings = 1;
 
 Tally lines("lines");
 
@@ -33,8 +42,9 @@ std::string joined(const std::vector<std::string>& words) {
   return out;
 }
 
-// A search gets a small node cap in place of any time or node budget, so no line runs long
-// and every search ends the same way; its other words stay as written.
+// A search gets a small node cap in place of any time or node budget (a plain `go` in place of
+// the level's time), so no line runs long and every search ends the same way; its other words
+// stay as written.
 std::string capped_go(const std::vector<std::string>& words) {
   std::vector<std::string> capped;
   for (std::size_t i = 0; i < words.size(); ++i) {
@@ -50,27 +60,32 @@ std::string capped_go(const std::vector<std::string>& words) {
   return joined(capped);
 }
 
-// The bench command plays whole games; one game is enough to exercise it, so its count
-// becomes 1 (and the search bench's depth 1) while its other words stay as written.
-std::string bounded(const std::string& line) {
+// What an input has asked for so far.
+struct Spent {
+  int searches = 0;
+  int listings = 0;
+};
+
+// A line as the session gets it; nothing when it is passed over. A bench gets a word too many,
+// so only its refusal runs: the benches play whole games and search a fixed suite whatever
+// the input, which ctest and the soak cover.
+std::optional<std::string> bounded(const std::string& line, Spent& spent) {
   std::istringstream in(line);
   std::vector<std::string> words;
   for (std::string word; in >> word;) words.push_back(word);
   if (words.empty()) return line;
-  if (words[0] == "go" && words.size() > 1) return capped_go(words);
-  // A table of a megabyte: each input starts a session, which would clear a larger one.
+  if (words[0] == "go") {
+    if (++spent.searches > kMaxSearches) return std::nullopt;
+    return capped_go(words);
+  }
+  if (words[0] == "moves" && ++spent.listings > kMaxListings) return std::nullopt;
+  // A table of a megabyte: each input starts a session, which makes its table anew.
   if (words[0] == "setoption" && words.size() == 5 && words[2] == "USI_Hash") {
     words[4] = "1";
     return joined(words);
   }
   if (words[0] != "bench") return line;
-  if (words.size() == 1) words.push_back("1");
-  if (words[1] != "search")
-    words[1] = "1";
-  else if (words.size() > 2)
-    words[2] = "1";
-  else
-    words.push_back("1");
+  while (words.size() < 4) words.push_back("1");
   return joined(words);
 }
 
@@ -83,15 +98,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::istringstream input(std::string(reinterpret_cast<const char*>(data), size));
   engine::LineReader reader(input, kLineLimit);
   std::ostringstream answers;
-  engine::Session session(answers);
-  session.handle_line("setoption name USI_Hash value 1");
+  // A table of a megabyte, made only by the inputs that search or ask for it.
+  engine::Session session(answers, 1);
   std::string line;
+  Spent spent;
   for (unsigned number = 0;; ++number) {
     const auto status = reader.next(line);
     if (status == engine::LineStatus::end) break;
     if (status == engine::LineStatus::too_long) continue;
     lines.add();
-    const bool more = session.handle_line(bounded(line));
+    const auto given = bounded(line, spent);
+    if (!given) continue;
+    const bool more = session.handle_line(*given);
     // A running search writes on from its own thread; what it writes is counted with the
     // answer of the line that finds it ended.
     if (!session.searching()) {

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "game/constants.h"
+#include "game/levels.h"
 #include "notation/notation.h"
 #include "notation/position_command.h"
 #include "notation/position_text.h"
@@ -117,7 +118,7 @@ class HeaderReader {
       }
       return false;
     }
-    if (key == "level") return parse_count(value, 0, kMaxLevel, headers_.level);
+    if (key == "level") return parse_count(value, 強さ_標準, 強さ_最強, headers_.level);
     if (key == "cursor") {
       int cursor = 0;
       if (!parse_count(value, 0, 記録上限, cursor)) return false;

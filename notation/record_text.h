@@ -20,9 +20,6 @@ enum class RecordResult { none, b, w, draw };
 // The header words: "people", "computer-b", "computer-w"; "none", "b", "w", "draw".
 std::string_view word_of(RecordMode mode);
 std::string_view word_of(RecordResult result);
-// The largest computer level a record may name.
-inline constexpr int kMaxLevel = 3;
-
 struct RecordHeaders {
   RecordMode mode = RecordMode::people;
   int level = 0;

@@ -1,17 +1,16 @@
 #include "window/computer_player.h"
 
 #include <algorithm>
-#include <mutex>
 #include <utility>
 
 namespace brenvolt {
 
-// What a search thread uses. A cancelled search may still be winding down when the next one
-// starts, so the searcher is taken under the lock; the pieces live as long as any search or
-// this object needs them.
-struct ComputerPlayer::Shared {
-  std::mutex in_use;
-  std::unique_ptr<Searcher> searcher;
+// A search's answer, left by the search thread for the user-interface thread, which reads it
+// only after the platform has seen the work end.
+struct ComputerPlayer::Found {
+  bool ended = false;
+  std::uint64_t generation = 0;
+  std::optional<着手> move;
 };
 
 namespace {
@@ -26,7 +25,9 @@ Number tighter(Number cap, Number budget) {
 }  // namespace
 
 ComputerPlayer::ComputerPlayer(Platform& platform)
-    : platform_(platform), shared_(std::make_shared<Shared>()) {}
+    : platform_(platform), service_(kDefaultTableMb, [this](std::function<void()> search) {
+        platform_.runInBackground(std::move(search), std::exchange(next_done_, {}));
+      }) {}
 
 ComputerPlayer::~ComputerPlayer() {
   cancel();
@@ -44,37 +45,30 @@ void ComputerPlayer::set_level(int level) {
 
 void ComputerPlayer::start(const 対局状態& position, const 探索制限& limits, Answer answer) {
   cancel();
-  stop_ = std::make_shared<std::atomic<bool>>(false);
   thinking_ = true;
-  const std::uint64_t generation = ++generation_;
-  auto found = std::make_shared<std::optional<着手>>();
-  auto work = [shared = shared_, stop = stop_, position, limits, found, hash_mb = hash_mb_] {
-    const std::lock_guard<std::mutex> lock(shared->in_use);
-    if (stop->load()) return;
-    if (!shared->searcher) shared->searcher = std::make_unique<Searcher>(hash_mb);
-    *found = shared->searcher->think(position, position.手番, limits, *stop);
+  auto found = std::make_shared<Found>();
+  next_done_ = [this, alive = std::weak_ptr<int>(alive_), found, answer = std::move(answer)] {
+    if (alive.expired() || !found->ended) return;
+    answered(found->generation, found->move, answer);
   };
-  auto done = [this, alive = std::weak_ptr<int>(alive_), generation, found,
-               answer = std::move(answer)] {
-    if (alive.expired()) return;
-    answered(generation, *found, answer);
-  };
-  platform_.runInBackground(std::move(work), std::move(done));
+  service_.start(position, limits,
+                 {{}, [found](std::uint64_t generation, const std::optional<着手>& move) {
+                    found->ended = true;
+                    found->generation = generation;
+                    found->move = move;
+                  }});
 }
 
 void ComputerPlayer::answered(std::uint64_t generation, const std::optional<着手>& move,
                               const Answer& answer) {
-  if (generation != generation_ || !thinking_) return;
+  if (!service_.current(generation) || !thinking_) return;
   thinking_ = false;
-  stop_.reset();
   answer(move);
 }
 
 void ComputerPlayer::cancel() {
   if (!thinking_) return;
-  stop_->store(true);
-  stop_.reset();
-  ++generation_;
+  service_.cancel();
   thinking_ = false;
 }
 

@@ -1,10 +1,9 @@
-// The strong computer as the window uses it: one search at a time, on a copy of the position,
-// off the user-interface thread, its answer posted back to that thread. Cancelling stops the
-// running search and makes its answer count for nothing, so an answer can never be played on a
-// position other than the one it was found for.
+// The strong computer as the window uses it: the search service, its searches run the
+// platform's way (off the user-interface thread), its answer posted back to that thread.
+// Cancelling stops the running search and makes its answer count for nothing, so an answer can
+// never be played on a position other than the one it was found for.
 #pragma once
 
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -12,22 +11,16 @@
 #include <optional>
 
 #include "computer/classic/computer.h"
-#include "computer/strong/searcher.h"
+#include "computer/strong/search_service.h"
 #include "game/game_state.h"
+#include "game/levels.h"
 #include "window/platform.h"
 
 namespace brenvolt {
 
-// The levels of the menu: 0 is the standard computer, 1..3 the search.
-inline constexpr int 強さ_標準 = 0;
-inline constexpr int 強さ_最強 = 3;
-
 class ComputerPlayer {
  public:
   using Answer = std::function<void(std::optional<着手>)>;
-  // The table's size unless set_hash_mb() asks for another: small, so the game's memory stays
-  // near what it is without the strong levels.
-  static constexpr std::size_t kTableMb = 16;
 
   explicit ComputerPlayer(Platform& platform);
   // Stops a running search; the platform waits for it to end and drops its answer.
@@ -42,15 +35,15 @@ class ComputerPlayer {
   // Caps that hold on top of every level's own budget (a fuzzer or a test keeps searches short
   // and repeatable with a node or depth cap); none by default.
   void set_caps(const 探索制限& caps) { caps_ = caps; }
-  // The table's size in megabytes; it counts when the table is made, at the first search.
-  void set_hash_mb(std::size_t hash_mb) { hash_mb_ = hash_mb; }
+  // The table's size in megabytes, made at once. Without it the table (of the default size)
+  // is made by the first search, so a game that never searches never holds it.
+  void set_hash_mb(std::size_t hash_mb) { service_.set_hash_mb(hash_mb); }
   // What a search at `level` (1..3) may spend: the level's budget within the caps.
   探索制限 limits_for(int level) const;
 
   // Searches for position.手番 within `limits`, cancelling any search still running. `answer`
   // is called on the user-interface thread with the move found (nothing when that side has no
-  // move), unless cancel() or another start() comes first. The table is made on first use, so
-  // a game that never searches never holds it.
+  // move), unless cancel() or another start() comes first.
   void start(const 対局状態& position, const 探索制限& limits, Answer answer);
   // Stops the running search at once; its answer is dropped.
   void cancel();
@@ -58,23 +51,24 @@ class ComputerPlayer {
   bool thinking() const { return thinking_; }
   // Rises with every search started and every search cancelled; an answer carries the
   // generation its search was started in and counts only while that is still the current one.
-  std::uint64_t generation() const { return generation_; }
+  std::uint64_t generation() const { return service_.generation(); }
 
  private:
-  struct Shared;
+  struct Found;
 
   void answered(std::uint64_t generation, const std::optional<着手>& move, const Answer& answer);
 
   Platform& platform_;
-  std::shared_ptr<Shared> shared_;
-  std::shared_ptr<std::atomic<bool>> stop_;
   // Expires with this object: an answer posted after it is gone is dropped.
   std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+  // What the platform runs on the user-interface thread once the next search handed to it
+  // has ended: the delivery of its answer.
+  std::function<void()> next_done_;
   探索制限 caps_{};
-  std::size_t hash_mb_ = kTableMb;
   int level_ = 強さ_標準;
-  std::uint64_t generation_ = 0;
   bool thinking_ = false;
+  // Last: cancelled before anything else goes.
+  SearchService service_;
 };
 
 }  // namespace brenvolt

@@ -11,7 +11,6 @@ namespace brenvolt::strong {
 namespace {
 
 constexpr int kMaxQuiescenceDepth = 16;
-constexpr int kPollInterval = 1024;
 // Blocking the other side's five is searched among the blocks only, within a quarter of the
 // budget, and within this many nodes when only the depth is capped.
 constexpr int kForcedShare = 4;
@@ -71,11 +70,8 @@ bool AlphaBeta::out_of_budget() {
   if (aborted_) return true;
   if (node_limit_ != 0 && nodes_ >= node_limit_) {
     aborted_ = true;
-  } else if (++poll_count_ >= kPollInterval) {
-    poll_count_ = 0;
-    if (stop_->load(std::memory_order_relaxed) || (time_limit_ > 0 && elapsed() >= time_limit_)) {
-      aborted_ = true;
-    }
+  } else if (poll_.expired()) {
+    aborted_ = true;
   }
   return aborted_;
 }
@@ -432,9 +428,8 @@ SearchResult AlphaBeta::run(const Board& root, const 探索制限& limits,
                             const std::function<void(const 探索情報&)>& on_info) {
   b_ = root;
   nodes_ = 0;
-  poll_count_ = kPollInterval - 1;  // a stop already asked for is seen at once
   aborted_ = false;
-  stop_ = &stop;
+  poll_.start(&stop);
   started_ = std::chrono::steady_clock::now();
   node_limit_ = limits.nodes;
   time_limit_ = limits.seconds;
@@ -472,6 +467,10 @@ SearchResult AlphaBeta::run(const Board& root, const 探索制限& limits,
   } else {
     generate_search(b_, root_moves_, false);
   }
+  if (time_limit_ > 0) {
+    poll_.set_deadline(started_ + std::chrono::duration_cast<BudgetPoll::Clock::duration>(
+                                      std::chrono::duration<double>(time_limit_)));
+  }
   int kept = 0;
   for (int i = 0; i < root_moves_.size; ++i) {
     const Move m = root_moves_.moves[i];
@@ -505,8 +504,11 @@ SearchResult AlphaBeta::run(const Board& root, const 探索制限& limits,
   for (int depth = 1; depth <= max_depth; ++depth) {
     const int score = search_root(depth, -kInfinity, kInfinity);
     if (aborted_) {
-      // A move that beat the previous best with a full window this depth is kept.
+      // A move that beat the previous best with a full window this depth is kept, and the
+      // last line shown is always the one of the move returned, even from a depth cut short.
+      const bool shown = depth > 1 && result.best == root_moves_.moves[0];
       result.best = root_moves_.moves[0];
+      if (on_info && !shown) report(depth, score > -kInfinity ? score : evaluate(b_), on_info);
       break;
     }
     result.best = root_moves_.moves[0];

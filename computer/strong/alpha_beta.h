@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "computer/strong/board.h"
+#include "computer/strong/budget_poll.h"
 #include "computer/strong/move_list.h"
 #include "computer/strong/searcher.h"
 #include "computer/strong/threat_search.h"
@@ -67,10 +68,9 @@ class AlphaBeta {
   std::unique_ptr<std::array<std::array<std::array<int, kCells>, kCells>, 2>> history_;
 
   std::uint64_t nodes_ = 0;
-  int poll_count_ = 0;
   std::uint64_t node_limit_ = 0;
   double time_limit_ = 0;
-  const std::atomic<bool>* stop_ = nullptr;
+  BudgetPoll poll_;
   bool aborted_ = false;
   std::chrono::steady_clock::time_point started_;
 };

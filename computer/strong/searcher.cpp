@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "computer/strong/alpha_beta.h"
+#include "game/levels.h"
 
 namespace brenvolt {
 
@@ -22,7 +23,7 @@ std::optional<着手> standard_choice(const 対局状態& position, int COM側) 
   // it can end in time, the clock is read every thousand nodes, and a busy machine may still
   // hold the thread back. The lower levels also stop at a depth, so that each level plays
   // clearly better than the one below it.
-  switch (std::clamp(level, 1, 3)) {
+  switch (std::clamp(level, 1, 強さ_最強)) {
     case 1:
       return {2, 0, 0.06};
     case 2:

@@ -44,10 +44,14 @@ struct 探索情報 {
   std::vector<着手> pv;
 };
 
+// The table's size when none is asked for: small, so a program's memory stays near what it is
+// with the standard computer alone.
+inline constexpr std::size_t kDefaultTableMb = 16;
+
 class Searcher {
  public:
   // The transposition table takes about hash_mb megabytes (at least 1).
-  explicit Searcher(std::size_t hash_mb = 16);
+  explicit Searcher(std::size_t hash_mb = kDefaultTableMb);
   ~Searcher();
   Searcher(const Searcher&) = delete;
   Searcher& operator=(const Searcher&) = delete;

@@ -10,8 +10,6 @@ namespace brenvolt::strong {
 
 namespace {
 
-constexpr int kPollInterval = 1024;
-
 void score_by_gain(const Board& b, MoveList& list) {
   const Colour c = b.side_to_move();
   for (int i = 0; i < list.size; ++i) {
@@ -28,15 +26,7 @@ ThreatSearch::ThreatSearch() : lists_(std::make_unique<std::array<MoveList, kMax
 
 bool ThreatSearch::out_of_budget() {
   if (aborted_) return true;
-  if (nodes_ >= budget_.nodes) {
-    aborted_ = true;
-  } else if (++poll_count_ >= kPollInterval) {
-    poll_count_ = 0;
-    if ((budget_.stop != nullptr && budget_.stop->load(std::memory_order_relaxed)) ||
-        (budget_.has_deadline && std::chrono::steady_clock::now() >= budget_.deadline)) {
-      aborted_ = true;
-    }
-  }
+  if (nodes_ >= budget_.nodes || poll_.expired()) aborted_ = true;
   return aborted_;
 }
 
@@ -47,7 +37,8 @@ bool ThreatSearch::find_win(Board& b, int attacker_moves, bool fours_only, const
   fours_only_ = fours_only;
   budget_ = budget;
   aborted_ = false;
-  poll_count_ = kPollInterval - 1;  // a stop already asked for is seen at once
+  poll_.start(budget.stop);
+  if (budget.has_deadline) poll_.set_deadline(budget.deadline);
   nodes_ = 0;
   win_plies_ = 0;
   first_ = Move();

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "computer/strong/board.h"
+#include "computer/strong/budget_poll.h"
 #include "computer/strong/move_list.h"
 
 namespace brenvolt::strong {
@@ -48,7 +49,7 @@ class ThreatSearch {
   bool fours_only_ = false;
   Budget budget_;
   bool aborted_ = false;
-  int poll_count_ = 0;
+  BudgetPoll poll_;
   std::uint64_t nodes_ = 0;
   int win_plies_ = 0;
   Move first_;

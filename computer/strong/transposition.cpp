@@ -13,12 +13,14 @@ void TranspositionTable::resize(std::size_t megabytes) {
   const std::size_t wanted = std::max<std::size_t>(megabytes, 1) * 1024 * 1024 / sizeof(Bucket);
   std::size_t count = 1;
   while (count * 2 <= wanted) count *= 2;
-  if (count != bucket_count_) {
-    buckets_.reset();  // give the old table back before taking the new one
-    buckets_ = std::make_unique<Bucket[]>(count);
-    bucket_count_ = count;
+  if (count == bucket_count_) {
+    clear();
+    return;
   }
-  clear();
+  buckets_.reset();  // give the old table back before taking the new one
+  buckets_ = std::make_unique<Bucket[]>(count);  // every entry empty already
+  bucket_count_ = count;
+  generation_ = 0;
 }
 
 void TranspositionTable::clear() {

@@ -17,7 +17,8 @@ std::string run_engine(const std::string& input) {
   EXPECT_GE(fd, 0);
   close(fd);
   std::ofstream(name, std::ios::binary) << input;
-  const std::string command = std::string("'") + BRENVOLT_ENGINE_PATH + "' < " + name;
+  // An engine that hangs is ended, and fails the test through its exit status.
+  const std::string command = std::string("timeout 60 '") + BRENVOLT_ENGINE_PATH + "' < " + name;
   std::string output;
   if (FILE* pipe = popen(command.c_str(), "r")) {
     char buffer[4096];
@@ -81,6 +82,25 @@ TEST(EngineProgram, QuitDuringAnEndlessSearchStopsItAndEnds) {
       "isready\n");
   EXPECT_EQ(output.find("readyok"), std::string::npos) << "nothing is read after quit";
   EXPECT_NE(output.find("bestmove "), std::string::npos);
+}
+
+// Neither a command other than stop arriving during an endless search nor the end of the input
+// leaves the engine searching for good: each ends the search, which answers.
+TEST(EngineProgram, AnEndlessSearchNeverHoldsTheEngine) {
+  const std::string commands =
+      "setoption name Level value 3\n"
+      "position startpos moves P*5e\n"
+      "go infinite\n";
+  const std::string interrupted = run_engine(commands +
+                                             "position startpos\n"
+                                             "isready\n"
+                                             "stop\n"
+                                             "quit\n");
+  EXPECT_NE(interrupted.find("bestmove "), std::string::npos) << interrupted;
+  EXPECT_NE(interrupted.find("readyok"), std::string::npos) << interrupted;
+
+  const std::string ended = run_engine(commands);
+  EXPECT_EQ(ended.substr(ended.rfind('\n', ended.size() - 2) + 1, 9), "bestmove ") << ended;
 }
 
 }  // namespace

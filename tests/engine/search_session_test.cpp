@@ -110,10 +110,11 @@ TEST(SearchSession, StopEndsAnEndlessSearchWithOneLegalBestMoveAndIsreadyIsAnswe
   EXPECT_EQ(talk.say("check " + answer.back().substr(9)), std::vector<std::string>{"ok"});
 }
 
-TEST(SearchSession, OtherCommandsWaitForTheSearchAndQuitStopsIt) {
+TEST(SearchSession, OtherCommandsEndTheSearchFirstAndQuitStopsIt) {
   Talk talk;
   talk.say_lines({"setoption name Level value 1", kOpening});
-  const auto answer = talk.say_lines({"go depth 3", "d", "position startpos"});
+  // An endless search: waiting for it before answering `d` would never end.
+  const auto answer = talk.say_lines({"go infinite", "d", "position startpos"});
   const auto best = std::find_if(answer.begin(), answer.end(),
                                  [](const std::string& l) { return l.rfind("bestmove ", 0) == 0; });
   const auto diagram = std::find(answer.begin(), answer.end(), "turn w");
@@ -124,6 +125,56 @@ TEST(SearchSession, OtherCommandsWaitForTheSearchAndQuitStopsIt) {
   EXPECT_TRUE(talk.session().handle_line("go infinite"));
   EXPECT_FALSE(talk.session().handle_line("quit"));
   EXPECT_FALSE(talk.session().searching());
+}
+
+TEST(SearchSession, TheTableIsMadeWhenItsSizeIsSetOrAtIsreadyNotInAMovesTime) {
+  Talk sized;
+  EXPECT_FALSE(sized.session().table_made());
+  sized.say("setoption name USI_Hash value 2");
+  EXPECT_TRUE(sized.session().table_made());
+  Talk readied;
+  readied.say("isready");
+  EXPECT_TRUE(readied.session().table_made());
+}
+
+// Whatever the engine answers, its own position command takes: `pass` only for a side with no
+// move, and a move wherever the standard computer finds no candidate or the strong one plays no
+// more (at the record's bound, which the protocol goes beyond).
+TEST(SearchSession, EveryBestmoveIsOneThePositionCommandTakes) {
+  const std::vector<std::string> positions = {
+      "sfen 9/9/9/9/9/9/9/9/9 b KRBGS2N2L2Pkrbgs2n2l2p 3",
+      "sfen 9/9/9/9/4P4/9/9/9/9 w KRBGS2N2LPkrbgs2n2l2p 500",
+      "sfen 9/9/9/9/4P4/9/9/9/9 w KRBGS2N2LPkrbgs2n2l2p 731",
+  };
+  for (const auto& position : positions) {
+    for (int level = 0; level <= 3; ++level) {
+      Talk talk;
+      talk.say_lines(
+          {"setoption name Level value " + std::to_string(level), "position " + position});
+      const std::string best = talk.bestmove({"go nodes 500"});
+      ASSERT_EQ(best.rfind("bestmove ", 0), 0u) << best;
+      EXPECT_NE(best, "bestmove pass") << position << " level " << level;
+      EXPECT_TRUE(talk.say("position " + position + " moves " + best.substr(9)).empty())
+          << position << " level " << level << ": " << best;
+    }
+  }
+}
+
+// Before bestmove the last info line is the line of the move played, also when the cap ends the
+// search in the middle of a depth after a new best move was found there.
+TEST(SearchSession, TheLastInfoLineShowsTheMovePlayedAndEveryDepthIsReported) {
+  Talk talk;
+  talk.say_lines({"setoption name Level value 3", "position startpos moves P*5e P*5d G*6d S*4f"});
+  for (const char* nodes : {"300", "1500", "6000"}) {
+    const auto answer = talk.say(std::string("go nodes ") + nodes);
+    ASSERT_GE(answer.size(), 2u);
+    const std::string& info = answer[answer.size() - 2];
+    const std::string best = answer.back().substr(9);
+    EXPECT_NE(info.find(" pv " + best), std::string::npos) << nodes << ": " << info;
+    for (std::size_t i = 0; i + 1 < answer.size(); ++i) {
+      EXPECT_EQ(answer[i].rfind("info depth " + std::to_string(i + 1) + " ", 0), 0u) << answer[i];
+    }
+  }
 }
 
 TEST(SearchSession, SearchBenchIsRepeatableAndSignsItsMoves) {

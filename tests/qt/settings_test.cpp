@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdlib>
@@ -161,19 +162,25 @@ struct DialogAnswer {
   QString openedIn;
   bool japaneseCancel = false;
 };
-void answerDialog(DialogAnswer& answer, const QString& file) {
-  auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, [poll, &answer, file] {
+// Answers the next file dialog with `file`, asking again until the dialog has closed.
+std::unique_ptr<QTimer> answerDialog(DialogAnswer& answer, const QString& file) {
+  auto poll = std::make_unique<QTimer>();
+  QObject::connect(poll.get(), &QTimer::timeout, [&answer, file] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     if (!dialog) return;
-    answer.openedIn = dialog->directory().absolutePath();
+
+    if (answer.openedIn.isEmpty()) answer.openedIn = dialog->directory().absolutePath();
     for (const QPushButton* button : dialog->findChildren<QPushButton*>())
       answer.japaneseCancel |= button->text() == QStringLiteral("キャンセル");
+    // Selecting the file goes through the folder's listing, which a busy machine may not have
+    // read yet; the name typed in is taken as it stands.
     dialog->selectFile(file);
+    if (auto* typed = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+      typed->setText(file);
     QMetaObject::invokeMethod(dialog, "accept");
-    poll->deleteLater();
   });
   poll->start(10);
+  return poll;
 }
 
 TEST_F(SettingsTest, TheRecordDialogsOpenInTheLastFolderInJapanese) {
@@ -185,7 +192,8 @@ TEST_F(SettingsTest, TheRecordDialogsOpenInTheLastFolderInJapanese) {
   {
     WindowRun run(true, BoxMode::Modal);
     DialogAnswer answer;
-    answerDialog(answer, QString::fromStdString((other / "b.brenvolt").string()));
+    const auto answering =
+        answerDialog(answer, QString::fromStdString((other / "b.brenvolt").string()));
     EXPECT_EQ(run.window.platform().chooseFileToOpen(箱の文("棋譜を開く")),
               (other / "b.brenvolt").string());
     EXPECT_EQ(answer.openedIn.toStdString(), kept.string());
