@@ -69,21 +69,28 @@ EloEstimate pair_estimate(const Pentanomial& pairs) {
   return estimate_from(m.mean, m.variance, pairs.pairs());
 }
 
-std::string elo_text(const EloEstimate& e) {
-  char text[96];
-  if (e.unbounded) {
-    std::snprintf(text, sizeof text, "Elo %s (95 %%: %s %.0f)", e.elo > 0 ? "+inf" : "-inf",
-                  e.elo > 0 ? "above" : "below", e.bound);
-    return text;
-  }
-  const auto end = [](double elo) {
-    char t[16];
-    std::snprintf(t, sizeof t, std::isinf(elo) ? (elo > 0 ? "+inf" : "-inf") : "%+.0f", elo);
-    return std::string(t);
-  };
-  std::snprintf(text, sizeof text, "Elo %+.0f ± %.0f (95 %%: %s to %s)", e.elo, e.error,
-                end(e.low).c_str(), end(e.high).c_str());
+namespace {
+
+// "+120", "-35", "+0" (never "-0"), "+inf".
+std::string signed_text(double elo) {
+  if (std::isinf(elo)) return elo > 0 ? "+inf" : "-inf";
+  char text[24];
+  // Adding +0 turns a negative zero, and anything rounding to it, into +0.
+  std::snprintf(text, sizeof text, "%+.0f", std::round(elo) + 0.0);
   return text;
+}
+
+}  // namespace
+
+std::string elo_text(const EloEstimate& e) {
+  char text[64];
+  if (e.unbounded) {
+    std::snprintf(text, sizeof text, " (95 %%: %s %.0f)", e.elo > 0 ? "above" : "below", e.bound);
+    return "Elo " + signed_text(e.elo) + text;
+  }
+  std::snprintf(text, sizeof text, " ± %.0f (95 %%: ", e.error);
+  return "Elo " + signed_text(e.elo) + text + signed_text(e.low) + " to " + signed_text(e.high) +
+         ")";
 }
 
 std::string pentanomial_line(const Pentanomial& pairs) {
@@ -94,10 +101,7 @@ std::string pentanomial_line(const Pentanomial& pairs) {
   std::snprintf(text, sizeof text, "pentanomial %d %d %d %d %d, score %.1f %%, ", c[0], c[1], c[2],
                 c[3], c[4], 100 * e.score);
   std::string line = text + elo_text(e);
-  if (!e.unbounded) {
-    std::snprintf(text, sizeof text, ", normalized Elo %+.0f", normalized_elo(m.mean, m.variance));
-    line += text;
-  }
+  if (!e.unbounded) line += ", normalized Elo " + signed_text(normalized_elo(m.mean, m.variance));
   return line;
 }
 
