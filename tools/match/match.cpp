@@ -1,7 +1,6 @@
 #include "tools/match/match.h"
 
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 
 #include "game/match.h"
