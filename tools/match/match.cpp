@@ -1,7 +1,6 @@
 #include "tools/match/match.h"
 
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 
 #include "game/match.h"
@@ -11,14 +10,6 @@
 #include "notation/game_move.h"
 
 namespace brenvolt::match {
-
-namespace {
-
-double elo_of(double score) {
-  return -400.0 * std::log10(1.0 / score - 1.0);
-}
-
-}  // namespace
 
 std::vector<着手> opening(std::uint64_t seed, int plies) {
   SplitMix64 random(seed);
@@ -35,14 +26,24 @@ std::vector<着手> opening(std::uint64_t seed, int plies) {
   return moves;
 }
 
-GameResult play_game(Player& black, Player& white, const std::vector<着手>& moves) {
-  GameResult result;
-  対局 game;
-  game.開始();
+Opening opening_of_moves(const std::vector<着手>& moves) {
+  Opening opening;
+  opening.game.開始();
   for (const 着手& move : moves) {
-    game.指す(move);
-    ++result.plies;
+    opening.game.指す(move);
+    ++opening.plies;
   }
+  return opening;
+}
+
+GameResult play_game(Player& black, Player& white, const std::vector<着手>& moves) {
+  return play_game(black, white, opening_of_moves(moves));
+}
+
+GameResult play_game(Player& black, Player& white, const Opening& opening) {
+  GameResult result;
+  対局 game = opening.game;
+  result.plies = opening.plies;
   const 対局状態& 局 = game.局;
   int passes = 0;
   while (局.対局中 == 有) {
@@ -91,54 +92,22 @@ GameResult play_game(Player& black, Player& white, const std::vector<着手>& mo
 }
 
 EloEstimate estimate(const Tally& tally) {
-  EloEstimate e;
-  const double n = tally.games();
-  if (n == 0) return e;
-  e.score = (tally.wins + 0.5 * tally.draws) / n;
-  // The spread of one game's score around the mean, then of the mean over n games.
-  const double p = e.score;
+  const int n = tally.games();
+  if (n == 0) return {};
+  const double p = (tally.wins + 0.5 * tally.draws) / n;
+  // The spread of one game's score around the mean.
   const double variance = (tally.wins * (1 - p) * (1 - p) + tally.losses * p * p +
                            tally.draws * (0.5 - p) * (0.5 - p)) /
                           n;
-  const double margin = 1.96 * std::sqrt(variance / n);
-  if (tally.wins == n || tally.losses == n) {
-    // All one way: the one-sided 95 % bound of a rate seen n times out of n.
-    e.unbounded = true;
-    const double low = std::pow(0.05, 1.0 / n);
-    e.bound = tally.wins == n ? elo_of(low) : -elo_of(low);
-    e.elo = tally.wins == n ? INFINITY : -INFINITY;
-    return e;
-  }
-  e.elo = elo_of(p);
-  // The score's margin carried over to Elo by the slope of the Elo curve at p; the interval's
-  // ends themselves are not symmetric, and one past a score of 0 or 1 is unbounded.
-  e.error = margin * 400 / (std::log(10.0) * p * (1 - p));
-  e.low = p - margin <= 0 ? -INFINITY : elo_of(p - margin);
-  e.high = p + margin >= 1 ? INFINITY : elo_of(p + margin);
-  return e;
+  return estimate_from(p, variance, n);
 }
 
 std::string summary(const Tally& tally) {
   const EloEstimate e = estimate(tally);
-  char text[240];
-  if (e.unbounded) {
-    std::snprintf(text, sizeof text,
-                  "games %d wins %d losses %d draws %d score %.1f %% Elo %s (95 %%: %s %.0f)",
-                  tally.games(), tally.wins, tally.losses, tally.draws, 100 * e.score,
-                  e.elo > 0 ? "+inf" : "-inf", e.elo > 0 ? "above" : "below", e.bound);
-  } else {
-    const auto end = [](double elo) {
-      char t[16];
-      std::snprintf(t, sizeof t, std::isinf(elo) ? (elo > 0 ? "+inf" : "-inf") : "%+.0f", elo);
-      return std::string(t);
-    };
-    std::snprintf(text, sizeof text,
-                  "games %d wins %d losses %d draws %d score %.1f %% Elo %+.0f ± %.0f (95 %%: %s "
-                  "to %s)",
-                  tally.games(), tally.wins, tally.losses, tally.draws, 100 * e.score, e.elo,
-                  e.error, end(e.low).c_str(), end(e.high).c_str());
-  }
-  return text;
+  char text[96];
+  std::snprintf(text, sizeof text, "games %d wins %d losses %d draws %d score %.1f %% ",
+                tally.games(), tally.wins, tally.losses, tally.draws, 100 * e.score);
+  return text + elo_text(e);
 }
 
 }  // namespace brenvolt::match

@@ -1,6 +1,6 @@
-// A match between two players: seeded random openings, each played twice with the colours
-// swapped, games to a five, the move record's bound or no move for either side, and the
-// result with an Elo estimate.
+// A match between two players: openings (seeded random ones or a book's), each played twice
+// with the colours swapped, games to a five, the move record's bound or no move for either
+// side, and the result with an Elo estimate.
 #pragma once
 
 #include <cstdint>
@@ -8,13 +8,24 @@
 #include <string>
 #include <vector>
 
+#include "game/match.h"
 #include "game/move.h"
 #include "tools/match/players.h"
+#include "tools/match/statistics.h"
 
 namespace brenvolt::match {
 
 // `plies` random legal moves from the start position, drawn with a generator seeded by seed.
 std::vector<着手> opening(std::uint64_t seed, int plies);
+
+// Where a pair of games starts: a match played up to the end of its opening moves, still
+// running, and how many moves the opening played.
+struct Opening {
+  対局 game;
+  int plies = 0;
+};
+// The moves played from the start position; they must be moves the turn accepts.
+Opening opening_of_moves(const std::vector<着手>& moves);
 
 struct GameResult {
   int winner = 0;  // 手番_先手, 手番_後手, or 0 for a draw
@@ -25,8 +36,9 @@ struct GameResult {
   std::vector<double> white_times;
 };
 
-// Plays the opening's moves, then black and white in turn, every move judged and played by
-// the game's turn.
+// From the opening's end, black and white in turn, every move judged and played by the game's
+// turn; plies counts the opening's moves too.
+GameResult play_game(Player& black, Player& white, const Opening& opening);
 GameResult play_game(Player& black, Player& white, const std::vector<着手>& moves);
 
 struct Tally {
@@ -36,18 +48,7 @@ struct Tally {
   int games() const { return wins + losses + draws; }
 };
 
-// Score and Elo difference from the first player's view: the estimate, its 95 % error (±) and
-// the ends of the 95 % interval. When the first player won or lost every game the estimate is
-// unbounded and `bound` holds the Elo the interval's other end reaches.
-struct EloEstimate {
-  double score = 0;  // 0..1
-  double elo = 0;
-  double error = 0;
-  double low = 0;
-  double high = 0;
-  bool unbounded = false;
-  double bound = 0;
-};
+// Score and Elo difference from the first player's view, each game counted on its own.
 EloEstimate estimate(const Tally& tally);
 
 // One line: "games 16 wins 12 losses 3 draws 1 score 78.1 % Elo +222 ± 203 (95 %: +60 to
