@@ -20,14 +20,22 @@ bool Qtの値付きオプション(const std::string& argument) {
 }
 
 // Our options that take a value, given as "--name value" or "--name=value".
-constexpr const char* 値付きオプション[] = {"--screenshot", "--position", "--record", "--lang",
-                                            "--scale"};
+constexpr const char* 値付きオプション[] = {"--screenshot", "--position", "--record",      "--lang",
+                                            "--scale",      "--review",   "--review-nodes"};
 
 std::optional<double> 倍率を読む(const std::string& text) {
   double value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
   if (!(value >= 最小倍率 && value <= 最大倍率)) return std::nullopt;
+  return value;
+}
+
+// A count of nodes from 1 up, in decimal digits only.
+std::optional<std::uint64_t> 節点数を読む(const std::string& text) {
+  std::uint64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value == 0) return std::nullopt;
   return value;
 }
 
@@ -39,6 +47,14 @@ bool 値を取る(起動設定& settings, const std::string& name, const std::st
     settings.position = value;
   } else if (name == "--record") {
     settings.record = value;
+  } else if (name == "--review") {
+    settings.review = value;
+  } else if (name == "--review-nodes") {
+    settings.reviewNodes = 節点数を読む(value);
+    if (!settings.reviewNodes) {
+      settings.error = "--review-nodes takes a whole number from 1 up, not \"" + value + "\"";
+      return false;
+    }
   } else if (name == "--lang") {
     if (value != "ja" && value != "en") {
       settings.error = "--lang takes ja or en, not \"" + value + "\"";
@@ -105,6 +121,10 @@ std::string 解析の誤り(const QCommandLineParser& parser) {
 std::string 組み合わせの誤り(const 起動設定& settings) {
   if (settings.screenshot && settings.screenshot->empty()) return "--screenshot needs a file name";
   if (settings.record && settings.record->empty()) return "--record needs a file name";
+  if (settings.review && settings.review->empty()) return "--review needs a file name";
+  if (settings.reviewNodes && !settings.review) return "--review-nodes is used with --review";
+  if (settings.review && (settings.screenshot || settings.record || settings.quitAfterFirstPaint))
+    return "--review shows no window: it is used alone, with --review-nodes or --lang";
   if (settings.position && !settings.screenshot) return "--position is used with --screenshot";
   if (settings.position && settings.record)
     return "--position and a record cannot be shown together";
@@ -158,6 +178,7 @@ std::string 使い方() {
   return "usage: brenvolt [FILE] [--lang ja|en] [--scale S]\n"
          "                [--screenshot IMAGE [--position POSITION | --record FILE]]\n"
          "                [--quit-after-first-paint]\n"
+         "       brenvolt --review FILE [--review-nodes N]\n"
          "       brenvolt --help | --version\n"
          "  (no option)           play the game in a window\n"
          "  FILE, --record FILE   open the game record FILE (a .brenvolt file) at start-up\n"
@@ -173,6 +194,10 @@ std::string 使い方() {
          "  --quit-after-first-paint\n"
          "                        end as soon as the window has been painted once, for\n"
          "                        timing the start-up (tools/startup)\n"
+         "  --review FILE         review the game record FILE without a window: one line per\n"
+         "                        move, \"<n> <move> eval <cp N|mate N> best <move> [?|??]\"\n"
+         "  --review-nodes N      with --review: search each position N nodes instead of\n"
+         "                        0.3 seconds, for the same review on every machine\n"
          "  -h, --help            print this text and end\n"
          "  -v, --version         print the version and end\n";
 }

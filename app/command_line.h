@@ -1,6 +1,7 @@
 // The program's command line.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,9 +11,11 @@
 namespace brenvolt {
 
 struct 起動設定 {
-  std::optional<std::string> screenshot;  // write the window's picture here and end
-  std::optional<std::string> position;    // a position in the engine's notation to show
-  std::optional<std::string> record;      // a record file to open at start-up
+  std::optional<std::string> screenshot;     // write the window's picture here and end
+  std::optional<std::string> position;       // a position in the engine's notation to show
+  std::optional<std::string> record;         // a record file to open at start-up
+  std::optional<std::string> review;         // a record file to review on standard output and end
+  std::optional<std::uint64_t> reviewNodes;  // the review's budget per position, in nodes
   // "ja" or "en" when given; without it the remembered language, else Japanese (whatever the
   // locale).
   std::optional<std::string> language;

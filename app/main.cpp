@@ -1,5 +1,6 @@
 // brenvolt: the game in its window, or with --screenshot a picture of that window; either
-// after opening a record named on the command line.
+// after opening a record named on the command line. With --review, a record reviewed on
+// standard output, with no window at all.
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -17,6 +18,7 @@
 #include "app/command_line.h"
 #include "app/data_folders.h"
 #include "app/display_check.h"
+#include "app/review_output.h"
 #include "app/screen_scale.h"
 #include "app/screenshot.h"
 #include "app/silent_sound.h"
@@ -176,6 +178,17 @@ int main(int argc, char** argv) {
   if (!settings.error.empty()) {
     std::cerr << "brenvolt: " << settings.error << '\n' << 使い方();
     return 2;
+  }
+  // A review needs neither a window nor the player's settings: a plain command-line tool.
+  if (settings.review) {
+    TranslatableText error;
+    const std::optional<対局> 棋譜 = 起動時の棋譜(*settings.review, error);
+    if (!棋譜) {
+      std::cerr << "brenvolt: " << 言語で(言語の指定(settings, nullptr), error) << '\n';
+      return EXIT_FAILURE;
+    }
+    講評を書く(*棋譜, 講評の予算(settings.reviewNodes), std::cout);
+    return EXIT_SUCCESS;
   }
   // A screenshot is the same picture whoever makes it: it neither reads nor writes the player's
   // settings.

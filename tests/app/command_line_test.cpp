@@ -43,6 +43,21 @@ TEST(CommandLine, UnusableCommandLinesAreRefused) {
                    .error.empty());
 }
 
+TEST(CommandLine, ReviewTakesARecordAndANodeBudgetAndNoWindowOption) {
+  auto s = コマンド行を読む({"--review", "game.brenvolt", "--review-nodes=5000"});
+  EXPECT_TRUE(s.error.empty()) << s.error;
+  EXPECT_EQ(s.review, "game.brenvolt");
+  EXPECT_EQ(s.reviewNodes, 5000u);
+  EXPECT_FALSE(s.record.has_value());
+  EXPECT_FALSE(コマンド行を読む({"--review-nodes", "5000"}).error.empty());
+  for (const char* nodes : {"0", "-1", "5k", ""}) {
+    EXPECT_FALSE(コマンド行を読む({"--review", "g", "--review-nodes", nodes}).error.empty())
+        << nodes;
+  }
+  EXPECT_FALSE(コマンド行を読む({"--review", "g", "--screenshot", "a.png"}).error.empty());
+  EXPECT_FALSE(コマンド行を読む({"--review", "g", "other.brenvolt"}).error.empty());
+}
+
 TEST(CommandLine, ARecordOpensWithOrWithoutAScreenshot) {
   auto s = コマンド行を読む({"game.brenvolt"});
   EXPECT_TRUE(s.error.empty()) << s.error;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 namespace brenvolt {
@@ -239,6 +240,39 @@ TEST(Programs, EachNamesItsVersionAndItsUsage) {
     EXPECT_EQ(出力("'" + program + "' --version"), name + " " + BRENVOLT_VERSION + "\n");
     EXPECT_EQ(出力("'" + program + "' --help").rfind("usage: " + name + " ", 0), 0u) << name;
   }
+}
+
+// --review is a plain command-line tool: no display, no platform, one line per move.
+TEST_F(ProgramTest, ReviewPrintsOneLinePerMoveWithNoDisplayAndRefusesABadRecord) {
+  const fs::path bad = folder / "bad.brenvolt";
+  std::ofstream(bad) << "position startpos moves P*5e P*1b P*5g\n";
+  const std::string plain = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM";
+  Outcome result = run(plain, "--review '" + bad.string() + "' --review-nodes 2000");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_TRUE(一行(result.errors)) << result.errors;
+  EXPECT_NE(result.errors.find("bad.brenvolt: 1行目 3手目 P*5g: 二歩"), std::string::npos)
+      << result.errors;
+
+  const fs::path good = folder / "good.brenvolt";
+  std::ofstream(good) << "position sfen 9/9/9/9/gskn5/9/9/9/9 b KRBGS2N2L2Prbn2l2p 5 moves "
+                         "P*1c R*5e\n";
+  const std::string out =
+      出力("cd '" + folder.string() + "' && XDG_CONFIG_HOME='" + config().string() + "' " + plain +
+           " '" + BRENVOLT_PROGRAM + "' --review '" + good.string() +
+           "' --review-nodes 20000; echo status $?");
+  const std::regex line(R"(\d+ \S+ eval (cp -?\d+|mate -?\d+) best \S+( \?\??)?)");
+  std::istringstream lines(out);
+  std::string text;
+  std::vector<std::string> all;
+  while (std::getline(lines, text)) all.push_back(text);
+  ASSERT_EQ(all.size(), 3u) << out;
+  EXPECT_TRUE(std::regex_match(all[0], line)) << all[0];
+  EXPECT_TRUE(std::regex_match(all[1], line)) << all[1];
+  EXPECT_EQ(all[0].rfind("1 P*1c eval mate -1 best ", 0), 0u) << all[0];
+  EXPECT_EQ(all[0].substr(all[0].size() - 3), " ??");
+  EXPECT_EQ(all[1].rfind("2 R*5e eval mate -0 best ", 0), 0u) << all[1];
+  EXPECT_EQ(all[2], "status 0");
+  EXPECT_FALSE(fs::exists(config()));
 }
 
 // A screenshot is the same on every machine: the settings are neither read nor written.
