@@ -4,6 +4,7 @@
 namespace brenvolt {
 
 inline constexpr int 色_緑 = 2;
+inline constexpr int 色_明水色 = 11;
 inline constexpr int 色_明赤 = 12;
 inline constexpr int 色_黄 = 14;
 inline constexpr int 色_白 = 15;
@@ -12,5 +13,7 @@ inline constexpr int 消去色 = 背景色;
 inline constexpr int 結果色 = 色_白;
 // The outline of a hint's squares: no other outline is yellow.
 inline constexpr int ヒント色 = 色_黄;
+// The outline that keeps a winning five marked after its box: no other outline is light cyan.
+inline constexpr int 五の輪郭色 = 色_明水色;
 
 }  // namespace brenvolt

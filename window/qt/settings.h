@@ -23,6 +23,8 @@ class Settings {
   int level() const;
   bool guidance() const;
   bool music() const;
+  // Whether the panel beside the board was open.
+  bool panel() const;
   言語 language() const;
   // The window's size in times its classic size, from 1 to 4.
   double zoom() const;
@@ -34,6 +36,7 @@ class Settings {
   void setLevel(int level);
   void setGuidance(bool on);
   void setMusic(bool on);
+  void setPanel(bool shown);
   void setLanguage(言語 language);
   void setZoom(double scale);
   void setFolder(const QString& folder);
