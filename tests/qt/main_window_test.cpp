@@ -280,6 +280,21 @@ TEST_F(LoadedWindow, ThePanelWidensTheWindowAndLeavesTheDrawingAsItWas) {
   EXPECT_EQ(window.clientImage(), classic);
 }
 
+// On the full screen the panel keeps its width and the drawing takes the rest, at the scale
+// that rest allows.
+TEST_F(LoadedWindow, OnTheFullScreenThePanelKeepsItsWidthAndTheDrawingTheRest) {
+  window.setPanelShown(true);
+  window.show();
+  window.toggleFullScreen();
+  QApplication::processEvents();
+  ASSERT_TRUE(window.isFullScreen());
+  EXPECT_EQ(window.panel().width(), MovePanel::幅);
+  EXPECT_EQ(window.clientSize().width() + MovePanel::幅, window.centralWidget()->width());
+  EXPECT_DOUBLE_EQ(window.surface().scale(), window.view().scaleFor(window.clientSize()));
+  EXPECT_GT(window.surface().scale(), 1.0);
+  window.toggleFullScreen();
+}
+
 // The list shows the moves and their state; picking a row goes to that move.
 TEST_F(LoadedWindow, ThePanelListsTheMovesAndAPickedRowIsShownOnTheBoard) {
   window.setPanelShown(true);
