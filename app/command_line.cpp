@@ -144,7 +144,8 @@ std::string 組み合わせの誤り(const 起動設定& settings) {
   const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
   const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
   const QCommandLineOption quitAfterFirstPaint(QStringLiteral("quit-after-first-paint"));
-  parser.addOptions({help, version, quitAfterFirstPaint});
+  const QCommandLineOption panel(QStringLiteral("panel"));
+  parser.addOptions({help, version, quitAfterFirstPaint, panel});
   std::vector<QCommandLineOption> valued;
   for (const char* name : 値付きオプション) {
     valued.emplace_back(QString::fromLatin1(name + 2), QString(), QStringLiteral("value"));
@@ -157,6 +158,7 @@ std::string 組み合わせの誤り(const 起動設定& settings) {
   settings.help = parser.isSet(help);
   settings.version = parser.isSet(version);
   settings.quitAfterFirstPaint = parser.isSet(quitAfterFirstPaint);
+  settings.panel = parser.isSet(panel);
   for (std::size_t i = 0; i < valued.size(); ++i) {
     if (parser.isSet(valued[i]) &&
         !値を取る(settings, 値付きオプション[i], バイト列(parser.value(valued[i])))) {
@@ -175,7 +177,7 @@ std::string 組み合わせの誤り(const 起動設定& settings) {
 }
 
 std::string 使い方() {
-  return "usage: brenvolt [FILE] [--lang ja|en] [--scale S]\n"
+  return "usage: brenvolt [FILE] [--lang ja|en] [--scale S] [--panel]\n"
          "                [--screenshot IMAGE [--position POSITION | --record FILE]]\n"
          "                [--quit-after-first-paint]\n"
          "       brenvolt --review FILE [--review-nodes N]\n"
@@ -186,6 +188,8 @@ std::string 使い方() {
          "                        last chosen, at first ja)\n"
          "  --scale S             open the window S times its classic size (1 to 4; default:\n"
          "                        the size last chosen, at first 1)\n"
+         "  --panel               open the panel with the move list beside the board\n"
+         "                        (default: open if it was open last time)\n"
          "  --screenshot IMAGE    draw the window after start-up into the file IMAGE (PNG,\n"
          "                        or the format its suffix names, such as .jpg) and end,\n"
          "                        without showing a window or using the sound device\n"

@@ -98,8 +98,10 @@ int 画面だけ撮る(const 起動設定& settings, const std::optional<対局>
   MainWindow window(silence, {}, 画素比(), BoxMode::StandardError);
   if (!言語を使う(window, 言語の指定(settings, nullptr))) return EXIT_FAILURE;
   window.form().Form_Load();
+  window.setPanelShown(settings.panel);
   window.setClientScale(倍率の指定(settings, nullptr));
   if (棋譜) window.form().対局を復元(*棋譜);
+  window.updatePanel();
   if (settings.position) {
     if (const auto error = 局面を表示する(window, *settings.position)) {
       std::cerr << "brenvolt: " << *error << '\n';
@@ -140,6 +142,7 @@ int 遊ぶ(QApplication& app, const 起動設定& settings, Settings& kept,
   window.form().Form_Load_画面();
   RememberedChoices remembered(window, kept);
   remembered.applyAtStart();
+  if (settings.panel) window.setPanelShown(true);
   if (const double scale = 倍率の指定(settings, &kept); scale != 1.0) window.zoomTo(scale);
   // A record opened at start-up is on the first picture; it is set out before the sounds load,
   // so it opens without the piece sound.
@@ -147,6 +150,7 @@ int 遊ぶ(QApplication& app, const 起動設定& settings, Settings& kept,
   // From here on a game left running at the end is kept. A record opened at start-up is not
   // the player giving up the kept game: that stays for 前回の対局を再開.
   window.form().前回の対局を置く(前回の対局ファイル());
+  window.updatePanel();
   // Timing the start-up ends the program there: the time to the first picture, nothing after.
   初描画の後 quitter([] {
     std::fflush(nullptr);

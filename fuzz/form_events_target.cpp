@@ -42,8 +42,9 @@ constexpr int kLastOperation = kKey + 1;
 constexpr int kOperations = kLastOperation + 1;
 // 0 close, 1..4 the levels 標準..最強, 5 the hint, 6 copy the position, 7 copy the record,
 // 8 paste (answering the question that a game in progress asks by the next byte), 9 copy the
-// record and paste it back.
-constexpr int kLaterCommands = 10;
+// record and paste it back, 10 go to a move of the record as the panel's list does (with the
+// panel shown or not by the next byte).
+constexpr int kLaterCommands = 11;
 constexpr std::uint64_t kNodeCap = 1000;
 constexpr std::size_t kTableMb = 1;
 constexpr int kEsc = 27;
@@ -154,8 +155,12 @@ void later_command(Window& window, ByteReader& in) {
     case 8:
       window.platform.confirmAnswer = in.below(2) == 1;
       return form.PASTE_Click();
-    default:
+    case 9:
       return record_round_trip(window);
+    default:
+      // The panel's move list: any row, also past either end of the record.
+      form.棋譜欄あり = in.below(2) == 1;
+      return form.手目へ(in.below(80) - 8);
   }
 }
 

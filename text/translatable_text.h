@@ -12,10 +12,12 @@
 namespace brenvolt {
 
 // The translation contexts: menu captions, message boxes (their texts and titles, the dialogs'
-// titles and filters), and the texts drawn on the board.
+// titles and filters), the texts drawn on the board, and the panel's move list.
 inline constexpr const char* 文脈_メニュー = "menu";
 inline constexpr const char* 文脈_箱 = "box";
 inline constexpr const char* 文脈_盤 = "board";
+// The panel beside the board: the start of its move list and the form of a move there.
+inline constexpr const char* 文脈_棋譜欄 = "panel";
 
 // Arguments fill the place holders %1 … %9 by number, all in one pass, so a literal holding "%1"
 // (a file name) is never filled again.

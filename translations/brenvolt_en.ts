@@ -152,6 +152,14 @@
         <source>成りを確認</source>
         <translation>Ask before promoting</translation>
     </message>
+    <message>
+        <source>表示</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>棋譜</source>
+        <translation>Moves</translation>
+    </message>
 </context>
 <context>
     <name>box</name>
@@ -608,6 +616,22 @@
     <message>
         <source>王</source>
         <translation>K</translation>
+    </message>
+</context>
+<context>
+    <name>panel</name>
+    <!-- The panel beside the board: the first row of its move list, and each move: its number, the mover's mark (▲ 先手, △ 後手), then column, row and piece as the board writes them; in English the piece comes first, as in English shogi notation. -->
+    <message>
+        <source>開始局面</source>
+        <translation>Start position</translation>
+    </message>
+    <message>
+        <source>%1 ▲%2%3%4</source>
+        <translation>%1 ▲%4-%2%3</translation>
+    </message>
+    <message>
+        <source>%1 △%2%3%4</source>
+        <translation>%1 △%4-%2%3</translation>
     </message>
 </context>
 </TS>

@@ -121,6 +121,19 @@ class Form1 {
   // "前回の対局を再開" under "対局": opens the kept game like any record.
   void RESUME_Click();
 
+  // ---- The panel beside the board ----------------------------------------------------------
+  // The panel is shown. The end of a game then stays marked on the board (the five outlined
+  // until the next move, take-back or new game) and the winner's box opens clear of the five;
+  // with the panel closed the window is the classic one.
+  bool 棋譜欄あり = false;
+  // Shows the position after move 手目 of the record (clamped to it) exactly as taking moves
+  // back with 戻 or replaying them with 進 one at a time would leave it: the state, the board,
+  // the hands, the count and the status slots; without their sounds, and a replayed end without
+  // its blink and box. A computer's search is dropped first, as 戻 drops it.
+  void 手目へ(int 手目);
+  // The five made by the last applied move, if it made one.
+  std::optional<五桝> 最後の手の五() const;
+
   // ---- Game routines that change the state and draw ---------------------------------------
   void 初期設定();
   void 駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
@@ -205,6 +218,11 @@ class Form1 {
   bool 決着(const 着手の結果& 結果);
   // Ends a game that has filled the move record without a five.
   void 引き分け();
+  // Outlines the squares of a five in 五の輪郭色.
+  void 描画_五の輪郭(const 五桝& 五);
+  // The status slots as taking back (先 < 元) or replaying (先 > 元) the moves between the
+  // cursors 元 and 先 one at a time leaves them.
+  void 結果欄を合わせる(int 元, int 先);
   // Erases the status slot of a side (結果欄幅 x 結果欄高).
   void 結果欄消去(int 側);
   // Opens the record or position in `text` after asking, when a game runs, whether to give it
@@ -248,6 +266,8 @@ class Form1 {
   void 強さ_選択(int 強さ);
   void 強さを選ぶ(int 強さ);
   bool ヒント探索中 = false;
+  // The five whose winner's box is being opened, for the box to keep clear of.
+  std::optional<五桝> 勝ちの五;
 
   Canvas& canvas;
   Platform& platform;

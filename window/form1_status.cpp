@@ -1,5 +1,6 @@
 // Coordinate labels, the move count and the notation of each side's last move.
 #include "window/form1.h"
+#include "window/move_display_text.h"
 #include "window/square_units.h"
 #include "window/text_areas.h"
 
@@ -28,7 +29,6 @@ constexpr int 手目欄高 = 560;
 // Notation: the column digit, then the row numeral 0.4 squares on, then the piece name at 1.
 constexpr double 段の位置 = 0.4;
 constexpr double 駒名の位置 = 1;
-constexpr int 段の表記基数 = 1000;
 
 }  // namespace
 

@@ -13,7 +13,6 @@ constexpr std::array<std::string_view, 10> 漢数字 = {"",   "一", "二", "三
                                                      "五", "六", "七", "八", "九"};
 constexpr std::array<std::string_view, 10> 全角数字 = {"",   "１", "２", "３", "４",
                                                        "５", "６", "７", "８", "９"};
-constexpr int 段の基数 = 1000;
 
 }  // namespace
 
@@ -30,7 +29,7 @@ std::string_view 漢数字の表記(int 数値) {
 
 std::string_view 移動駒種類の表記(int 駒種類) {
   if (駒種類 >= 1 && 駒種類 <= 9) return 全角数字[駒種類];
-  if (駒種類 > 段の基数 && 駒種類 <= 段の基数 + 9) return 漢数字[駒種類 - 段の基数];
+  if (駒種類 > 段の表記基数 && 駒種類 <= 段の表記基数 + 9) return 漢数字[駒種類 - 段の表記基数];
   const 駒の形* 形 = 駒の形を引く(駒種類);
   return 形 == nullptr ? std::string_view() : 形->表記;
 }

@@ -10,6 +10,9 @@ namespace brenvolt {
 // negative value) and a trailing blank, so that counts stand clear of what is beside them.
 std::string 数値の表記(int 数値);
 
+// A row's numeral is asked of 移動駒種類の表記 as this base plus the row.
+inline constexpr int 段の表記基数 = 1000;
+
 // "一" … "九" for 1 … 9; empty for any other value.
 std::string_view 漢数字の表記(int 数値);
 

@@ -4,6 +4,7 @@
 namespace brenvolt {
 
 inline constexpr int 色_緑 = 2;
+inline constexpr int 色_明水色 = 11;
 inline constexpr int 色_明赤 = 12;
 inline constexpr int 色_明赤紫 = 13;
 inline constexpr int 色_黄 = 14;
@@ -16,5 +17,7 @@ inline constexpr int ヒント色 = 色_黄;
 // The outline of the lines that make a refused double three or double four: no other outline
 // is magenta.
 inline constexpr int 禁手色 = 色_明赤紫;
+// The outline that keeps a winning five marked after its box: no other outline is light cyan.
+inline constexpr int 五の輪郭色 = 色_明水色;
 
 }  // namespace brenvolt

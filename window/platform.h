@@ -13,6 +13,12 @@ namespace brenvolt {
 
 enum class BoxIcon { None, Exclamation };
 
+// A rectangle in twips of the window's drawing surface.
+struct TwipsRect {
+  double x = 0, y = 0, w = 0, h = 0;
+  bool operator==(const TwipsRect&) const = default;
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -20,6 +26,13 @@ class Platform {
   // are shown in the language in use.
   virtual void messageBox(const TranslatableText& text, const TranslatableText& title,
                           BoxIcon icon) = 0;
+  // The same box, opened where it leaves `avoid` uncovered when the screen has room for that;
+  // a platform that cannot place its boxes shows it as messageBox does.
+  virtual void messageBoxAvoiding(const TranslatableText& text, const TranslatableText& title,
+                                  BoxIcon icon, const TwipsRect& avoid) {
+    (void)avoid;
+    messageBox(text, title, icon);
+  }
   // Check marks of the checkable menu items, by object name ("BGM", "SIDOU").
   virtual void setMenuChecked(const std::string& item, bool checked) = 0;
   virtual bool menuChecked(const std::string& item) const = 0;

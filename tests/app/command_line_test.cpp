@@ -80,7 +80,9 @@ TEST(CommandLine, HelpAndVersionAnswerAndTheLanguageAndSizeAreOnlyThereWhenGiven
   auto s = コマンド行を読む({});
   EXPECT_FALSE(s.language);
   EXPECT_FALSE(s.scale);
-  s = コマンド行を読む({"--lang=en", "--scale", "2"});
+  EXPECT_FALSE(s.panel);
+  s = コマンド行を読む({"--lang=en", "--scale", "2", "--panel"});
+  EXPECT_TRUE(s.panel);
   EXPECT_TRUE(s.error.empty()) << s.error;
   EXPECT_EQ(s.language, "en");
   EXPECT_EQ(s.scale, 2.0);

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -94,6 +96,8 @@ TEST_F(LoadedWindow, MenuTreeHasEveryItemWithItsCaption) {
       {"TSUYOI", "強い", "TSUYOSA"},
       {"TOTEMO", "とても強い", "TSUYOSA"},
       {"SAIKYOU", "最強", "TSUYOSA"},
+      {"VIEW", "表示", nullptr},
+      {"PANEL", "棋譜", "VIEW"},
       {"VER", "その他", nullptr},
       {"HELP", "ヘルプ", nullptr},
       {"HOW_TO_PLAY", "遊び方", "HELP"},
@@ -111,7 +115,7 @@ TEST_F(LoadedWindow, MenuTreeHasEveryItemWithItsCaption) {
       EXPECT_TRUE(window.menuBar()->actions().contains(a)) << item.name;
     }
   }
-  EXPECT_EQ(window.menuBar()->actions().size(), 5);
+  EXPECT_EQ(window.menuBar()->actions().size(), 6);
   // ヘルプ comes after every classic menu.
   EXPECT_EQ(window.menuBar()->actions().back(), action("HELP"));
   // その他 is a command on the bar itself.
@@ -254,6 +258,67 @@ TEST_F(LoadedWindow, ClientAreaShowsTheRetainedSurface) {
   for (const QPoint p : {QPoint(2, 2), 点(5, 5) + QPoint(16, 20), 点(11.3, 0) + QPoint(40, 30)}) {
     EXPECT_EQ(shown.pixelColor(p), at(p.x(), p.y()));
   }
+}
+
+// The panel widens the window by its width and leaves the drawing as it was; closed again,
+// the window and its picture are the classic ones.
+TEST_F(LoadedWindow, ThePanelWidensTheWindowAndLeavesTheDrawingAsItWas) {
+  const QImage classic = window.clientImage();
+  const QSize frame = window.frameGeometry().size();
+  action("PANEL")->trigger();
+  EXPECT_TRUE(window.panelShown());
+  EXPECT_TRUE(action("PANEL")->isChecked());
+  EXPECT_EQ(window.frameGeometry().size(), frame + QSize(MovePanel::幅, 0));
+  EXPECT_EQ(window.clientSize(), classic.size());
+  EXPECT_DOUBLE_EQ(window.surface().scale(), 1.0);
+  const QImage both = window.clientImage();
+  EXPECT_EQ(both.size(), classic.size() + QSize(MovePanel::幅, 0));
+  EXPECT_EQ(both.copy(QRect(QPoint(), classic.size())).convertToFormat(classic.format()), classic);
+  action("PANEL")->trigger();
+  EXPECT_FALSE(window.panelShown());
+  EXPECT_EQ(window.frameGeometry().size(), frame);
+  EXPECT_EQ(window.clientImage(), classic);
+}
+
+// On the full screen the panel keeps its width and the drawing takes the rest, at the scale
+// that rest allows.
+TEST_F(LoadedWindow, OnTheFullScreenThePanelKeepsItsWidthAndTheDrawingTheRest) {
+  window.setPanelShown(true);
+  window.show();
+  window.toggleFullScreen();
+  QApplication::processEvents();
+  ASSERT_TRUE(window.isFullScreen());
+  EXPECT_EQ(window.panel().width(), MovePanel::幅);
+  EXPECT_EQ(window.clientSize().width() + MovePanel::幅, window.centralWidget()->width());
+  EXPECT_DOUBLE_EQ(window.surface().scale(), window.view().scaleFor(window.clientSize()));
+  EXPECT_GT(window.surface().scale(), 1.0);
+  window.toggleFullScreen();
+}
+
+// The list shows the moves and their state; picking a row goes to that move.
+TEST_F(LoadedWindow, ThePanelListsTheMovesAndAPickedRowIsShownOnTheBoard) {
+  window.setPanelShown(true);
+  Form1& form = window.form();
+  form.START_Click();
+  form.Form_MouseDown(1, 0, 1100 + 495 * 11.5, 100 + 615 * 6.5);  // 先手's 金 in hand
+  form.Form_MouseDown(1, 0, 1100 + 495 * 5.5, 100 + 615 * 5.5);
+  ASSERT_EQ(form.記録.記録数, 1);
+  form.REPLAY_Click();
+  window.updatePanel();
+  QListWidget& list = window.panel().list();
+  ASSERT_EQ(list.count(), 2);
+  EXPECT_EQ(list.item(1)->text(), QStringLiteral("1 ▲５五金"));
+  EXPECT_EQ(list.currentRow(), 0);
+  EXPECT_EQ(window.panel().status().text(), QStringLiteral("先手の番です"));
+  EXPECT_NE(list.item(1)->foreground(), list.item(0)->foreground());
+  list.setCurrentRow(1);
+  EXPECT_EQ(form.記録.記録数, 1);
+  window.updatePanel();
+  EXPECT_EQ(window.panel().status().text(), QStringLiteral("後手の番です"));
+  EXPECT_EQ(list.item(1)->foreground(), list.item(0)->foreground());
+  window.setLanguage(言語::英語);
+  EXPECT_EQ(list.item(1)->text(), QStringLiteral("1 ▲G-5e"));
+  EXPECT_EQ(list.item(0)->text(), QStringLiteral("Start position"));
 }
 
 // Counts the paint events a widget receives.

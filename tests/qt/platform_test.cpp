@@ -41,6 +41,24 @@ TEST(WindowPlacement, MovedOntoTheDesktopAsCloseAsItAllows) {
   EXPECT_EQ(画面内に置く(QRect(-4, -4, 600, 533), QRect(0, 30, 400, 300)), QRect(0, 30, 600, 533));
 }
 
+TEST(BoxPlacement, TheBoxLeavesTheRectangleUncoveredWhereTheScreenAllows) {
+  const QRect screen(0, 0, 1000, 800);
+  const QRect window(100, 100, 600, 500);
+  const QSize box(200, 100);
+  // A five away from the middle: the box stays centred.
+  EXPECT_EQ(避けた箱の位置(box, QRect(120, 120, 50, 50), window, screen), QPoint(300, 300));
+  // A five under the middle: beside it, to its right.
+  const auto right = 避けた箱の位置(box, QRect(380, 200, 50, 300), window, screen);
+  ASSERT_TRUE(right);
+  EXPECT_FALSE(QRect(*right, box).intersects(QRect(380, 200, 50, 300)));
+  EXPECT_TRUE(screen.contains(QRect(*right, box)));
+  // No room right: to its left.
+  EXPECT_EQ(避けた箱の位置(box, QRect(700, 0, 300, 800), QRect(600, 100, 400, 500), screen),
+            QPoint(500, 300));
+  // No room anywhere: the usual place.
+  EXPECT_FALSE(避けた箱の位置(box, QRect(0, 0, 1000, 800), window, screen));
+}
+
 TEST(BackgroundWork, TheResultComesBackOnTheUserInterfaceThreadAsAnEventOfItsOwn) {
   BackgroundWork background;
   QThread* workThread = nullptr;

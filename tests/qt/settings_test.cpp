@@ -76,6 +76,8 @@ class SettingsTest : public ::testing::Test {
     EXPECT_EQ(run.window.language().current(), 言語::日本語);
     EXPECT_EQ(run.window.surface().scale(), 1.0);
     EXPECT_TRUE(run.window.platform().dialogFolder().isEmpty());
+    EXPECT_FALSE(run.window.panelShown());
+    EXPECT_FALSE(run.window.findChild<QAction*>("PANEL")->isChecked());
   }
 
   testing::ScratchFolder scratch;
@@ -115,10 +117,22 @@ TEST_F(SettingsTest, ChoicesMadeAreThereAfterARestart) {
   EXPECT_NEAR(run.window.surface().scale(), zoomed, 0.01);
 }
 
+TEST_F(SettingsTest, ThePanelOpenAtTheEndIsOpenAtTheNextStart) {
+  { WindowRun().choose("PANEL"); }
+  {
+    WindowRun run;
+    EXPECT_TRUE(run.window.panelShown());
+    EXPECT_TRUE(run.window.findChild<QAction*>("PANEL")->isChecked());
+    EXPECT_TRUE(run.form().棋譜欄あり);
+    run.choose("PANEL");
+  }
+  EXPECT_FALSE(WindowRun().window.panelShown());
+}
+
 TEST_F(SettingsTest, RestoringTheClassicSettingsForgetsThemAllAndLeavesTheGame) {
   {
     WindowRun run;
-    for (const char* item : {"TSUYOI", "SIDOU", "BGM", "NARI", "LANGUAGE", "ZOOM_IN"})
+    for (const char* item : {"TSUYOI", "SIDOU", "BGM", "NARI", "LANGUAGE", "ZOOM_IN", "PANEL"})
       run.choose(item);
     run.form().START_Click();
     const int turn = run.form().局.手番;

@@ -37,6 +37,11 @@ class RecordingPlatform : public Platform {
     boxes.push_back({text.japanese(), title.japanese(), icon});
     if (onBox) onBox(boxes.back());
   }
+  void messageBoxAvoiding(const TranslatableText& text, const TranslatableText& title, BoxIcon icon,
+                          const TwipsRect& avoid) override {
+    avoided.push_back(avoid);
+    messageBox(text, title, icon);
+  }
   void setMenuChecked(const std::string& item, bool checked) override { checks[item] = checked; }
   bool menuChecked(const std::string& item) const override {
     auto it = checks.find(item);
@@ -122,6 +127,8 @@ class RecordingPlatform : public Platform {
   }
 
   std::vector<ShownBox> boxes;
+  // The rectangle each box opened by messageBoxAvoiding was to leave uncovered.
+  std::vector<TwipsRect> avoided;
   std::function<void(const ShownBox&)> onBox;  // called while the "modal" box is open
   std::map<std::string, bool> checks;
   int background = -1;

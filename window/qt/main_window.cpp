@@ -2,11 +2,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QTimer>
 #include <cmath>
 
 #include "window/qt/key_codes.h"
@@ -29,9 +32,23 @@ MainWindow::MainWindow(SoundLibrary& sound, std::vector<std::filesystem::path> d
       platform_(*this, surface_, *view_, boxMode) {
   setWindowTitle(QStringLiteral("Brenvolt"));
   setWindowIcon(pictures_.windowIcon());
-  setCentralWidget(view_);
+  // The drawing and, when opened, the panel to its right, with nothing between them.
+  auto* client = new QWidget(this);
+  auto* sideBySide = new QHBoxLayout(client);
+  sideBySide->setContentsMargins(0, 0, 0, 0);
+  sideBySide->setSpacing(0);
+  sideBySide->addWidget(view_, 1);
+  panel_ = new MovePanel(language_, client);
+  panel_->hide();
+  sideBySide->addWidget(panel_);
+  setCentralWidget(client);
   resize(画面サイズ);
   form_ = std::make_unique<Form1>(surface_, platform_, sound, std::move(dataFolders));
+  panel_->setPickHandler([this](int row) {
+    form_->手目へ(row);
+    // Not at once: the list is still inside its own change of row.
+    schedulePanelUpdate();
+  });
   // Japanese, the default, for Qt's own texts too.
   qtTexts_.use(言語::日本語);
   const auto size = &ChoiceHandlers::size;
@@ -42,7 +59,10 @@ MainWindow::MainWindow(SoundLibrary& sound, std::vector<std::filesystem::path> d
        chosen(
            [this] { setLanguage(language_.current() == 言語::日本語 ? 言語::英語 : 言語::日本語); },
            &ChoiceHandlers::language),
-       [this] { showHowToPlay(); }, [this] { restoreClassicChoices(); }});
+       [this] { showHowToPlay(); }, [this] { restoreClassicChoices(); },
+       chosen([this] { setPanelShown(!panelShown()); }, &ChoiceHandlers::panel)});
+  // Every command may change the game the panel shows.
+  connect(menuBar(), &QMenuBar::triggered, this, [this] { schedulePanelUpdate(); });
   platform_.setLanguage(&language_);
   surface_.setTexts(&language_);
   // The client area at the classic size is what scales with the window.
@@ -57,11 +77,18 @@ MainWindow::MainWindow(SoundLibrary& sound, std::vector<std::filesystem::path> d
     connect(shown, &QScreen::geometryChanged, this, [this] { limitSize(); });
   // repaint, not update: the game refreshes in the middle of long handlers (the computer's
   // thinking, the blink) where no event loop runs to deliver a deferred paint.
-  surface_.setRefreshHandler([this] { view_->repaint(); });
-  surface_.setChangeHandler(
-      [this](const QRect& area) { view_->update(area.translated(view_->shownArea().topLeft())); });
-  view_->setPressHandler(
-      [this](int button, double x, double y) { form_->Form_MouseDown(button, 0, x, y); });
+  surface_.setRefreshHandler([this] {
+    view_->repaint();
+    schedulePanelUpdate();
+  });
+  surface_.setChangeHandler([this](const QRect& area) {
+    view_->update(area.translated(view_->shownArea().topLeft()));
+    schedulePanelUpdate();
+  });
+  view_->setPressHandler([this](int button, double x, double y) {
+    form_->Form_MouseDown(button, 0, x, y);
+    schedulePanelUpdate();
+  });
 }
 
 void MainWindow::settleLayout() const {
@@ -70,6 +97,11 @@ void MainWindow::settleLayout() const {
   if (!layout()) return;
   layout()->invalidate();
   layout()->activate();
+  // The drawing and the panel beside it, inside the area just settled.
+  if (QLayout* inside = centralWidget()->layout()) {
+    inside->invalidate();
+    inside->activate();
+  }
 }
 
 void MainWindow::limitSize() {
@@ -92,7 +124,49 @@ QSize MainWindow::clientSize() const {
 
 QImage MainWindow::clientImage() const {
   settleLayout();
-  return view_->shownImage();
+  const QImage drawing = view_->shownImage();
+  if (panel_->isHidden()) return drawing;
+  const QPixmap panel = panel_->grab();
+  const qreal ratio = drawing.devicePixelRatio();
+  QImage both(QSize(view_->width() + panel_->width(), view_->height()) * ratio,
+              QImage::Format_ARGB32_Premultiplied);
+  both.setDevicePixelRatio(ratio);
+  both.fill(view_->background());
+  QPainter painter(&both);
+  painter.drawImage(QPoint(0, 0), drawing);
+  painter.drawPixmap(QPoint(view_->width(), 0), panel);
+  return both;
+}
+
+bool MainWindow::panelShown() const {
+  return !panel_->isHidden();
+}
+
+void MainWindow::setPanelShown(bool shown) {
+  if (QAction* item = findChild<QAction*>(QStringLiteral("PANEL"))) item->setChecked(shown);
+  form_->棋譜欄あり = shown;
+  if (shown == panelShown()) return;
+  const bool widen = !isFullScreen() && !isMaximized();
+  panel_->setVisible(shown);
+  if (shown) updatePanel();
+  limitSize();
+  if (widen) resize(size() + QSize(shown ? MovePanel::幅 : -MovePanel::幅, 0));
+  settleLayout();
+  view_->followSize();
+}
+
+void MainWindow::updatePanel() {
+  panelUpdatePending_ = false;
+  if (panel_->isHidden()) return;
+  panel_->showContents(棋譜欄を作る(form_->試合));
+}
+
+void MainWindow::schedulePanelUpdate() {
+  if (panelUpdatePending_ || panel_->isHidden()) return;
+  panelUpdatePending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    if (panelUpdatePending_) updatePanel();
+  });
 }
 
 std::function<void()> MainWindow::chosen(std::function<void()> command,
@@ -105,6 +179,7 @@ std::function<void()> MainWindow::chosen(std::function<void()> command,
 
 void MainWindow::restoreClassicChoices() {
   form_->選択を適用(選択{});
+  setPanelShown(false);
   setLanguage(言語::日本語);
   zoomTo(1.0);
   platform_.setDialogFolder(QString());
@@ -118,6 +193,7 @@ bool MainWindow::setLanguage(言語 language) {
   qtTexts_.use(language);
   メニューを訳す(*this, language_);
   if (howToPlay_) howToPlay_->showLanguage();
+  panel_->retranslate();
   surface_.redraw();
   view_->update();
   return true;
@@ -208,6 +284,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     return;
   }
   form_->Form_KeyDown(*code);
+  schedulePanelUpdate();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,6 @@
 // The game's main window: caption, icon, menu bar and the client area showing the retained
-// surface. It owns the one Form1 and passes every window event on to it.
+// surface, with the panel beside it when the player opens it. It owns the one Form1 and passes
+// every window event on to it.
 //
 // The window opens at its classic size and may be resized, maximised and put on the full
 // screen; the drawing scales with it. Zooming sets the client area to a step of the classic
@@ -16,6 +17,7 @@
 #include "window/form1.h"
 #include "window/qt/how_to_play_window.h"
 #include "window/qt/language.h"
+#include "window/qt/move_panel.h"
 #include "window/qt/picture_store.h"
 #include "window/qt/qt_platform.h"
 #include "window/qt/qt_texts.h"
@@ -45,10 +47,19 @@ class MainWindow : public QMainWindow {
   SurfaceView& view() { return *view_; }
   const PictureStore& pictures() const { return pictures_; }
   const Language& language() const { return language_; }
-  // The size of the client area, in pixels.
+  MovePanel& panel() { return *panel_; }
+  // The size of the client area, in pixels: the drawing's part of it, without the panel.
   QSize clientSize() const;
-  // What the client area shows, at the surface's device pixel ratio.
+  // What the client area shows, at the surface's device pixel ratio: the drawing, and the
+  // panel to its right while it is open.
   QImage clientImage() const;
+
+  // Opens or closes the panel beside the drawing. Outside full screen and maximised state the
+  // window widens or narrows by the panel, so the drawing keeps its scale.
+  void setPanelShown(bool shown);
+  bool panelShown() const;
+  // Shows the match as it stands in the panel, now.
+  void updatePanel();
 
   // Menus, boxes and the texts on the board in `language` from now on, at once.
   bool setLanguage(言語 language);
@@ -66,15 +77,18 @@ class MainWindow : public QMainWindow {
   HowToPlayWindow* howToPlayWindow() const { return howToPlay_; }
 
   // Puts every choice back as a fresh start has it — level 標準, guidance off, music on,
-  // Japanese, the classic size, no folder for the record dialogs — leaving the game on the
+  // Japanese, the classic size, the panel closed, no folder for the record dialogs — leaving
+  // the game on the
   // board as it is; then tells the restore handler.
   void restoreClassicChoices();
   // Told of the choices the player makes through the menu or its keys: the language switched,
-  // a zoom, the classic settings restored (after restoreClassicChoices).
+  // a zoom, the classic settings restored (after restoreClassicChoices), the panel opened or
+  // closed.
   struct ChoiceHandlers {
     std::function<void()> language;
     std::function<void()> size;
     std::function<void()> restored;
+    std::function<void()> panel;
   };
   void setChoiceHandlers(ChoiceHandlers handlers) { choiceHandlers_ = std::move(handlers); }
 
@@ -92,6 +106,8 @@ class MainWindow : public QMainWindow {
   // The largest scale whose window fits the screen the window is on.
   double largestFittingScale() const;
   void settleLayout() const;
+  // Updates the panel once the handler running now has returned, however many changes it made.
+  void schedulePanelUpdate();
   // Runs a menu command, then tells its handler.
   std::function<void()> chosen(std::function<void()> command,
                                std::function<void()> ChoiceHandlers::*handler);
@@ -99,6 +115,8 @@ class MainWindow : public QMainWindow {
   PictureStore pictures_;
   Surface surface_;
   SurfaceView* view_;
+  MovePanel* panel_ = nullptr;
+  bool panelUpdatePending_ = false;
   QtPlatform platform_;
   Language language_;
   QtTexts qtTexts_;

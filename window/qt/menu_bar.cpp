@@ -138,6 +138,11 @@ void メニューを作る(QMenuBar& bar, Form1& form, QtPlatform& platform, con
   窓の項目(*option, window);
   bar.addMenu(option);
 
+  QMenu* view = 子メニュー(bar, "VIEW", "表示");
+  // Checked while the panel is open; the window sets the mark.
+  項目(*view, "PANEL", "棋譜", window.panel)->setCheckable(true);
+  bar.addMenu(view);
+
   // A command on the bar itself, not a menu.
   QAction* ver = bar.addAction(QString());
   名と見出し(*ver, "VER", "その他");

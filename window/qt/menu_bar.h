@@ -1,7 +1,8 @@
 // The game's menu bar: every item carries its object name and caption, and choosing an item
 // calls the window object's handler of the same name. Beside the game's own items, "ｵﾌﾟｼｮﾝ"
 // holds the window's: zoom in, zoom out, the classic size, full screen, the language, and
-// restoring the classic settings; and "ヘルプ", last on the bar, opens the How to play window.
+// restoring the classic settings; "表示" opens and closes the panel beside the board; and
+// "ヘルプ", last on the bar, opens the How to play window.
 #pragma once
 
 #include <QMenuBar>
@@ -22,6 +23,7 @@ struct 窓の操作 {
   std::function<void()> switchLanguage;
   std::function<void()> howToPlay;
   std::function<void()> restoreSettings;
+  std::function<void()> panel;
 };
 
 // Fills `bar` and ties each item to `form`. Check marks are kept by `platform`: an item never

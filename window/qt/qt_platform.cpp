@@ -22,6 +22,13 @@
 
 namespace brenvolt {
 
+namespace {
+
+// Room for a box's frame, in pixels.
+constexpr int 箱の枠 = 8;
+
+}  // namespace
+
 std::string 棋譜の種類() {
   return "棋譜 (*.brenvolt);;すべてのファイル (*)";
 }
@@ -62,8 +69,38 @@ QString QtPlatform::shown(const TranslatableText& text) const {
   return language_ ? language_->text(text) : QString::fromStdString(text.japanese());
 }
 
+std::optional<QPoint> 避けた箱の位置(QSize box, const QRect& avoid, const QRect& over,
+                                     const QRect& available) {
+  const QPoint centre = over.center();
+  QRect centred(QPoint(), box);
+  centred.moveCenter(centre);
+  const QRect beside[] = {
+      centred.translated(avoid.right() + 1 - centred.left(), 0),
+      centred.translated(avoid.left() - 1 - centred.right(), 0),
+      centred.translated(0, avoid.bottom() + 1 - centred.top()),
+      centred.translated(0, avoid.top() - 1 - centred.bottom()),
+  };
+  if (!centred.intersects(avoid) && available.contains(centred)) return centred.topLeft();
+  for (const QRect& wanted : beside) {
+    // Slid along the free area's edge, never back over the rectangle to avoid.
+    const QRect placed = 画面内に置く(wanted, available);
+    if (available.contains(placed) && !placed.intersects(avoid)) return placed.topLeft();
+  }
+  return std::nullopt;
+}
+
 void QtPlatform::messageBox(const TranslatableText& text, const TranslatableText& title,
                             BoxIcon icon) {
+  showBox(text, title, icon, std::nullopt);
+}
+
+void QtPlatform::messageBoxAvoiding(const TranslatableText& text, const TranslatableText& title,
+                                    BoxIcon icon, const TwipsRect& avoid) {
+  showBox(text, title, icon, avoid);
+}
+
+void QtPlatform::showBox(const TranslatableText& text, const TranslatableText& title, BoxIcon icon,
+                         const std::optional<TwipsRect>& avoid) {
   const QString shownText = 表示用文(shown(text));
   const QString shownTitle = shown(title);
   if (boxMode_ == BoxMode::StandardError) {
@@ -72,6 +109,19 @@ void QtPlatform::messageBox(const TranslatableText& text, const TranslatableText
   }
   const auto shownIcon = icon == BoxIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon;
   QMessageBox box(shownIcon, shownTitle, shownText, QMessageBox::Ok, &window_);
+  if (avoid && window_.isVisible()) {
+    const QPointF topLeft = view_.mapToGlobal(view_.fromTwips({avoid->x, avoid->y}));
+    const QPointF bottomRight =
+        view_.mapToGlobal(view_.fromTwips({avoid->x + avoid->w, avoid->y + avoid->h}));
+    const QRect covered = QRectF(topLeft, bottomRight).toAlignedRect();
+    const QScreen* shownOn = window_.screen();
+    box.adjustSize();
+    // The frame the window system adds is not known before the box is shown; a margin stands in.
+    const QSize framed = box.size() + QSize(箱の枠, 箱の枠 * 4);
+    const auto at = 避けた箱の位置(framed, covered, window_.frameGeometry(),
+                                   shownOn ? shownOn->availableGeometry() : QRect());
+    if (at) box.move(*at);
+  }
   box.exec();
 }
 

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "window/platform.h"
@@ -42,6 +43,8 @@ class QtPlatform : public Platform {
 
   void messageBox(const TranslatableText& text, const TranslatableText& title,
                   BoxIcon icon) override;
+  void messageBoxAvoiding(const TranslatableText& text, const TranslatableText& title, BoxIcon icon,
+                          const TwipsRect& avoid) override;
   void setMenuChecked(const std::string& item, bool checked) override;
   bool menuChecked(const std::string& item) const override;
   void setBackground(int colour) override;
@@ -68,6 +71,8 @@ class QtPlatform : public Platform {
   // A box's or a dialog's text in the language in use.
   QString shown(const TranslatableText& text) const;
   QString startFolder() const;
+  void showBox(const TranslatableText& text, const TranslatableText& title, BoxIcon icon,
+               const std::optional<TwipsRect>& avoid);
   void remember(const QString& chosenFile);
 
   QMainWindow& window_;
@@ -89,6 +94,13 @@ std::string 棋譜の種類();
 // A message text as the box shows it: a lone carriage return, which the classic boxes took as
 // a line break, becomes a line feed.
 QString 表示用文(const QString& text);
+
+// Where a box of `box` pixels opens so that it leaves `avoid` uncovered: centred on `over` (the
+// main window) when that already does, else beside `avoid` — right, left, below, above — as
+// near the centre as the free area `available` allows. Nothing when no place fits; the box
+// then opens where it would anyway. All in global pixels.
+std::optional<QPoint> 避けた箱の位置(QSize box, const QRect& avoid, const QRect& over,
+                                     const QRect& available);
 
 // The outer rectangle, in pixels, a window asked for at `wanted` is given on a desktop whose
 // free area is `available`: moved (not shrunk) so that as much of it as possible is on it.

@@ -13,6 +13,7 @@ void RememberedChoices::applyAtStart() {
   form.開始時にBGM = settings_.music();
   form.無音を警告 = !settings_.soundWarningShown();
   window_.platform().setDialogFolder(settings_.folder());
+  window_.setPanelShown(settings_.panel());
 }
 
 void RememberedChoices::keepChanges() {
@@ -22,7 +23,8 @@ void RememberedChoices::keepChanges() {
   form.選択変更時 = [this] { formChoiceMade(); };
   window_.setChoiceHandlers({[this] { settings_.setLanguage(window_.language().current()); },
                              [this] { settings_.setZoom(window_.surface().scale()); },
-                             [this] { settings_.clear(); }});
+                             [this] { settings_.clear(); },
+                             [this] { settings_.setPanel(window_.panelShown()); }});
   window_.platform().setFolderHandler(
       [this](const QString& folder) { settings_.setFolder(folder); });
 }

@@ -13,9 +13,10 @@ class RememberedChoices {
   RememberedChoices(MainWindow& window, Settings& settings);
 
   // After Form_Load_画面 and before a record opened at start-up (whose level wins): the level,
-  // move guidance, the promotion question and the record dialogs' folder as remembered, and whether
-  // the music starts and the no-sound box shows when the sounds load. The language and the size are
-  // the program's to set, since its command line wins over the settings.
+  // move guidance, the promotion question, the panel and the record dialogs' folder as
+  // remembered, and whether the music starts and the no-sound box shows when the sounds load.
+  // The language and the size are the program's to set, since its command line wins over the
+  // settings.
   void applyAtStart();
   // After Form_Load_音: a no-sound box just shown is never shown again; from now on every
   // choice the player makes is written.

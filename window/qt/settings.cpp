@@ -19,6 +19,7 @@ const QString 言語_鍵 = QStringLiteral("language");
 const QString 倍率_鍵 = QStringLiteral("zoom");
 const QString 置場_鍵 = QStringLiteral("folder");
 const QString 警告_鍵 = QStringLiteral("soundWarningShown");
+const QString 棋譜欄_鍵 = QStringLiteral("panel");
 
 // The sizes the window steps through bound the size kept.
 
@@ -46,6 +47,10 @@ bool Settings::flag(const QString& key, bool otherwise) const {
 
 bool Settings::guidance() const {
   return flag(指導_鍵, false);
+}
+
+bool Settings::panel() const {
+  return flag(棋譜欄_鍵, false);
 }
 
 bool Settings::music() const {
@@ -80,6 +85,10 @@ void Settings::setLevel(int level) {
 
 void Settings::setGuidance(bool on) {
   write(指導_鍵, on);
+}
+
+void Settings::setPanel(bool shown) {
+  write(棋譜欄_鍵, shown);
 }
 
 void Settings::setMusic(bool on) {

@@ -24,6 +24,8 @@ class Settings {
   bool guidance() const;
   bool music() const;
   bool askPromotion() const;
+  // Whether the panel beside the board was open.
+  bool panel() const;
   言語 language() const;
   // The window's size in times its classic size, from 1 to 4.
   double zoom() const;
@@ -36,6 +38,7 @@ class Settings {
   void setGuidance(bool on);
   void setMusic(bool on);
   void setAskPromotion(bool on);
+  void setPanel(bool shown);
   void setLanguage(言語 language);
   void setZoom(double scale);
   void setFolder(const QString& folder);

@@ -66,6 +66,10 @@ QPointF SurfaceView::toTwips(QPointF at) const {
   return onSurface * ピクセル当たりtwip;
 }
 
+QPointF SurfaceView::fromTwips(QPointF twips) const {
+  return twips / ピクセル当たりtwip * surface_.scale() + QPointF(shownArea().topLeft());
+}
+
 void SurfaceView::paintOn(QPainter& painter, const QRect& dirty) const {
   const QRect shown = shownArea();
   for (const QRect& outside : QRegion(dirty).subtracted(shown)) {

@@ -41,6 +41,8 @@ class SurfaceView : public QWidget {
   QImage shownImage() const;
   // The twips position of the surface under a point of the view.
   QPointF toTwips(QPointF at) const;
+  // The point of the view showing a twips position of the surface.
+  QPointF fromTwips(QPointF twips) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
