@@ -160,6 +160,10 @@
         <source>棋譜</source>
         <translation>Moves</translation>
     </message>
+    <message>
+        <source>検討</source>
+        <translation>Analysis</translation>
+    </message>
 </context>
 <context>
     <name>box</name>
@@ -632,6 +636,27 @@
     <message>
         <source>%1 △%2%3%4</source>
         <translation>%1 △%4-%2%3</translation>
+    </message>
+    <!-- The analysis below the move list: the evaluation from Black's side, a forced five as the moves it takes, the depth searched. -->
+    <message>
+        <source>検討中</source>
+        <translation>Analysing…</translation>
+    </message>
+    <message>
+        <source>%1手で勝ち</source>
+        <translation>wins in %1</translation>
+    </message>
+    <message>
+        <source>後手が%1手で勝ち</source>
+        <translation>White wins in %1</translation>
+    </message>
+    <message>
+        <source>評価値 %1</source>
+        <translation>Evaluation %1</translation>
+    </message>
+    <message>
+        <source>深さ %1</source>
+        <translation>Depth %1</translation>
     </message>
 </context>
 </TS>

@@ -16,6 +16,7 @@
 #include "game/move_record.h"
 #include "game/turn.h"
 #include "sound/module1.h"
+#include "window/analysis.h"
 #include "window/canvas.h"
 #include "window/computer_player.h"
 #include "window/input_codes.h"
@@ -84,6 +85,8 @@ class Form1 {
   void SAIKYOU_Click();
   // "ヒント" under "局面": outlines the strongest level's move for the person to move.
   void HINT_Click();
+  // "検討" under "表示": the strong search analyses the position on the board continuously.
+  void KENTOU_Click();
   // Game records under "局面": save and open a record file, copy the position or the record,
   // paste a position or a record.
   void SAVE_Click();
@@ -133,6 +136,10 @@ class Form1 {
   void 手目へ(int 手目);
   // The five made by the last applied move, if it made one.
   std::optional<五桝> 最後の手の五() const;
+  // Brings the analysis up to the position on the board: restarted when the position has
+  // changed, paused while the computer thinks about its move. The window calls it after every
+  // event that may have changed the position.
+  void 検討を合わせる();
 
   // ---- Game routines that change the state and draw ---------------------------------------
   void 初期設定();
@@ -180,6 +187,7 @@ class Form1 {
   int 移動指導 = 0;           // move guidance on (1) or off (0)
   bool 成りを確認 = false;     // a plain move that may promote asks first
   ComputerPlayer 思考;         // the strong levels' search, and the hint's
+  Analysis 検討;               // 表示 → 検討, with a search service of its own
   std::optional<着手> ヒント;  // the hint outlined on the board until the next press
   int 指導色 = 消去色;         // colour of the reachable-square outlines
   bool 太字 = false;           // the window font is bold from the coordinate labels on

@@ -35,6 +35,8 @@ void Form1::com_ban() {
   }
   ヒント探索中 = false;
   思考.start(局, 思考.limits_for(思考.level()), [this](std::optional<着手> 手) { 探索の答え(手); });
+  // The analysis gives the computer the machine while it thinks.
+  if (思考.thinking()) 検討を合わせる();
 }
 
 // The answer belongs to this very position (every command that changes it cancels the

@@ -35,6 +35,7 @@ void Form1::Form_Unload() {
 // stopped first; its answer is dropped. A game still running is kept for the next run.
 void Form1::処理_終了() {
   思考を取り消す();
+  検討.set_on(false);
   前回の対局を書く();
   for (int* 緩衝 : {&音_その他, &音_禁止, &音_駒打, &音_終局, &音_BGM}) {
     ds.dsFree(*緩衝);

@@ -52,6 +52,10 @@ class Platform {
   // the canvas or the platform. Work still running when the platform goes away is waited for
   // and its `done` dropped.
   virtual void runInBackground(std::function<void()> work, std::function<void()> done) = 0;
+  // Runs `task` on the user-interface thread, later, as an event of its own; may be called from
+  // any thread, so that work off that thread can report as it goes. A task still waiting when
+  // the platform goes away is dropped.
+  virtual void postToUserThread(std::function<void()> task) = 0;
 
   // A modal box with OK and Cancel buttons; true when it was closed with OK.
   virtual bool confirmBox(const TranslatableText& text, const TranslatableText& title) = 0;

@@ -37,15 +37,6 @@ bool 負け(const 探索情報& 情報) {
   return 解析;
 }
 
-// An evaluation from `side`'s view, turned to 先手's. A five in p plies takes ceil(|p| / 2)
-// moves of the side that makes it.
-講評の評価 先手から(const 探索情報& 情報, int side) {
-  const int sign = side == 手番_先手 ? 1 : -1;
-  if (!情報.mate) return {講評の評価::種類::点数, sign * 情報.score};
-  const int moves = (std::abs(情報.score) + 1) / 2;
-  return {講評の評価::種類::詰み, sign * (情報.score > 0 ? moves : -moves)};
-}
-
 // before: the best play before the move; after: the position after it, both from the mover's
 // view. made_five: the move itself made five.
 講評の印 印を付ける(const 探索情報& before, const 探索情報& after, bool made_five) {
@@ -62,6 +53,13 @@ bool 負け(const 探索情報& 情報) {
 }
 
 }  // namespace
+
+講評の評価 先手から(const 探索情報& 情報, int side) {
+  const int sign = side == 手番_先手 ? 1 : -1;
+  if (!情報.mate) return {講評の評価::種類::点数, sign * 情報.score};
+  const int moves = (std::abs(情報.score) + 1) / 2;
+  return {講評の評価::種類::詰み, sign * (情報.score > 0 ? moves : -moves)};
+}
 
 std::string 評価の文字(const 講評の評価& 評価) {
   switch (評価.種) {

@@ -28,6 +28,10 @@ struct 講評の評価 {
   bool operator==(const 講評の評価&) const = default;
 };
 
+// A search's evaluation, made from `side`'s view, turned to 先手's. A five in p plies takes
+// ceil(|p| / 2) moves of the side that makes it.
+講評の評価 先手から(const 探索情報& 情報, int side);
+
 // "cp N" or "mate N"; the move that made five shows "mate 0" for 先手 and "mate -0" for 後手.
 std::string 評価の文字(const 講評の評価& 評価);
 

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QThread>
 #include <cmath>
 #include <vector>
 
@@ -98,6 +99,7 @@ TEST_F(LoadedWindow, MenuTreeHasEveryItemWithItsCaption) {
       {"SAIKYOU", "最強", "TSUYOSA"},
       {"VIEW", "表示", nullptr},
       {"PANEL", "棋譜", "VIEW"},
+      {"KENTOU", "検討", "VIEW"},
       {"VER", "その他", nullptr},
       {"HELP", "ヘルプ", nullptr},
       {"HOW_TO_PLAY", "遊び方", "HELP"},
@@ -319,6 +321,27 @@ TEST_F(LoadedWindow, ThePanelListsTheMovesAndAPickedRowIsShownOnTheBoard) {
   window.setLanguage(言語::英語);
   EXPECT_EQ(list.item(1)->text(), QStringLiteral("1 ▲G-5e"));
   EXPECT_EQ(list.item(0)->text(), QStringLiteral("Start position"));
+}
+
+// The analysis runs off the user-interface thread, its depths reach the panel through the event
+// loop, and quitting stops it with the window still open.
+TEST_F(LoadedWindow, TheAnalysisShowsItsDepthsInThePanelAndStopsOnQuit) {
+  window.setPanelShown(true);
+  Form1& form = window.form();
+  form.START_Click();
+  form.検討.set_caps({3, 0, 0});
+  action("KENTOU")->trigger();
+  EXPECT_TRUE(action("KENTOU")->isChecked());
+  QLabel& shown = window.panel().analysis();
+  for (int i = 0; i < 400 && !shown.text().contains(QStringLiteral("深さ 3")); ++i) {
+    QApplication::processEvents();
+    QThread::msleep(5);
+  }
+  EXPECT_TRUE(shown.text().contains(QStringLiteral("深さ 3"))) << shown.text().toStdString();
+  EXPECT_FALSE(shown.isHidden());
+  EXPECT_EQ(form.記録.記録数, 0) << "the analysis never plays";
+  form.処理_終了();
+  EXPECT_FALSE(form.検討.analysing());
 }
 
 // Counts the paint events a widget receives.

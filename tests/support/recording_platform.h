@@ -102,6 +102,25 @@ class RecordingPlatform : public Platform {
       });
     }
   }
+  // Posted tasks wait until the test delivers them, from whichever thread they were posted.
+  void postToUserThread(std::function<void()> task) override {
+    const std::lock_guard<std::mutex> lock(postedLock);
+    posted.push_back(std::move(task));
+  }
+  // Runs the tasks posted so far, in the order they were posted; returns how many ran.
+  std::size_t deliverPosted() {
+    std::vector<std::function<void()>> ready;
+    {
+      const std::lock_guard<std::mutex> lock(postedLock);
+      ready.swap(posted);
+    }
+    for (auto& task : ready) task();
+    return ready.size();
+  }
+  std::size_t postedCount() {
+    const std::lock_guard<std::mutex> lock(postedLock);
+    return posted.size();
+  }
   // Runs the held work and then its completion, job by job in the order they were started.
   void finishHeld() {
     auto jobs = std::move(held);
@@ -147,6 +166,8 @@ class RecordingPlatform : public Platform {
   std::vector<std::thread> threads;
   std::mutex finishedLock;
   std::vector<std::function<void()>> finished;
+  std::mutex postedLock;
+  std::vector<std::function<void()>> posted;
   std::vector<ShownBox> confirmations;
   bool confirmAnswer = true;
   std::vector<ShownBox> questions;  // two-choice boxes, the captions after the text

@@ -44,6 +44,7 @@ MainWindow::MainWindow(SoundLibrary& sound, std::vector<std::filesystem::path> d
   setCentralWidget(client);
   resize(画面サイズ);
   form_ = std::make_unique<Form1>(surface_, platform_, sound, std::move(dataFolders));
+  form_->検討.on_update = [this] { schedulePanelUpdate(); };
   panel_->setPickHandler([this](int row) {
     form_->手目へ(row);
     // Not at once: the list is still inside its own change of row.
@@ -157,12 +158,16 @@ void MainWindow::setPanelShown(bool shown) {
 
 void MainWindow::updatePanel() {
   panelUpdatePending_ = false;
+  form_->検討を合わせる();
   if (panel_->isHidden()) return;
   panel_->showContents(棋譜欄を作る(form_->試合));
+  panel_->showAnalysis(form_->検討.on() ? std::optional(検討の表示を作る(form_->検討.result()))
+                                        : std::nullopt);
 }
 
+// The analysis follows the position also while the panel is closed.
 void MainWindow::schedulePanelUpdate() {
-  if (panelUpdatePending_ || panel_->isHidden()) return;
+  if (panelUpdatePending_ || (panel_->isHidden() && !form_->検討.on())) return;
   panelUpdatePending_ = true;
   QTimer::singleShot(0, this, [this] {
     if (panelUpdatePending_) updatePanel();

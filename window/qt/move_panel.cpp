@@ -12,7 +12,8 @@ MovePanel::MovePanel(const Language& language, QWidget* parent)
     : QWidget(parent),
       language_(language),
       status_(new QLabel(this)),
-      list_(new QListWidget(this)) {
+      list_(new QListWidget(this)),
+      analysis_(new QLabel(this)) {
   setObjectName(QStringLiteral("MOVE_PANEL"));
   setFixedWidth(幅);
   setAutoFillBackground(true);
@@ -23,6 +24,10 @@ MovePanel::MovePanel(const Language& language, QWidget* parent)
   status_->setFont(bold);
   layout->addWidget(status_);
   layout->addWidget(list_, 1);
+  analysis_->setWordWrap(true);
+  analysis_->setObjectName(QStringLiteral("ANALYSIS"));
+  analysis_->hide();
+  layout->addWidget(analysis_);
   // Keys reach the list once it has been clicked; until then they stay the board's.
   list_->setFocusPolicy(Qt::ClickFocus);
   list_->setUniformItemSizes(true);
@@ -37,8 +42,28 @@ void MovePanel::showContents(const 棋譜欄の内容& contents) {
   fill();
 }
 
+void MovePanel::showAnalysis(const std::optional<検討の表示>& analysis) {
+  if (analysis == analysisShown_) return;
+  analysisShown_ = analysis;
+  fillAnalysis();
+}
+
 void MovePanel::retranslate() {
   fill();
+  fillAnalysis();
+}
+
+// The evaluation and the depth on one line, the best line under them.
+void MovePanel::fillAnalysis() {
+  analysis_->setVisible(analysisShown_.has_value());
+  if (!analysisShown_) return;
+  QString text = language_.text(analysisShown_->評価);
+  if (!analysisShown_->深さ.empty())
+    text += QStringLiteral("  ") + language_.text(analysisShown_->深さ);
+  QStringList line;
+  for (const TranslatableText& 手 : analysisShown_->読み筋) line << language_.text(手);
+  if (!line.isEmpty()) text += QLatin1Char('\n') + line.join(QLatin1Char(' '));
+  analysis_->setText(text);
 }
 
 void MovePanel::fill() {

@@ -5,7 +5,9 @@
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 
+#include "window/analysis.h"
 #include "window/panel_contents.h"
 
 class QLabel;
@@ -26,19 +28,25 @@ class MovePanel : public QWidget {
   void setPickHandler(std::function<void(int row)> handler) { picked_ = std::move(handler); }
   // Shows `contents`; nothing is redone when they are the ones shown.
   void showContents(const 棋譜欄の内容& contents);
+  // Shows the analysis below the list; nothing: the analysis is off and its place goes.
+  void showAnalysis(const std::optional<検討の表示>& analysis);
   // Shows the texts again in the language in use.
   void retranslate();
 
   QLabel& status() const { return *status_; }
   QListWidget& list() const { return *list_; }
+  QLabel& analysis() const { return *analysis_; }
 
  private:
   void fill();
+  void fillAnalysis();
 
   const Language& language_;
   QLabel* status_;
   QListWidget* list_;
+  QLabel* analysis_;
   棋譜欄の内容 shown_;
+  std::optional<検討の表示> analysisShown_;
   bool filling_ = false;
   std::function<void(int)> picked_;
 };

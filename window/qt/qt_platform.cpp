@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QMetaObject>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -183,6 +184,11 @@ void QtPlatform::quit() {
 
 void QtPlatform::runInBackground(std::function<void()> work, std::function<void()> done) {
   background_.run(std::move(work), std::move(done));
+}
+
+// Queued on the window: Qt drops the call when the window is gone before it is delivered.
+void QtPlatform::postToUserThread(std::function<void()> task) {
+  QMetaObject::invokeMethod(&window_, std::move(task), Qt::QueuedConnection);
 }
 
 // A run without a window answers every question with Cancel: nothing is there to click, and

@@ -54,6 +54,7 @@ class QtPlatform : public Platform {
   double clockSeconds() const override;
   void quit() override;
   void runInBackground(std::function<void()> work, std::function<void()> done) override;
+  void postToUserThread(std::function<void()> task) override;
   const BackgroundWork& background() const { return background_; }
   bool confirmBox(const TranslatableText& text, const TranslatableText& title) override;
   bool twoChoiceBox(const TranslatableText& text, const TranslatableText& title,
