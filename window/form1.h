@@ -37,6 +37,7 @@ struct 選択 {
   bool 移動指導 = false;    // "移動指導" checked
   bool BGM = true;          // "BGM" checked, the music playing
   bool 成りを確認 = false;  // "成りを確認" checked
+  bool 検討 = false;        // "検討" checked, the analysis following the position
   bool operator==(const 選択&) const = default;
 };
 

@@ -7,6 +7,7 @@ void Form1::KENTOU_Click() {
   検討.set_on(!検討.on());
   platform.setMenuChecked("KENTOU", 検討.on());
   検討を合わせる();
+  if (選択変更時) 選択変更時();
 }
 
 void Form1::検討を合わせる() {

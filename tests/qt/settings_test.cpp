@@ -100,13 +100,14 @@ TEST_F(SettingsTest, ChoicesMadeAreThereAfterARestart) {
   double zoomed = 0;
   {
     WindowRun run;
-    for (const char* item : {"SAIKYOU", "SIDOU", "BGM", "NARI", "LANGUAGE", "ZOOM_IN"})
+    for (const char* item : {"SAIKYOU", "SIDOU", "BGM", "NARI", "KENTOU", "LANGUAGE", "ZOOM_IN"})
       run.choose(item);
     zoomed = run.window.surface().scale();
     ASSERT_GT(zoomed, 1.0);
   }
   WindowRun run;
-  EXPECT_EQ(run.form().今の選択(), (選択{3, true, false, true}));
+  EXPECT_EQ(run.form().今の選択(), (選択{3, true, false, true, true}));
+  EXPECT_TRUE(run.window.findChild<QAction*>("KENTOU")->isChecked());
   EXPECT_TRUE(run.window.findChild<QAction*>("NARI")->isChecked());
   EXPECT_TRUE(run.window.findChild<QAction*>("SAIKYOU")->isChecked());
   EXPECT_TRUE(run.window.findChild<QAction*>("SIDOU")->isChecked());
@@ -132,7 +133,8 @@ TEST_F(SettingsTest, ThePanelOpenAtTheEndIsOpenAtTheNextStart) {
 TEST_F(SettingsTest, RestoringTheClassicSettingsForgetsThemAllAndLeavesTheGame) {
   {
     WindowRun run;
-    for (const char* item : {"TSUYOI", "SIDOU", "BGM", "NARI", "LANGUAGE", "ZOOM_IN", "PANEL"})
+    for (const char* item :
+         {"TSUYOI", "SIDOU", "BGM", "NARI", "KENTOU", "LANGUAGE", "ZOOM_IN", "PANEL"})
       run.choose(item);
     run.form().START_Click();
     const int turn = run.form().局.手番;

@@ -8,8 +8,8 @@ RememberedChoices::RememberedChoices(MainWindow& window, Settings& settings)
 void RememberedChoices::applyAtStart() {
   Form1& form = window_.form();
   // The music's check mark is set when the sounds load; nothing is to be switched here.
-  form.選択を適用(
-      {settings_.level(), settings_.guidance(), form.今の選択().BGM, settings_.askPromotion()});
+  form.選択を適用({settings_.level(), settings_.guidance(), form.今の選択().BGM,
+                   settings_.askPromotion(), settings_.analysis()});
   form.開始時にBGM = settings_.music();
   form.無音を警告 = !settings_.soundWarningShown();
   window_.platform().setDialogFolder(settings_.folder());
@@ -35,6 +35,7 @@ void RememberedChoices::formChoiceMade() {
   if (now.移動指導 != written_.移動指導) settings_.setGuidance(now.移動指導);
   if (now.BGM != written_.BGM) settings_.setMusic(now.BGM);
   if (now.成りを確認 != written_.成りを確認) settings_.setAskPromotion(now.成りを確認);
+  if (now.検討 != written_.検討) settings_.setAnalysis(now.検討);
   written_ = now;
 }
 

@@ -13,8 +13,8 @@ class RememberedChoices {
   RememberedChoices(MainWindow& window, Settings& settings);
 
   // After Form_Load_画面 and before a record opened at start-up (whose level wins): the level,
-  // move guidance, the promotion question, the panel and the record dialogs' folder as
-  // remembered, and whether the music starts and the no-sound box shows when the sounds load.
+  // move guidance, the promotion question, the analysis, the panel and the record dialogs' folder
+  // as remembered, and whether the music starts and the no-sound box shows when the sounds load.
   // The language and the size are the program's to set, since its command line wins over the
   // settings.
   void applyAtStart();

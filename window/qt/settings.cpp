@@ -20,6 +20,7 @@ const QString 倍率_鍵 = QStringLiteral("zoom");
 const QString 置場_鍵 = QStringLiteral("folder");
 const QString 警告_鍵 = QStringLiteral("soundWarningShown");
 const QString 棋譜欄_鍵 = QStringLiteral("panel");
+const QString 検討_鍵 = QStringLiteral("analysis");
 
 // The sizes the window steps through bound the size kept.
 
@@ -51,6 +52,10 @@ bool Settings::guidance() const {
 
 bool Settings::panel() const {
   return flag(棋譜欄_鍵, false);
+}
+
+bool Settings::analysis() const {
+  return flag(検討_鍵, false);
 }
 
 bool Settings::music() const {
@@ -89,6 +94,10 @@ void Settings::setGuidance(bool on) {
 
 void Settings::setPanel(bool shown) {
   write(棋譜欄_鍵, shown);
+}
+
+void Settings::setAnalysis(bool on) {
+  write(検討_鍵, on);
 }
 
 void Settings::setMusic(bool on) {

@@ -26,6 +26,8 @@ class Settings {
   bool askPromotion() const;
   // Whether the panel beside the board was open.
   bool panel() const;
+  // Whether 表示 → 検討 was on.
+  bool analysis() const;
   言語 language() const;
   // The window's size in times its classic size, from 1 to 4.
   double zoom() const;
@@ -39,6 +41,7 @@ class Settings {
   void setMusic(bool on);
   void setAskPromotion(bool on);
   void setPanel(bool shown);
+  void setAnalysis(bool on);
   void setLanguage(言語 language);
   void setZoom(double scale);
   void setFolder(const QString& folder);
