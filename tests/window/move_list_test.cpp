@@ -4,25 +4,12 @@
 #include <map>
 #include <tuple>
 
-#include "game/split_mix.h"
+#include "tests/support/random_match.h"
 #include "tests/window/form1_fixture.h"
 #include "window/panel_contents.h"
 
 namespace brenvolt::testing {
 namespace {
-
-// A match after up to `plies` random legal moves from the start; it stops at a five.
-対局 乱数対局(std::uint64_t seed, int plies) {
-  SplitMix64 random(seed);
-  対局 game;
-  game.開始();
-  for (int i = 0; i < plies && !game.勝負あり(); ++i) {
-    const auto moves = 指せる手(game.局);
-    if (moves.empty()) break;
-    game.指す(moves[random.below(moves.size())]);
-  }
-  return game;
-}
 
 対局 五で終わる対局() {
   対局 game;
