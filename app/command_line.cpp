@@ -122,10 +122,10 @@ std::string 組み合わせの誤り(const 起動設定& settings) {
   if (settings.screenshot && settings.screenshot->empty()) return "--screenshot needs a file name";
   if (settings.record && settings.record->empty()) return "--record needs a file name";
   if (settings.review && settings.review->empty()) return "--review needs a file name";
-  if (settings.reviewNodes && !settings.review) return "--review-nodes is used with --review";
   if (settings.review && (settings.screenshot || settings.record || settings.quitAfterFirstPaint))
     return "--review shows no window: it is used alone, with --review-nodes or --lang";
   if (settings.position && !settings.screenshot) return "--position is used with --screenshot";
+  if (settings.analysis && !settings.screenshot) return "--analysis is used with --screenshot";
   if (settings.position && settings.record)
     return "--position and a record cannot be shown together";
   if (settings.quitAfterFirstPaint && settings.screenshot)
@@ -145,7 +145,8 @@ std::string 組み合わせの誤り(const 起動設定& settings) {
   const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
   const QCommandLineOption quitAfterFirstPaint(QStringLiteral("quit-after-first-paint"));
   const QCommandLineOption panel(QStringLiteral("panel"));
-  parser.addOptions({help, version, quitAfterFirstPaint, panel});
+  const QCommandLineOption analysis(QStringLiteral("analysis"));
+  parser.addOptions({help, version, quitAfterFirstPaint, panel, analysis});
   std::vector<QCommandLineOption> valued;
   for (const char* name : 値付きオプション) {
     valued.emplace_back(QString::fromLatin1(name + 2), QString(), QStringLiteral("value"));
@@ -159,6 +160,7 @@ std::string 組み合わせの誤り(const 起動設定& settings) {
   settings.version = parser.isSet(version);
   settings.quitAfterFirstPaint = parser.isSet(quitAfterFirstPaint);
   settings.panel = parser.isSet(panel);
+  settings.analysis = parser.isSet(analysis);
   for (std::size_t i = 0; i < valued.size(); ++i) {
     if (parser.isSet(valued[i]) &&
         !値を取る(settings, 値付きオプション[i], バイト列(parser.value(valued[i])))) {
@@ -178,7 +180,9 @@ std::string 組み合わせの誤り(const 起動設定& settings) {
 
 std::string 使い方() {
   return "usage: brenvolt [FILE] [--lang ja|en] [--scale S] [--panel]\n"
-         "                [--screenshot IMAGE [--position POSITION | --record FILE]]\n"
+         "                [--review-nodes N]\n"
+         "                [--screenshot IMAGE [--position POSITION | --record FILE]\n"
+         "                 [--analysis]]\n"
          "                [--quit-after-first-paint]\n"
          "       brenvolt --review FILE [--review-nodes N]\n"
          "       brenvolt --help | --version\n"
@@ -195,13 +199,17 @@ std::string 使い方() {
          "                        without showing a window or using the sound device\n"
          "  --position POSITION   with --screenshot: show this position (the engine's\n"
          "                        notation) on the board and the hand stands\n"
+         "  --analysis            with --screenshot: analyse the position shown (a fixed\n"
+         "                        number of nodes) and show the analysis in the panel\n"
          "  --quit-after-first-paint\n"
          "                        end as soon as the window has been painted once, for\n"
          "                        timing the start-up (tools/startup)\n"
          "  --review FILE         review the game record FILE without a window: one line per\n"
          "                        move, \"<n> <move> eval <cp N|mate N> best <move> [?|??]\"\n"
-         "  --review-nodes N      with --review: search each position N nodes instead of\n"
-         "                        0.3 seconds, for the same review on every machine\n"
+         "  --review-nodes N      search each position of a review N nodes instead of 0.3\n"
+         "                        seconds, for the same review on every machine: with\n"
+         "                        --review, and for the window's review; with --screenshot\n"
+         "                        the record opened is reviewed before the picture\n"
          "  -h, --help            print this text and end\n"
          "  -v, --version         print the version and end\n";
 }

@@ -22,6 +22,7 @@ struct 起動設定 {
   // The window's size when given, 1 for the classic size; without it the remembered size.
   std::optional<double> scale;
   bool panel = false;                // open the panel beside the board (for this run)
+  bool analysis = false;             // with --screenshot: show the analysis of the position
   bool quitAfterFirstPaint = false;  // for timing the start-up
   bool help = false;
   bool version = false;

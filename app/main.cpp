@@ -93,6 +93,20 @@ bool 言語を使う(MainWindow& window, 言語 language) {
   return false;
 }
 
+// Analysis nodes of a screenshot's analysis: the same picture on every machine.
+constexpr std::uint64_t 撮る検討の節点数 = 200000;
+
+// Runs the event loop until the work off the user-interface thread has ended and the panel
+// shows what it found: the review first, then the analysis it held back.
+void 裏の仕事を待つ(MainWindow& window) {
+  do {
+    while (window.platform().background().pending() > 0)
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QCoreApplication::processEvents();
+    window.updatePanel();
+  } while (window.platform().background().pending() > 0);
+}
+
 int 画面だけ撮る(const 起動設定& settings, const std::optional<対局>& 棋譜) {
   SilentSound silence;
   MainWindow window(silence, {}, 画素比(), BoxMode::StandardError);
@@ -102,6 +116,15 @@ int 画面だけ撮る(const 起動設定& settings, const std::optional<対局>
   window.setClientScale(倍率の指定(settings, nullptr));
   if (棋譜) window.form().対局を復元(*棋譜);
   window.updatePanel();
+  if (settings.analysis) {
+    window.form().検討.set_caps({0, 撮る検討の節点数, 0});
+    window.form().KENTOU_Click();
+  }
+  if (settings.reviewNodes) {
+    window.form().振り返り.set_budget(講評の予算(settings.reviewNodes));
+    window.review();
+  }
+  裏の仕事を待つ(window);
   if (settings.position) {
     if (const auto error = 局面を表示する(window, *settings.position)) {
       std::cerr << "brenvolt: " << *error << '\n';
@@ -147,6 +170,7 @@ int 遊ぶ(QApplication& app, const 起動設定& settings, Settings& kept,
   // A record opened at start-up is on the first picture; it is set out before the sounds load,
   // so it opens without the piece sound.
   if (棋譜) window.form().対局を復元(*棋譜);
+  if (settings.reviewNodes) window.form().振り返り.set_budget(講評の予算(settings.reviewNodes));
   // From here on a game left running at the end is kept. A record opened at start-up is not
   // the player giving up the kept game: that stays for 前回の対局を再開.
   window.form().前回の対局を置く(前回の対局ファイル());

@@ -164,6 +164,10 @@
         <source>検討</source>
         <translation>Analysis</translation>
     </message>
+    <message>
+        <source>振り返り</source>
+        <translation>Review game</translation>
+    </message>
 </context>
 <context>
     <name>box</name>
@@ -657,6 +661,15 @@
     <message>
         <source>深さ %1</source>
         <translation>Depth %1</translation>
+    </message>
+    <!-- The review in the panel: the button that stops it while it runs, and for a move it marked (? or ??), the move that was best instead. -->
+    <message>
+        <source>中止</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>最善手 %1</source>
+        <translation>Best was %1</translation>
     </message>
 </context>
 </TS>

@@ -29,6 +29,7 @@ Form1::Form1(Canvas& 画面, Platform& 窓, SoundLibrary& 音源,
              std::vector<std::filesystem::path> データ置場)
     : 思考(窓),
       検討(窓),
+      振り返り(窓),
       canvas(画面),
       platform(窓),
       ds(音源),

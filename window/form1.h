@@ -19,6 +19,7 @@
 #include "window/analysis.h"
 #include "window/canvas.h"
 #include "window/computer_player.h"
+#include "window/game_review.h"
 #include "window/input_codes.h"
 #include "window/palette.h"
 #include "window/platform.h"
@@ -88,6 +89,9 @@ class Form1 {
   void HINT_Click();
   // "検討" under "表示": the strong search analyses the position on the board continuously.
   void KENTOU_Click();
+  // "振り返り" under "表示": reviews the record on the board off the user-interface thread;
+  // refused while the computer thinks about its move or when the record holds no move.
+  void REVIEW_Click();
   // Game records under "局面": save and open a record file, copy the position or the record,
   // paste a position or a record.
   void SAVE_Click();
@@ -141,6 +145,9 @@ class Form1 {
   // changed, paused while the computer thinks about its move. The window calls it after every
   // event that may have changed the position.
   void 検討を合わせる();
+  // Outlines on the board the analysis's best move and, with a reviewed move on the board that
+  // the review marked, the best move there was instead; erases outlines that no longer hold.
+  void 最善手の輪郭を合わせる();
 
   // ---- Game routines that change the state and draw ---------------------------------------
   void 初期設定();
@@ -189,6 +196,7 @@ class Form1 {
   bool 成りを確認 = false;     // a plain move that may promote asks first
   ComputerPlayer 思考;         // the strong levels' search, and the hint's
   Analysis 検討;               // 表示 → 検討, with a search service of its own
+  GameReview 振り返り;         // 表示 → 振り返り, forgotten once the record is another
   std::optional<着手> ヒント;  // the hint outlined on the board until the next press
   int 指導色 = 消去色;         // colour of the reachable-square outlines
   bool 太字 = false;           // the window font is bold from the coordinate labels on
@@ -275,6 +283,9 @@ class Form1 {
   void 強さ_選択(int 強さ);
   void 強さを選ぶ(int 強さ);
   bool ヒント探索中 = false;
+  // The best moves outlined by 最善手の輪郭を合わせる: the analysis's and the review's.
+  std::optional<着手> 検討の輪郭;
+  std::optional<着手> 振り返りの輪郭;
   // The five whose winner's box is being opened, for the box to keep clear of.
   std::optional<五桝> 勝ちの五;
 

@@ -10,8 +10,11 @@ void Form1::KENTOU_Click() {
   if (選択変更時) 選択変更時();
 }
 
+// A review running has the processor; the analysis waits for it as for the computer.
 void Form1::検討を合わせる() {
-  検討.follow(局, COM思考中());
+  振り返り.follow(試合);
+  検討.follow(局, COM思考中() || 振り返り.running());
+  最善手の輪郭を合わせる();
 }
 
 }  // namespace brenvolt

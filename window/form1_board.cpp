@@ -30,7 +30,11 @@ void Form1::描画_桝(double 座標X, double 座標Y) {
   描画_桝輪郭(背景色, 座標X, 座標Y);
 }
 
+// Every square's outline goes, the best moves' too: the next 最善手の輪郭を合わせる draws
+// them again.
 void Form1::描画_盤() {
+  検討の輪郭.reset();
+  振り返りの輪郭.reset();
   for (int x = 1; x <= 盤サイズ; ++x) {
     for (int y = 1; y <= 盤サイズ; ++y) {
       const int 駒 = 局.盤面[x][y];
@@ -77,7 +81,10 @@ void Form1::描画_将棋盤桝() {
   }
 }
 
+// As 描画_盤, it takes the best moves' outlines with it.
 void Form1::全輪郭クリア() {
+  検討の輪郭.reset();
+  振り返りの輪郭.reset();
   for (int i = 1; i <= 持駒種類数; ++i) {
     描画_桝輪郭(背景色, 先手持駒列, i + 1);
     描画_桝輪郭(背景色, 後手持駒列, i);

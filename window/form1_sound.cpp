@@ -36,6 +36,7 @@ void Form1::Form_Unload() {
 void Form1::処理_終了() {
   思考を取り消す();
   検討.set_on(false);
+  振り返り.cancel();
   前回の対局を書く();
   for (int* 緩衝 : {&音_その他, &音_禁止, &音_駒打, &音_終局, &音_BGM}) {
     ds.dsFree(*緩衝);

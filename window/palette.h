@@ -3,7 +3,9 @@
 
 namespace brenvolt {
 
+inline constexpr int 色_黒 = 0;
 inline constexpr int 色_緑 = 2;
+inline constexpr int 色_青 = 9;
 inline constexpr int 色_明水色 = 11;
 inline constexpr int 色_明赤 = 12;
 inline constexpr int 色_明赤紫 = 13;
@@ -19,5 +21,11 @@ inline constexpr int ヒント色 = 色_黄;
 inline constexpr int 禁手色 = 色_明赤紫;
 // The outline that keeps a winning five marked after its box: no other outline is light cyan.
 inline constexpr int 五の輪郭色 = 色_明水色;
+
+// The outline of the analysis's best move: no other outline is blue.
+inline constexpr int 検討色 = 色_青;
+// The outline of the best move the review found instead of a marked move: no other outline is
+// black.
+inline constexpr int 最善手色 = 色_黒;
 
 }  // namespace brenvolt

@@ -49,7 +49,11 @@ TEST(CommandLine, ReviewTakesARecordAndANodeBudgetAndNoWindowOption) {
   EXPECT_EQ(s.review, "game.brenvolt");
   EXPECT_EQ(s.reviewNodes, 5000u);
   EXPECT_FALSE(s.record.has_value());
-  EXPECT_FALSE(コマンド行を読む({"--review-nodes", "5000"}).error.empty());
+  // Without --review the budget is the window's review's.
+  s = コマンド行を読む({"--review-nodes", "5000"});
+  EXPECT_TRUE(s.error.empty()) << s.error;
+  EXPECT_EQ(s.reviewNodes, 5000u);
+  EXPECT_FALSE(コマンド行を読む({"--analysis"}).error.empty()) << "only with --screenshot";
   for (const char* nodes : {"0", "-1", "5k", ""}) {
     EXPECT_FALSE(コマンド行を読む({"--review", "g", "--review-nodes", nodes}).error.empty())
         << nodes;

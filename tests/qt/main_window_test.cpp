@@ -9,12 +9,17 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QThread>
 #include <cmath>
 #include <vector>
 
+#include "game/turn.h"
 #include "tests/support/recording_sound.h"
+#include "window/qt/evaluation_graph.h"
 #include "window/qt/palette.h"
 
 namespace brenvolt {
@@ -100,6 +105,7 @@ TEST_F(LoadedWindow, MenuTreeHasEveryItemWithItsCaption) {
       {"VIEW", "表示", nullptr},
       {"PANEL", "棋譜", "VIEW"},
       {"KENTOU", "検討", "VIEW"},
+      {"REVIEW", "振り返り", "VIEW"},
       {"VER", "その他", nullptr},
       {"HELP", "ヘルプ", nullptr},
       {"HOW_TO_PLAY", "遊び方", "HELP"},
@@ -342,6 +348,59 @@ TEST_F(LoadedWindow, TheAnalysisShowsItsDepthsInThePanelAndStopsOnQuit) {
   EXPECT_EQ(form.記録.記録数, 0) << "the analysis never plays";
   form.処理_終了();
   EXPECT_FALSE(form.検討.analysing());
+}
+
+// The review opens the panel with its progress and cancel button; cancelled, it leaves nothing;
+// run to its end, the graph shows and a click on it goes to that move.
+TEST_F(LoadedWindow, TheReviewOpensThePanelCancelsAndItsGraphGoesToAMove) {
+  Form1& form = window.form();
+  form.START_Click();
+  for (int i = 0; i < 6; ++i) form.試合.指す(指せる手(form.局).front());
+  form.対局を復元(form.対局の写し());
+  ASSERT_EQ(form.記録.記録終端, 6);
+  form.振り返り.set_budget({0, 1000000, 0});
+  action("REVIEW")->trigger();
+  EXPECT_TRUE(window.panelShown());
+  ASSERT_TRUE(form.振り返り.running());
+  window.updatePanel();
+  EXPECT_TRUE(window.panel().progress().isVisibleTo(&window.panel()));
+  window.panel().cancelButton().click();
+  window.updatePanel();
+  EXPECT_FALSE(form.振り返り.running());
+  EXPECT_FALSE(window.panel().progress().isVisibleTo(&window.panel()));
+  EXPECT_TRUE(window.panel().graph().isHidden());
+
+  form.振り返り.set_budget({0, 2000, 0});
+  action("REVIEW")->trigger();
+  for (int i = 0; i < 400 && !form.振り返り.result(); ++i) {
+    QApplication::processEvents();
+    QThread::msleep(5);
+  }
+  ASSERT_TRUE(form.振り返り.result().has_value());
+  window.updatePanel();
+  EvaluationGraph& graph = window.panel().graph();
+  EXPECT_FALSE(graph.isHidden());
+  const QPointF at(graph.width() / 2 - 1, 10);
+  QMouseEvent press(QEvent::MouseButtonPress, at, graph.mapToGlobal(at), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&graph, &press);
+  EXPECT_EQ(form.記録.記録数, graph.indexAt(graph.width() / 2 - 1));
+  EXPECT_LT(form.記録.記録数, form.記録.記録終端);
+  EXPECT_TRUE(form.振り返り.result().has_value()) << "going to a move keeps the review";
+}
+
+// The panel and its texts grow with the zoom; the drawing keeps the size the zoom gives it.
+TEST_F(LoadedWindow, ThePanelGrowsWithTheZoomAndTheDrawingKeepsItsSize) {
+  window.setPanelShown(true);
+  const QSize classic = window.clientSize();
+  const qreal text = window.panel().list().font().pointSizeF();
+  window.setClientScale(2.0);
+  EXPECT_EQ(window.panel().width(), 2 * MovePanel::幅);
+  EXPECT_DOUBLE_EQ(window.panel().list().font().pointSizeF(), 2 * text);
+  EXPECT_EQ(window.clientSize(), classic * 2);
+  window.setClientScale(1.0);
+  EXPECT_EQ(window.panel().width(), MovePanel::幅);
+  EXPECT_EQ(window.clientSize(), classic);
 }
 
 // Counts the paint events a widget receives.

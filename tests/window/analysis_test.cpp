@@ -112,10 +112,61 @@ TEST_F(Form1AnalysisTest, 検討は試合を変えず切ると止まる) {
   form.検討を合わせる();
   EXPECT_TRUE(form.検討.result().has_value());
   EXPECT_EQ(form.試合, 前);
-  EXPECT_EQ(canvas.calls.size(), 描画数) << "the board is left as it was";
+  // The board is left as it was, but for the best move's outline.
+  for (std::size_t i = 描画数; i < canvas.calls.size(); ++i) {
+    const DrawCall& c = canvas.calls[i];
+    EXPECT_TRUE(c.kind == DrawCall::Refresh || (c.kind == DrawCall::Outline && c.colour == 検討色))
+        << i;
+  }
   form.KENTOU_Click();
   EXPECT_FALSE(platform.menuChecked("KENTOU"));
   EXPECT_FALSE(form.検討.analysing());
+}
+
+TEST_F(Form1AnalysisTest, 最善手は盤に囲まれ局面が変わるか切ると消える) {
+  form.検討.set_caps({2, 0, 0});
+  platform.workMode = WorkMode::Held;
+  form.START_Click();
+  form.KENTOU_Click();
+  platform.finishHeld();
+  platform.deliverPosted();
+  const std::size_t 前 = canvas.calls.size();
+  form.検討を合わせる();
+  ASSERT_TRUE(form.検討.result().has_value());
+  const 着手 最善 = form.検討.result()->情報.pv.front();
+  std::vector<DrawCall> 囲み;
+  for (std::size_t i = 前; i < canvas.calls.size(); ++i)
+    if (canvas.calls[i].kind == DrawCall::Outline) 囲み.push_back(canvas.calls[i]);
+  ASSERT_EQ(囲み.size(), 2u);
+  EXPECT_EQ(囲み[0].colour, 検討色);
+  EXPECT_TRUE(同じ位置(囲み[1], 最善.先X, 最善.先Y));
+  // Erased where it was drawn once the position changes, and drawn again for the new one.
+  const auto 消された = [&](std::size_t from) {
+    int n = 0;
+    for (std::size_t i = from; i < canvas.calls.size(); ++i) {
+      const DrawCall& c = canvas.calls[i];
+      if (c.kind != DrawCall::Outline || c.colour != 消去色) continue;
+      for (const DrawCall& o : 囲み) n += c.x == o.x && c.y == o.y;
+    }
+    return n;
+  };
+  const std::size_t 指す前 = canvas.calls.size();
+  form.試合.指す(最善);
+  form.検討を合わせる();
+  EXPECT_GE(消された(指す前), 2);
+  platform.finishHeld();
+  platform.deliverPosted();
+  form.検討を合わせる();
+  ASSERT_TRUE(form.検討.result().has_value());
+  EXPECT_EQ(form.検討.result()->手数, 1);
+  囲み.clear();
+  for (std::size_t i = 指す前; i < canvas.calls.size(); ++i)
+    if (canvas.calls[i].kind == DrawCall::Outline && canvas.calls[i].colour == 検討色)
+      囲み.push_back(canvas.calls[i]);
+  ASSERT_EQ(囲み.size(), 2u);
+  const std::size_t 切る前 = canvas.calls.size();
+  form.KENTOU_Click();
+  EXPECT_GE(消された(切る前), 2);
 }
 
 // On real threads (and under ThreadSanitizer): the endless search reports while it runs and

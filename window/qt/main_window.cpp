@@ -45,6 +45,11 @@ MainWindow::MainWindow(SoundLibrary& sound, std::vector<std::filesystem::path> d
   resize(画面サイズ);
   form_ = std::make_unique<Form1>(surface_, platform_, sound, std::move(dataFolders));
   form_->検討.on_update = [this] { schedulePanelUpdate(); };
+  form_->振り返り.on_update = [this] { schedulePanelUpdate(); };
+  panel_->setCancelHandler([this] {
+    form_->振り返り.cancel();
+    schedulePanelUpdate();
+  });
   panel_->setPickHandler([this](int row) {
     form_->手目へ(row);
     // Not at once: the list is still inside its own change of row.
@@ -61,7 +66,8 @@ MainWindow::MainWindow(SoundLibrary& sound, std::vector<std::filesystem::path> d
            [this] { setLanguage(language_.current() == 言語::日本語 ? 言語::英語 : 言語::日本語); },
            &ChoiceHandlers::language),
        [this] { showHowToPlay(); }, [this] { restoreClassicChoices(); },
-       chosen([this] { setPanelShown(!panelShown()); }, &ChoiceHandlers::panel)});
+       chosen([this] { setPanelShown(!panelShown()); }, &ChoiceHandlers::panel),
+       [this] { review(); }});
   // Every command may change the game the panel shows.
   connect(menuBar(), &QMenuBar::triggered, this, [this] { schedulePanelUpdate(); });
   platform_.setLanguage(&language_);
@@ -151,7 +157,7 @@ void MainWindow::setPanelShown(bool shown) {
   panel_->setVisible(shown);
   if (shown) updatePanel();
   limitSize();
-  if (widen) resize(size() + QSize(shown ? MovePanel::幅 : -MovePanel::幅, 0));
+  if (widen) resize(size() + QSize(shown ? panel_->width() : -panel_->width(), 0));
   settleLayout();
   view_->followSize();
 }
@@ -163,11 +169,24 @@ void MainWindow::updatePanel() {
   panel_->showContents(棋譜欄を作る(form_->試合));
   panel_->showAnalysis(form_->検討.on() ? std::optional(検討の表示を作る(form_->検討.result()))
                                         : std::nullopt);
+  panel_->showReview(振り返りの表示を作る(form_->振り返り, form_->試合));
 }
 
-// The analysis follows the position also while the panel is closed.
+void MainWindow::review() {
+  form_->REVIEW_Click();
+  if (form_->振り返り.running() && !panelShown()) {
+    setPanelShown(true);
+    if (choiceHandlers_.panel) choiceHandlers_.panel();
+  }
+  schedulePanelUpdate();
+}
+
+// The analysis follows the position, and a review is forgotten with its record, also while the
+// panel is closed.
 void MainWindow::schedulePanelUpdate() {
-  if (panelUpdatePending_ || (panel_->isHidden() && !form_->検討.on())) return;
+  const bool followed = !panel_->isHidden() || form_->検討.on() || form_->振り返り.running() ||
+                        form_->振り返り.result();
+  if (panelUpdatePending_ || !followed) return;
   panelUpdatePending_ = true;
   QTimer::singleShot(0, this, [this] {
     if (panelUpdatePending_) updatePanel();
@@ -223,6 +242,10 @@ void MainWindow::zoomTo(double scale) {
 
 void MainWindow::setClientScale(double scale) {
   scale = std::clamp(scale, 最小倍率, 最大倍率);
+  // The panel first, the window sized around it. It follows the zoom only, never the size the
+  // drawing is left with (maximised, full screen): the drawing's width is what the panel leaves
+  // of the window, so following it would feed the panel's width back into itself.
+  panel_->setScale(scale);
   settleLayout();
   const QSize reference = view_->referenceSize();
   const QSize client(static_cast<int>(std::lround(reference.width() * scale)),

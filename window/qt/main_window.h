@@ -60,6 +60,8 @@ class MainWindow : public QMainWindow {
   bool panelShown() const;
   // Shows the match as it stands in the panel, now.
   void updatePanel();
+  // 表示 → 振り返り: reviews the game on the board, opening the panel to show it.
+  void review();
 
   // Menus, boxes and the texts on the board in `language` from now on, at once.
   bool setLanguage(言語 language);

@@ -142,6 +142,7 @@ void メニューを作る(QMenuBar& bar, Form1& form, QtPlatform& platform, con
   // Checked while the panel is open; the window sets the mark.
   項目(*view, "PANEL", "棋譜", window.panel)->setCheckable(true);
   チェック項目(*view, "KENTOU", "検討", form, platform, &Form1::KENTOU_Click);
+  項目(*view, "REVIEW", "振り返り", window.review);
   bar.addMenu(view);
 
   // A command on the bar itself, not a menu.

@@ -24,6 +24,7 @@ struct 窓の操作 {
   std::function<void()> howToPlay;
   std::function<void()> restoreSettings;
   std::function<void()> panel;
+  std::function<void()> review;
 };
 
 // Fills `bar` and ties each item to `form`. Check marks are kept by `platform`: an item never
