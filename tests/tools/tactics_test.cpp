@@ -122,7 +122,7 @@ TEST(TacticsSuite, EveryPositionIsOfItsKindAndEveryAnswerIsLegal) {
       b.unmake_null();
       const strong::Move first = legal_move_named(b, entry.answers.front());
       b.make(first);
-      EXPECT_FALSE(threat_win(b, kThreatMoves, false, kCheckNodes)) << "not held: " << line;
+      EXPECT_FALSE(screen_win(b, kFourMoves)) << "not held: " << line;
       b.unmake(first);
     } else {
       ++wins;
