@@ -57,6 +57,18 @@ Verdict defence_held(Prover& prover, Board& b, Move m) {
   return threes == Verdict::no_win && fours == Verdict::no_win ? Verdict::no_win : Verdict::unknown;
 }
 
+// The solve's verdict on the position after the move played (no move: a pass): does the side
+// that moved win, or, for a defence, does the attacker?
+Verdict judge(Prover& prover, Board& b, const Entry& entry, Move m, const std::string& text) {
+  const bool is_win = entry.kind != Kind::defence;
+  if (!m) return is_win ? Verdict::no_win : Verdict::win;
+  if (answered(entry, text)) return is_win ? Verdict::win : Verdict::no_win;
+  b.make(m);
+  const Verdict v = is_win ? win_kept(prover, b, m, entry) : defence_held(prover, b, m);
+  b.unmake(m);
+  return v;
+}
+
 }  // namespace
 
 RunTally run_suite(const std::vector<Entry>& entries, const RunOptions& options,
@@ -67,9 +79,15 @@ RunTally run_suite(const std::vector<Entry>& entries, const RunOptions& options,
   const 探索制限 limits = limits_of(options);
   const std::atomic<bool> stop{false};
   for (const Entry& entry : entries) {
+    const bool is_win = entry.kind != Kind::defence;
     const auto 局 = game_of(entry);
     Board b;
-    if (!局 || !b.load(*局)) continue;
+    if (!局 || !b.load(*局)) {
+      // Counted, as a miss: a position the engine cannot be asked about is no success.
+      ++(is_win ? tally.wins : tally.defences);
+      out << "BAD  " << format_entry(entry) << std::endl;
+      continue;
+    }
     searcher.clear();
     const auto started = std::chrono::steady_clock::now();
     const auto move = searcher.think(*局, 局->手番, limits, stop);
@@ -77,18 +95,7 @@ RunTally run_suite(const std::vector<Entry>& entries, const RunOptions& options,
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     tally.nodes += searcher.nodes();
     const std::string text = move ? notation::format_move(*move) : "pass";
-    const Move m = move ? legal_move_named(b, text) : Move();
-    const bool is_win = entry.kind != Kind::defence;
-    Verdict v = Verdict::no_win;
-    if (m && answered(entry, text)) {
-      v = is_win ? Verdict::win : Verdict::no_win;
-    } else if (m) {
-      b.make(m);
-      v = is_win ? win_kept(prover, b, m, entry) : defence_held(prover, b, m);
-      b.unmake(m);
-    } else if (!is_win) {
-      v = Verdict::win;  // no move at all leaves the threat standing
-    }
+    const Verdict v = judge(prover, b, entry, move ? legal_move_named(b, text) : Move(), text);
     const bool good = is_win ? v == Verdict::win : v == Verdict::no_win;
     if (v == Verdict::unknown) ++tally.unknown;
     ++(is_win ? tally.wins : tally.defences);
