@@ -2,11 +2,11 @@
 
 #include <array>
 
+#include "computer/strong/eval_weights.h"
+
 namespace brenvolt::strong {
 
 namespace {
-
-constexpr int kTempo = 12;
 
 // Placing a piece in a window holding n of one's own and nothing else (attack), or n of the
 // other side's and nothing of one's own (defence).
@@ -55,9 +55,28 @@ int lift_loss(const Board& b, int sq, Colour c) {
   return loss;
 }
 
+EvalFeatures features_of(const Board& b) {
+  const Colour own = b.side_to_move();
+  const Colour theirs = other(own);
+  EvalFeatures f;
+  for (int n = 1; n <= 4; ++n) {
+    f.own_windows[n - 1] = b.windows_with(own, n);
+    f.their_windows[n - 1] = b.windows_with(theirs, n);
+  }
+  f.own_hand = b.hand_total(own);
+  f.their_hand = b.hand_total(theirs);
+  return f;
+}
+
+int evaluate(const EvalFeatures& f, const EvalWeights& w) {
+  int score = w.tempo + w.own_hand * f.own_hand - w.their_hand * f.their_hand;
+  for (int i = 0; i < 4; ++i)
+    score += w.own_window[i] * f.own_windows[i] - w.their_window[i] * f.their_windows[i];
+  return score;
+}
+
 int evaluate(const Board& b) {
-  const int lines = b.side_to_move() == kBlack ? b.line_score() : -b.line_score();
-  return lines + kTempo;
+  return evaluate(features_of(b), kEvalWeights);
 }
 
 }  // namespace brenvolt::strong

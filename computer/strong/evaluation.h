@@ -3,11 +3,36 @@
 // side's potential line, worth more the fuller it is.
 #pragma once
 
+#include <array>
+
 #include "computer/strong/board.h"
 
 namespace brenvolt::strong {
 
-// From the side to move's view.
+// What the judgement reads of a position, from the side to move's view: the windows holding
+// 1 to 4 pieces of one side only, the side to move's and the other's, and both hands' sizes.
+struct EvalFeatures {
+  std::array<int, 4> own_windows{};    // [n - 1]: windows with n of the side to move's pieces
+  std::array<int, 4> their_windows{};  // the same for the other side
+  int own_hand = 0;
+  int their_hand = 0;
+};
+
+// The judgement's weights: a window of n pieces is worth more to the side about to move than
+// the same window is to the side that has just moved, and a piece in hand is a drop still to
+// come. tools/tune fits them to self-play results; kEvalWeights are the ones in play.
+struct EvalWeights {
+  std::array<int, 4> own_window{};
+  std::array<int, 4> their_window{};
+  int own_hand = 0;
+  int their_hand = 0;
+  int tempo = 0;
+};
+
+EvalFeatures features_of(const Board& b);
+int evaluate(const EvalFeatures& f, const EvalWeights& w);
+
+// From the side to move's view, with kEvalWeights.
 int evaluate(const Board& b);
 
 // For ordering moves, not for scoring: what a piece of c placed on the empty square sq does
