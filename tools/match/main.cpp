@@ -31,7 +31,8 @@ std::unique_ptr<Player> make_player(const std::string& wanted, const Options& o)
   const std::string engine_prefix = "engine:";
   if (wanted.rfind(engine_prefix, 0) == 0) {
     std::string error;
-    auto player = engine_player(wanted.substr(engine_prefix.size()), o.engine_level, error);
+    auto player =
+        engine_player(wanted.substr(engine_prefix.size()), o.engine_level, error, engine_go(o));
     if (!player) std::cerr << "brenvolt-match: " << error << "\n";
     return player;
   }
