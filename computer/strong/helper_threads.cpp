@@ -9,10 +9,6 @@ void HelperThreads::resize(int count, TranspositionTable& table) {
   threads_.reserve(searchers_.size());
 }
 
-void HelperThreads::clear() {
-  for (auto& helper : searchers_) helper->search.clear();
-}
-
 void HelperThreads::start(const Board& root, const MoveList& root_moves) {
   finish();
   root_ = root;

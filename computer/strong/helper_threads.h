@@ -24,8 +24,6 @@ class HelperThreads {
   // count helpers over table; only while none runs.
   void resize(int count, TranspositionTable& table);
   int count() const { return static_cast<int>(searchers_.size()); }
-  // Forgets what the helpers learnt; only while none runs.
-  void clear();
 
   // Starts every helper on root's root_moves and returns at once.
   void start(const Board& root, const MoveList& root_moves);

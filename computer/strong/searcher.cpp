@@ -60,7 +60,6 @@ int Searcher::threads() const {
 
 void Searcher::clear() {
   impl_->alpha_beta.clear();
-  impl_->helpers.clear();
 }
 
 std::uint64_t Searcher::nodes() const {
