@@ -18,6 +18,9 @@ constexpr int kForcedShare = 4;
 constexpr std::uint64_t kForcedNodes = 30000;
 // Late quiet moves are searched one ply shallower first.
 constexpr int kQuietGain = 2000;
+// Moves ordered below this gain, within this many plies of the leaves, are not searched.
+constexpr int kFarGain = 24;
+constexpr int kFarDepth = 2;
 constexpr int kUnknownGain = -(1 << 30);
 // A depth is begun only before this part of the time is spent: each takes several times the
 // one before.
@@ -252,6 +255,11 @@ int AlphaBeta::search(int depth, int alpha, int beta, int ply, bool pv) {
     const Move m = list.pick(i);
     if (forbidden(b_, c, source_of(m), m.to())) continue;
     const bool quiet = list.scores[i] < kQuietGain;
+    // Near the leaves a move that adds to no line of either side cannot change the outcome
+    // the other moves decide. Moves come in falling order of gain: the rest add nothing either.
+    if (!pv && !forced && depth <= kFarDepth && searched > 0 && list.scores[i] < kFarGain) {
+      break;
+    }
     b_.make(m);
     ++nodes_;
     int score;
