@@ -1,6 +1,7 @@
 // The search itself: iterative deepening over a principal-variation alpha-beta, with a
 // quiescence of continuous fours, forced blocks of the other side's fives, a transposition
-// table, killer moves and a history of good moves.
+// table, killer moves and a history of good moves; late quiet moves are searched shallower
+// first, and near the leaves moves that add to no line are not searched.
 //
 // Several AlphaBeta may search one position together over one table (lazy SMP): the main one
 // runs the search and answers; helpers, started by it once the root is settled, search the
