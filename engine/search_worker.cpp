@@ -43,6 +43,11 @@ void SearchWorker::set_hash_mb(std::size_t hash_mb) {
   service_.set_hash_mb(hash_mb);
 }
 
+void SearchWorker::set_threads(int threads) {
+  stop();
+  service_.set_threads(threads);
+}
+
 void SearchWorker::clear() {
   stop();
   service_.clear();

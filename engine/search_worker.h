@@ -34,6 +34,8 @@ class SearchWorker {
 
   // Both stop a running search first; the table is made (again) at once.
   void set_hash_mb(std::size_t hash_mb);
+  // Stops a running search first; each helper thread's state is made at once.
+  void set_threads(int threads);
   void clear();
   void prepare() { service_.prepare(); }
   std::size_t hash_mb() const { return service_.hash_mb(); }

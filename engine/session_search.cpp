@@ -58,6 +58,7 @@ bool read_caps(const std::vector<std::string_view>& words, 探索制限& caps, b
 void Session::options() {
   reply_ << "option name USI_Hash type spin default " << kDefaultTableMb << " min 1 max "
          << kMaxHashMb << '\n'
+         << "option name Threads type spin default 1 min 1 max " << kMaxThreads << '\n'
          << "option name Level type spin default 0 min 0 max " << 強さ_最強 << '\n';
 }
 
@@ -81,6 +82,12 @@ void Session::setoption(const Words& words) {
     // Made now, as the option is set: a large table takes a while to make, and no move's
     // time may pay for it.
     worker_.set_hash_mb(value);
+  } else if (words[2] == "Threads") {
+    if (!parse_count(words[4], 1, kMaxThreads, value)) {
+      error("Threads takes 1.." + std::to_string(kMaxThreads));
+      return;
+    }
+    worker_.set_threads(static_cast<int>(value));
   } else {
     error("unknown option " + notation::shown_word(words[2]));
   }

@@ -84,6 +84,11 @@ std::optional<std::string> bounded(const std::string& line, Spent& spent) {
     words[4] = "1";
     return joined(words);
   }
+  // Two threads, so that the helpers run, but no more: each one's state is made anew.
+  if (words[0] == "setoption" && words.size() == 5 && words[2] == "Threads") {
+    words[4] = "2";
+    return joined(words);
+  }
   if (words[0] != "bench") return line;
   while (words.size() < 4) words.push_back("1");
   return joined(words);

@@ -27,7 +27,15 @@ Number tighter(Number cap, Number budget) {
 ComputerPlayer::ComputerPlayer(Platform& platform)
     : platform_(platform), service_(kDefaultTableMb, [this](std::function<void()> search) {
         platform_.runInBackground(std::move(search), std::exchange(next_done_, {}));
-      }) {}
+      }) {
+  service_.set_threads(machine_threads());
+}
+
+void ComputerPlayer::set_caps(const 探索制限& caps) {
+  caps_ = caps;
+  const bool repeatable = caps.depth > 0 || caps.nodes > 0;
+  service_.set_threads(repeatable ? 1 : machine_threads());
+}
 
 ComputerPlayer::~ComputerPlayer() {
   cancel();

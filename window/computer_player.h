@@ -33,8 +33,10 @@ class ComputerPlayer {
   void set_level(int level);
 
   // Caps that hold on top of every level's own budget (a fuzzer or a test keeps searches short
-  // and repeatable with a node or depth cap); none by default.
-  void set_caps(const 探索制限& caps) { caps_ = caps; }
+  // and repeatable with a node or depth cap); none by default. Searches use every thread of the
+  // machine, but one alone under a node or depth cap, so that they stay repeatable.
+  void set_caps(const 探索制限& caps);
+  int threads() const { return service_.threads(); }
   // The table's size in megabytes, made at once. Without it the table (of the default size)
   // is made by the first search, so a game that never searches never holds it.
   void set_hash_mb(std::size_t hash_mb) { service_.set_hash_mb(hash_mb); }

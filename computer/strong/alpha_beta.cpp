@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "computer/strong/evaluation.h"
+#include "computer/strong/helper_threads.h"
 #include "computer/strong/rules.h"
 #include "computer/strong/threats.h"
 
@@ -17,6 +18,9 @@ constexpr int kForcedShare = 4;
 constexpr std::uint64_t kForcedNodes = 30000;
 // Late quiet moves are searched one ply shallower first.
 constexpr int kQuietGain = 2000;
+// Moves ordered below this gain, within this many plies of the leaves, are not searched.
+constexpr int kFarGain = 24;
+constexpr int kFarDepth = 2;
 constexpr int kUnknownGain = -(1 << 30);
 // A depth is begun only before this part of the time is spent: each takes several times the
 // one before.
@@ -45,8 +49,8 @@ int from_table(int score, int ply) {
 
 }  // namespace
 
-AlphaBeta::AlphaBeta(std::size_t hash_mb)
-    : table_(hash_mb),
+AlphaBeta::AlphaBeta(TranspositionTable& table)
+    : table_(table),
       lists_(std::make_unique<std::array<MoveList, kMaxPly + 1>>()),
       history_(std::make_unique<std::array<std::array<std::array<int, kCells>, kCells>, 2>>()) {}
 
@@ -68,12 +72,18 @@ double AlphaBeta::elapsed() const {
 
 bool AlphaBeta::out_of_budget() {
   if (aborted_) return true;
-  if (node_limit_ != 0 && nodes_ >= node_limit_) {
+  if (node_limit_ != 0 && nodes_ + helper_nodes_ >= node_limit_) {
     aborted_ = true;
-  } else if (poll_.expired()) {
-    aborted_ = true;
+  } else if (poll_.due()) {
+    aborted_ = poll_.expired_now();
+    share_nodes();
   }
   return aborted_;
+}
+
+void AlphaBeta::share_nodes() {
+  if (helpers_ != nullptr) helper_nodes_ = helpers_->nodes();
+  if (published_ != nullptr) published_->store(nodes_, std::memory_order_relaxed);
 }
 
 void AlphaBeta::order(MoveList& list, int from, Move tt_move, int ply) {
@@ -204,12 +214,12 @@ int AlphaBeta::search(int depth, int alpha, int beta, int ply, bool pv) {
   const std::uint64_t key = b_.key();
   Move tt_move;
   if (use_table) {
-    if (const Entry* e = table_.probe(key)) {
-      tt_move = Move::from_bits(e->move);
-      if (!pv && e->depth >= depth) {
-        const int s = from_table(e->score, ply);
-        if (e->bound() == Bound::kExact || (e->bound() == Bound::kLower && s >= beta) ||
-            (e->bound() == Bound::kUpper && s <= alpha)) {
+    if (Entry e; table_.probe(key, e)) {
+      tt_move = Move::from_bits(e.move);
+      if (!pv && e.depth >= depth) {
+        const int s = from_table(e.score, ply);
+        if (e.bound() == Bound::kExact || (e.bound() == Bound::kLower && s >= beta) ||
+            (e.bound() == Bound::kUpper && s <= alpha)) {
           return s;
         }
       }
@@ -245,6 +255,11 @@ int AlphaBeta::search(int depth, int alpha, int beta, int ply, bool pv) {
     const Move m = list.pick(i);
     if (forbidden(b_, c, source_of(m), m.to())) continue;
     const bool quiet = list.scores[i] < kQuietGain;
+    // Near the leaves a move that adds to no line of either side cannot change the outcome
+    // the other moves decide. Moves come in falling order of gain: the rest add nothing either.
+    if (!pv && !forced && depth <= kFarDepth && searched > 0 && list.scores[i] < kFarGain) {
+      break;
+    }
     b_.make(m);
     ++nodes_;
     int score;
@@ -392,7 +407,7 @@ int AlphaBeta::search_root(int depth, int alpha, int beta) {
 void AlphaBeta::report(int depth, int score, const std::function<void(const 探索情報&)>& on_info) {
   探索情報 info;
   info.depth = depth;
-  info.nodes = nodes_;
+  info.nodes = nodes_ + helper_nodes_;
   info.seconds = elapsed();
   if (score > kMateBound) {
     info.mate = true;
@@ -417,17 +432,21 @@ void AlphaBeta::report(int depth, int score, const std::function<void(const 探�
     const Colour mover = line.side_to_move();
     line.make(m);
     if (move_won(line, mover, source_of(m), m.to())) break;
-    const Entry* e = table_.probe(line.key());
-    m = e != nullptr ? Move::from_bits(e->move) : Move();
+    Entry e;
+    m = table_.probe(line.key(), e) ? Move::from_bits(e.move) : Move();
   }
   on_info(info);
 }
 
 SearchResult AlphaBeta::run(const Board& root, const 探索制限& limits,
                             const std::atomic<bool>& stop,
-                            const std::function<void(const 探索情報&)>& on_info) {
+                            const std::function<void(const 探索情報&)>& on_info,
+                            HelperThreads* helpers) {
   b_ = root;
   nodes_ = 0;
+  helpers_ = nullptr;
+  helper_nodes_ = 0;
+  published_ = nullptr;
   aborted_ = false;
   poll_.start(&stop);
   started_ = std::chrono::steady_clock::now();
@@ -499,6 +518,10 @@ SearchResult AlphaBeta::run(const Board& root, const 探索制限& limits,
   for (int i = 0; i < sorted.size; ++i) sorted.moves[i] = root_moves_.moves[index[i]];
   for (int i = 0; i < sorted.size; ++i) root_moves_.moves[i] = sorted.moves[i];
   if (threat.count == 0) keep_defences(stop);
+  if (helpers != nullptr && helpers->count() > 0) {
+    helpers_ = helpers;
+    helpers->start(b_, root_moves_);
+  }
 
   const int max_depth = limits.depth > 0 ? std::min(limits.depth, kMaxPly - 1) : kMaxPly - 1;
   for (int depth = 1; depth <= max_depth; ++depth) {
@@ -519,8 +542,46 @@ SearchResult AlphaBeta::run(const Board& root, const 探索制限& limits,
     // A deeper pass takes several times as long as this one: do not start what cannot end.
     if (time_limit_ > 0 && elapsed() > time_limit_ * kLastDepthStart) break;
   }
-  result.nodes = nodes_;
+  if (helpers_ != nullptr) helper_nodes_ = helpers_->finish();
+  result.nodes = nodes_ + helper_nodes_;
   return result;
+}
+
+namespace {
+
+// Which depths a helper leaves out, so that helpers spread over the depths next to the main
+// search's instead of all following it: helper n skips a depth d when (d + phase) / size is
+// odd, with size and phase taken from its row.
+constexpr int kSkipRows = 8;
+constexpr int kSkipSize[kSkipRows] = {1, 1, 2, 2, 2, 2, 3, 3};
+constexpr int kSkipPhase[kSkipRows] = {0, 1, 0, 1, 2, 3, 0, 1};
+
+bool skipped(int number, int depth) {
+  const int row = (number - 1) % kSkipRows;
+  return ((depth + kSkipPhase[row]) / kSkipSize[row]) % 2 != 0;
+}
+
+}  // namespace
+
+void AlphaBeta::help(const Board& root, const MoveList& root_moves, int number,
+                     const std::atomic<bool>& stop, std::atomic<std::uint64_t>& published) {
+  b_ = root;
+  root_moves_.size = root_moves.size;
+  std::copy(root_moves.moves.begin(), root_moves.moves.begin() + root_moves.size,
+            root_moves_.moves.begin());
+  nodes_ = 0;
+  aborted_ = false;
+  helpers_ = nullptr;
+  helper_nodes_ = 0;
+  published_ = &published;
+  poll_.start(&stop);
+  node_limit_ = 0;
+  time_limit_ = 0;
+  forget_moves();
+  for (int depth = 1; depth < kMaxPly && !aborted_; ++depth) {
+    if (!skipped(number, depth)) search_root(depth, -kInfinity, kInfinity);
+  }
+  published.store(nodes_, std::memory_order_relaxed);
 }
 
 }  // namespace brenvolt::strong

@@ -1,6 +1,11 @@
 // The search itself: iterative deepening over a principal-variation alpha-beta, with a
 // quiescence of continuous fours, forced blocks of the other side's fives, a transposition
-// table, killer moves and a history of good moves.
+// table, killer moves and a history of good moves; late quiet moves are searched shallower
+// first, and near the leaves moves that add to no line are not searched.
+//
+// Several AlphaBeta may search one position together over one table (lazy SMP): the main one
+// runs the search and answers; helpers, started by it once the root is settled, search the
+// same root moves to depths of their own until it has done, filling the table it reads.
 #pragma once
 
 #include <array>
@@ -31,15 +36,23 @@ struct SearchResult {
   std::uint64_t nodes = 0;
 };
 
+class HelperThreads;
+
 class AlphaBeta {
  public:
-  explicit AlphaBeta(std::size_t hash_mb);
-  void set_hash_mb(std::size_t hash_mb) { table_.resize(hash_mb); }
+  // The table is shared with whoever else uses it; it outlives this.
+  explicit AlphaBeta(TranspositionTable& table);
   void clear();
 
-  // Searches the position on `root` (which must have a legal move) within the limits.
+  // Searches the position on `root` (which must have a legal move) within the limits, with
+  // the helpers (which may be null or none) searching beside it. A node cap counts theirs.
   SearchResult run(const Board& root, const 探索制限& limits, const std::atomic<bool>& stop,
-                   const std::function<void(const 探索情報&)>& on_info);
+                   const std::function<void(const 探索情報&)>& on_info,
+                   HelperThreads* helpers = nullptr);
+  // A helper's part: searches root_moves of root ever deeper, skipping the depths its number
+  // (1 and up) leaves out, until stop; its node count goes to published as it goes.
+  void help(const Board& root, const MoveList& root_moves, int number,
+            const std::atomic<bool>& stop, std::atomic<std::uint64_t>& published);
   std::uint64_t nodes() const { return nodes_; }
 
  private:
@@ -47,6 +60,8 @@ class AlphaBeta {
   int quiesce(int alpha, int beta, int ply, int qdepth);
   int search_root(int depth, int alpha, int beta);
   bool out_of_budget();
+  // At each poll: a helper tells its nodes, the main search learns the helpers'.
+  void share_nodes();
   void forget_moves();
   // A forced win by threats for the side to move at the root, within a share of the budget.
   Move threat_win(const std::atomic<bool>& stop);
@@ -60,7 +75,7 @@ class AlphaBeta {
   double elapsed() const;
 
   Board b_;
-  TranspositionTable table_;
+  TranspositionTable& table_;
   std::unique_ptr<std::array<MoveList, kMaxPly + 1>> lists_;
   MoveList root_moves_;
   ThreatSearch threats_;
@@ -68,6 +83,11 @@ class AlphaBeta {
   std::unique_ptr<std::array<std::array<std::array<int, kCells>, kCells>, 2>> history_;
 
   std::uint64_t nodes_ = 0;
+  // Lazy SMP: the main search's helpers and their nodes at the last poll, or the count a
+  // helper publishes. Null when alone.
+  HelperThreads* helpers_ = nullptr;
+  std::uint64_t helper_nodes_ = 0;
+  std::atomic<std::uint64_t>* published_ = nullptr;
   std::uint64_t node_limit_ = 0;
   double time_limit_ = 0;
   BudgetPoll poll_;

@@ -26,9 +26,14 @@ class BudgetPoll {
   }
 
   // True when, at this call, the flag is up or the deadline has passed.
-  bool expired() {
+  bool expired() { return due() && expired_now(); }
+  // True once every kPollInterval calls: the time to look.
+  bool due() {
     if (++count_ < kPollInterval) return false;
     count_ = 0;
+    return true;
+  }
+  bool expired_now() const {
     return (stop_ != nullptr && stop_->load(std::memory_order_relaxed)) ||
            (has_deadline_ && Clock::now() >= deadline_);
   }

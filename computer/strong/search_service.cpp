@@ -1,10 +1,15 @@
 #include "computer/strong/search_service.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <mutex>
 #include <utility>
 
 namespace brenvolt {
+
+int machine_threads() {
+  return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxThreads);
+}
 
 // What the searches share with the service, kept alive by whichever of them lives longest.
 struct SearchService::Shared {
@@ -14,6 +19,7 @@ struct SearchService::Shared {
   Searcher& made_searcher() {
     if (!searcher) {
       searcher = std::make_unique<Searcher>(hash_mb.load());
+      searcher->set_threads(threads.load());
       made.store(true);
     }
     return *searcher;
@@ -48,6 +54,7 @@ struct SearchService::Shared {
   std::mutex searcher_lock;
   std::unique_ptr<Searcher> searcher;
   std::atomic<std::size_t> hash_mb;
+  std::atomic<int> threads{1};
   std::atomic<bool> made{false};
   std::atomic<std::uint64_t> generation{0};
 
@@ -78,6 +85,16 @@ void SearchService::set_hash_mb(std::size_t hash_mb) {
   } else {
     shared_->made_searcher();
   }
+}
+
+void SearchService::set_threads(int threads) {
+  const std::lock_guard<std::mutex> lock(shared_->searcher_lock);
+  shared_->threads.store(std::clamp(threads, 1, kMaxThreads));
+  if (shared_->searcher) shared_->searcher->set_threads(threads);
+}
+
+int SearchService::threads() const {
+  return shared_->threads.load();
 }
 
 std::size_t SearchService::hash_mb() const {

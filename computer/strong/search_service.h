@@ -32,6 +32,10 @@ struct 探索の報せ先 {
   std::function<void(std::uint64_t generation, std::optional<着手> move)> on_best;
 };
 
+// The threads the machine can run at once (at least 1): what a front end searches with when the
+// computer thinks and nothing asks for repeatable searches.
+int machine_threads();
+
 class SearchService {
  public:
   // Runs `search` somewhere off the caller's thread (or, for a test, before returning). The
@@ -53,6 +57,10 @@ class SearchService {
   // A table of about hash_mb megabytes, made at once; waits for a running search to end.
   void set_hash_mb(std::size_t hash_mb);
   std::size_t hash_mb() const;
+  // The threads each search takes (see Searcher::set_threads), 1 unless set; kept for a
+  // searcher made later. Waits for a running search to end.
+  void set_threads(int threads);
+  int threads() const;
   bool table_made() const;
   // Forgets what earlier searches learnt; waits for a running search to end.
   void clear();

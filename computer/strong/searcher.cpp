@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "computer/strong/alpha_beta.h"
+#include "computer/strong/helper_threads.h"
 #include "game/levels.h"
 
 namespace brenvolt {
@@ -34,8 +35,10 @@ std::optional<着手> standard_choice(const 対局状態& position, int COM側) 
 }
 
 struct Searcher::Impl {
-  explicit Impl(std::size_t hash_mb) : alpha_beta(hash_mb) {}
+  explicit Impl(std::size_t hash_mb) : table(hash_mb), alpha_beta(table) {}
+  strong::TranspositionTable table;
   strong::AlphaBeta alpha_beta;
+  strong::HelperThreads helpers;
   std::uint64_t nodes = 0;
 };
 
@@ -43,7 +46,16 @@ Searcher::Searcher(std::size_t hash_mb) : impl_(std::make_unique<Impl>(hash_mb))
 Searcher::~Searcher() = default;
 
 void Searcher::set_hash_mb(std::size_t hash_mb) {
-  impl_->alpha_beta.set_hash_mb(hash_mb);
+  impl_->table.resize(hash_mb);
+}
+
+void Searcher::set_threads(int threads) {
+  const int helpers = std::clamp(threads, 1, kMaxThreads) - 1;
+  if (helpers != impl_->helpers.count()) impl_->helpers.resize(helpers, impl_->table);
+}
+
+int Searcher::threads() const {
+  return impl_->helpers.count() + 1;
 }
 
 void Searcher::clear() {
@@ -65,7 +77,8 @@ std::optional<着手> Searcher::think(const 対局状態& position, int COM側, 
   if (position.手数 >= 記録上限) return std::nullopt;
   strong::Board board;
   if (!board.load(position)) return standard_choice(position, COM側);
-  const strong::SearchResult result = impl_->alpha_beta.run(board, limits, stop, on_info);
+  const strong::SearchResult result =
+      impl_->alpha_beta.run(board, limits, stop, on_info, &impl_->helpers);
   impl_->nodes = result.nodes;
   if (!result.best) return std::nullopt;
   return board.to_game_move(result.best);

@@ -2,8 +2,9 @@
 // search, over a board of its own. It reads the position from 対局状態 and never writes to it;
 // every move it returns is one the game's rules accept for the side to move. Plain C++.
 //
-// One Searcher serves one thread at a time: its table and counters are its own. Another thread
-// may end a running search at any moment through the stop flag.
+// One Searcher serves one thread at a time: its table and counters are its own (with more than
+// one search thread, its helper threads share them while a think() runs). Another thread may
+// end a running search at any moment through the stop flag.
 #pragma once
 
 #include <atomic>
@@ -47,6 +48,8 @@ struct 探索情報 {
 // The table's size when none is asked for: small, so a program's memory stays near what it is
 // with the standard computer alone.
 inline constexpr std::size_t kDefaultTableMb = 16;
+// The most threads one search takes.
+inline constexpr int kMaxThreads = 64;
 
 class Searcher {
  public:
@@ -57,6 +60,12 @@ class Searcher {
   Searcher& operator=(const Searcher&) = delete;
 
   void set_hash_mb(std::size_t hash_mb);
+  // The threads a think() searches with (1 to kMaxThreads; clamped into that range). With one,
+  // the search is the same as ever; with more, helpers search the same position beside it
+  // over the shared table and the move is still the main search's, but no longer the same
+  // every time. Each helper's state is made here and kept.
+  void set_threads(int threads);
+  int threads() const;
   // Forgets everything learnt from earlier searches (table, move history): a search after
   // clear() plays as the first search of a new Searcher.
   void clear();
@@ -74,7 +83,7 @@ class Searcher {
                             const std::atomic<bool>& stop,
                             const std::function<void(const 探索情報&)>& on_info = {});
 
-  // Nodes visited by the last think().
+  // Nodes visited by the last think(), its helpers' included.
   std::uint64_t nodes() const;
 
  private:

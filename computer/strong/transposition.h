@@ -1,7 +1,13 @@
 // The transposition table: buckets of four entries, one cache line each, allocated when the
 // size is set and never during a search. Each search has a generation of its own.
+//
+// Several threads may probe and store at once. Each slot is two atomic words, the entry packed
+// in one and the key xor that word in the other: a slot torn by two threads writing together
+// no longer matches its key and reads as empty, so a probe never returns an entry that mixes
+// two positions. Relaxed order suffices, as nothing else is published through the table.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -13,7 +19,6 @@ namespace brenvolt::strong {
 enum class Bound : std::uint8_t { kNone = 0, kUpper = 1, kLower = 2, kExact = 3 };
 
 struct Entry {
-  std::uint64_t key = 0;
   std::uint32_t move = 0;
   std::int16_t score = 0;
   std::int8_t depth = 0;
@@ -22,11 +27,10 @@ struct Entry {
   int generation() const { return flags >> 2; }
 };
 
-static_assert(sizeof(Entry) == 16, "four entries to a cache line");
-
 class TranspositionTable {
  public:
   explicit TranspositionTable(std::size_t megabytes);
+  // resize(), clear() and new_search() only while no search uses the table.
   void resize(std::size_t megabytes);
   void clear();
   // Starts a new search that sees nothing of the earlier ones, exactly as after clear(), but
@@ -34,16 +38,28 @@ class TranspositionTable {
   void new_search();
   std::size_t bytes() const { return bucket_count_ * sizeof(Bucket); }
 
-  // The entry for key, or nullptr.
-  const Entry* probe(std::uint64_t key) const;
+  // The entry for key into found; false when there is none.
+  bool probe(std::uint64_t key, Entry& found) const;
   void store(std::uint64_t key, Move move, int score, int depth, Bound bound);
 
  private:
+  struct Slot {
+    std::atomic<std::uint64_t> check{0};  // the key xor data
+    std::atomic<std::uint64_t> data{0};   // the entry, packed
+  };
   static constexpr int kWays = 4;
   struct alignas(64) Bucket {
-    Entry entries[kWays];
+    Slot slots[kWays];
   };
+  static_assert(sizeof(Bucket) == 64, "four entries to a cache line");
   Bucket& bucket(std::uint64_t key) const { return buckets_[key & (bucket_count_ - 1)]; }
+
+  // A slot's entry, and its key, as one consistent reading.
+  struct Reading {
+    std::uint64_t key;
+    Entry entry;
+  };
+  static Reading read(const Slot& slot);
 
   static constexpr int kGenerations = 64;
   bool current(const Entry& e) const {

@@ -47,18 +47,19 @@ TEST(EngineProgram, AnswersASessionAndStopsAtQuit) {
   std::vector<std::string> lines;
   std::istringstream answer(output);
   for (std::string line; std::getline(answer, line);) lines.push_back(line);
-  ASSERT_EQ(lines.size(), 12u) << output.substr(0, 2000);
+  ASSERT_EQ(lines.size(), 13u) << output.substr(0, 2000);
   EXPECT_EQ(lines[0], "id name Brenvolt");
   EXPECT_EQ(lines[2].rfind("option name USI_Hash ", 0), 0u);
-  EXPECT_EQ(lines[3].rfind("option name Level ", 0), 0u);
-  EXPECT_EQ(lines[4], "usiok");
-  EXPECT_EQ(lines[5], "readyok");
-  EXPECT_EQ(lines[6], "refused illegal");
-  EXPECT_EQ(lines[7], "ok");
-  EXPECT_EQ(lines[8].rfind("bestmove ", 0), 0u);
-  EXPECT_EQ(lines[9].rfind("info string error move 2 P*5e refused: illegal", 0), 0u);
-  EXPECT_EQ(lines[10], "info string error line too long");
-  EXPECT_EQ(lines[11], "result none");
+  EXPECT_EQ(lines[3].rfind("option name Threads ", 0), 0u);
+  EXPECT_EQ(lines[4].rfind("option name Level ", 0), 0u);
+  EXPECT_EQ(lines[5], "usiok");
+  EXPECT_EQ(lines[6], "readyok");
+  EXPECT_EQ(lines[7], "refused illegal");
+  EXPECT_EQ(lines[8], "ok");
+  EXPECT_EQ(lines[9].rfind("bestmove ", 0), 0u);
+  EXPECT_EQ(lines[10].rfind("info string error move 2 P*5e refused: illegal", 0), 0u);
+  EXPECT_EQ(lines[11], "info string error line too long");
+  EXPECT_EQ(lines[12], "result none");
 }
 
 TEST(EngineProgram, ASearchRunningWhenTheInputEndsStillAnswers) {

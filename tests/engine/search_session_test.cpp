@@ -30,7 +30,8 @@ TEST(SearchSession, OptionsAreListedAndTakeOnlyTheirRange) {
   EXPECT_NE(std::find(usi.begin(), usi.end(), "option name Level type spin default 0 min 0 max 3"),
             usi.end());
   for (const char* good : {"setoption name Level value 3", "setoption name Level value 0",
-                           "setoption name USI_Hash value 1", "setoption name USI_Hash value 64"}) {
+                           "setoption name USI_Hash value 1", "setoption name USI_Hash value 64",
+                           "setoption name Threads value 2", "setoption name Threads value 1"}) {
     EXPECT_TRUE(talk.say(good).empty()) << good;
   }
   EXPECT_EQ(talk.session().level(), 0);
@@ -38,7 +39,8 @@ TEST(SearchSession, OptionsAreListedAndTakeOnlyTheirRange) {
        {"setoption name Level value 4", "setoption name Level value -1",
         "setoption name Level value x", "setoption name USI_Hash value 0",
         "setoption name USI_Hash value 2000", "setoption name Ponder value true",
-        "setoption name Level", "setoption Level value 2", "setoption name Level value 1 x"}) {
+        "setoption name Threads value 0", "setoption name Threads value 65", "setoption name Level",
+        "setoption Level value 2", "setoption name Level value 1 x"}) {
     const auto answer = talk.say(bad);
     ASSERT_EQ(answer.size(), 1u) << bad;
     EXPECT_TRUE(is_error(answer[0])) << bad;

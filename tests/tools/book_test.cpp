@@ -96,6 +96,10 @@ TEST(対局ツールの引数, SPRTの指定) {
   EXPECT_EQ(parse({"--pairs", "200", "--sprt", "0", "50", "2", "1"})->pairs, 200);
   EXPECT_EQ(parse({"--book", "b.txt", "--shuffle", "2", "1"})->book, "b.txt");
   EXPECT_FALSE(parse({"2", "1"})->sprt);
+  EXPECT_EQ(engine_go(*parse({"--movetime", "300", "--nodes", "5000", "2", "1"})),
+            "go nodes 5000 movetime 300");
+  EXPECT_EQ(engine_go(*parse({"2", "1"})), "go");
+  EXPECT_FALSE(parse({"--movetime", "0", "2", "1"}));
 
   EXPECT_FALSE(parse({"--sprt", "50", "0", "2", "1"}));  // ELO0 must be below ELO1
   EXPECT_FALSE(parse({"--sprt", "0", "50", "--alpha", "0.6", "--beta", "0.5", "2", "1"}));

@@ -135,5 +135,16 @@ TEST_F(ComputerPlayerTest, 上限は各レベルの持ち時間の内側で効�
   EXPECT_EQ(player.level(), 強さ_標準);
 }
 
+// Every core while it thinks, but one thread under a node or depth cap, where a search must
+// give the same move every time.
+TEST_F(ComputerPlayerTest, 機械の全スレッドで考え上限があれば一つで考える) {
+  ComputerPlayer player(platform);
+  EXPECT_EQ(player.threads(), machine_threads());
+  player.set_caps({0, 500, 0});
+  EXPECT_EQ(player.threads(), 1);
+  player.set_caps({0, 0, 1000});
+  EXPECT_EQ(player.threads(), machine_threads());
+}
+
 }  // namespace
 }  // namespace brenvolt

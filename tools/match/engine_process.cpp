@@ -118,9 +118,9 @@ bool EngineProcess::set_option(const std::string& name, const std::string& value
   return true;
 }
 
-std::string EngineProcess::best_move(const std::string& position) {
+std::string EngineProcess::best_move(const std::string& position, const std::string& go) {
   std::string line;
-  if (!send("position sfen " + position) || !send("go") ||
+  if (!send("position sfen " + position) || !send(go) ||
       !wait_for("bestmove", line, kMoveTimeoutMs)) {
     return "";
   }

@@ -18,9 +18,9 @@ class EngineProcess {
   EngineProcess& operator=(const EngineProcess&) = delete;
 
   bool set_option(const std::string& name, const std::string& value, std::string& error);
-  // Sends the position and go; the word after "bestmove", or empty when the engine does not
-  // answer in time or has gone.
-  std::string best_move(const std::string& position);
+  // Sends the position and the go line; the word after "bestmove", or empty when the engine
+  // does not answer in time or has gone.
+  std::string best_move(const std::string& position, const std::string& go = "go");
 
  private:
   EngineProcess(pid_t pid, int to_child, int from_child);

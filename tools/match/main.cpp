@@ -31,7 +31,8 @@ std::unique_ptr<Player> make_player(const std::string& wanted, const Options& o)
   const std::string engine_prefix = "engine:";
   if (wanted.rfind(engine_prefix, 0) == 0) {
     std::string error;
-    auto player = engine_player(wanted.substr(engine_prefix.size()), o.engine_level, error);
+    auto player =
+        engine_player(wanted.substr(engine_prefix.size()), o.engine_level, error, engine_go(o));
     if (!player) std::cerr << "brenvolt-match: " << error << "\n";
     return player;
   }
@@ -150,6 +151,13 @@ int main(int argc, char** argv) {
   const Options& o = *parsed;
   std::vector<Opening> book;
   if (!o.book.empty() && !load_book(o, book)) return 2;
+  if (!book.empty() && static_cast<std::size_t>(o.pairs) > book.size()) {
+    // Players capped by nodes play an opening the same way every time: the pairs after the
+    // book's last repeat earlier games, which the statistics would count as new evidence.
+    std::cerr << "brenvolt-match: the book holds " << book.size() << " openings; from pair "
+              << book.size() + 1
+              << " on they repeat, and players with fixed node counts replay the same games\n";
+  }
   auto first = make_player(o.players[0], o);
   auto second = make_player(o.players[1], o);
   if (!first || !second) return 2;

@@ -10,7 +10,8 @@ namespace brenvolt::match {
 const char* const kUsage =
     "usage: brenvolt-match [--pairs N] [--seed S] [--opening-plies K] [--book FILE [--shuffle]]\n"
     "                      [--sprt ELO0 ELO1 [--alpha A] [--beta B] [--normalized]]\n"
-    "                      [--nodes-per-second R] [--engine-level L] [--quiet] PLAYER PLAYER\n"
+    "                      [--nodes-per-second R] [--engine-level L] [--nodes N] [--movetime MS]\n"
+    "                      [--quiet] PLAYER PLAYER\n"
     "       brenvolt-match --help | --version\n"
     "  A PLAYER is a level 0..3 of the game's computer (0 the standard computer) or\n"
     "  engine:COMMAND, an engine program started through the shell (given Level L when L > 0).\n"
@@ -19,7 +20,9 @@ const char* const kUsage =
     "  --sprt tests H0 \"the first player is ELO0 stronger\" against H1 \"ELO1 stronger\"\n"
     "  (logistic Elo, or normalized Elo) with error rates A and B (0.05), stopping when one is\n"
     "  accepted or after N pairs (1000).\n"
-    "  --nodes-per-second R gives the search levels fixed node counts: a repeatable match.\n";
+    "  --nodes-per-second R gives the search levels fixed node counts: a repeatable match.\n"
+    "  --nodes N and --movetime MS cap every move of an engine player (go nodes N, go movetime\n"
+    "  MS) in place of its level's budget.\n";
 
 bool answered_information(int argc, const char* const* argv, std::ostream& out) {
   for (int i = 1; i < argc; ++i) {
@@ -56,6 +59,13 @@ bool sprt_consistent(const SprtSettings& s) {
 
 }  // namespace
 
+std::string engine_go(const Options& o) {
+  std::string line = "go";
+  if (o.engine_nodes > 0) line += " nodes " + std::to_string(o.engine_nodes);
+  if (o.engine_movetime_ms > 0) line += " movetime " + std::to_string(o.engine_movetime_ms);
+  return line;
+}
+
 std::optional<Options> parse_options(int argc, const char* const* argv, std::ostream& error) {
   Options o;
   SprtSettings sprt;
@@ -77,6 +87,10 @@ std::optional<Options> parse_options(int argc, const char* const* argv, std::ost
       ok = number(argv[++i], o.nodes_per_second) && o.nodes_per_second >= 0;
     } else if (arg == "--engine-level" && has(1)) {
       ok = number(argv[++i], o.engine_level) && o.engine_level >= 0;
+    } else if (arg == "--nodes" && has(1)) {
+      ok = number(argv[++i], o.engine_nodes) && o.engine_nodes > 0;
+    } else if (arg == "--movetime" && has(1)) {
+      ok = number(argv[++i], o.engine_movetime_ms) && o.engine_movetime_ms > 0;
     } else if (arg == "--book" && has(1)) {
       o.book = argv[++i];
       ok = !o.book.empty();

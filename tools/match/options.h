@@ -16,6 +16,9 @@ struct Options {
   int opening_plies = 4;
   double nodes_per_second = 0;
   int engine_level = 0;
+  // Caps an engine player's every `go` carries (0: none, the engine's level budget).
+  std::uint64_t engine_nodes = 0;
+  std::uint64_t engine_movetime_ms = 0;
   bool quiet = false;
   std::string book;  // a book file, else seeded random openings
   bool shuffle = false;
@@ -27,6 +30,9 @@ struct Options {
 inline constexpr int kSprtPairs = 1000;
 
 extern const char* const kUsage;
+
+// The line that asks an engine player for its move.
+std::string engine_go(const Options& o);
 
 // --help or --version anywhere on the command line: writes the answer to out and returns true.
 bool answered_information(int argc, const char* const* argv, std::ostream& out);

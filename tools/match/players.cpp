@@ -52,12 +52,12 @@ class SearchPlayer : public Player {
 
 class EnginePlayer : public Player {
  public:
-  EnginePlayer(std::unique_ptr<EngineProcess> process, std::string name)
-      : process_(std::move(process)), name_(std::move(name)) {}
+  EnginePlayer(std::unique_ptr<EngineProcess> process, std::string name, std::string go)
+      : process_(std::move(process)), name_(std::move(name)), go_(std::move(go)) {}
   std::string name() const override { return name_; }
   Choice choose(const 対局状態& 局) override {
     Choice choice;
-    choice.text = process_->best_move(notation::format_position(局));
+    choice.text = process_->best_move(notation::format_position(局), go_);
     if (choice.text == "pass") {
       choice.pass = true;
     } else if (const auto parsed = notation::parse_move(choice.text)) {
@@ -69,6 +69,7 @@ class EnginePlayer : public Player {
  private:
   std::unique_ptr<EngineProcess> process_;
   std::string name_;
+  std::string go_;
 };
 
 }  // namespace
@@ -78,13 +79,15 @@ std::unique_ptr<Player> level_player(int level, double nodes_per_second) {
   return std::make_unique<SearchPlayer>(level, nodes_per_second);
 }
 
-std::unique_ptr<Player> engine_player(const std::string& command, int level, std::string& error) {
+std::unique_ptr<Player> engine_player(const std::string& command, int level, std::string& error,
+                                      const std::string& go) {
   auto process = EngineProcess::start(command, error);
   if (!process) return nullptr;
   if (level > 0 && !process->set_option("Level", std::to_string(level), error)) return nullptr;
   std::string name = command;
   if (level > 0) name += " (level " + std::to_string(level) + ")";
-  return std::make_unique<EnginePlayer>(std::move(process), name);
+  if (go != "go") name += " (" + go + ")";
+  return std::make_unique<EnginePlayer>(std::move(process), name, go);
 }
 
 }  // namespace brenvolt::match

@@ -31,7 +31,9 @@ class Player {
 std::unique_ptr<Player> level_player(int level, double nodes_per_second);
 
 // An engine started as `command` through the shell; a level above 0 is set with setoption
-// before the first move. Empty (with the reason in error) when it cannot be started.
-std::unique_ptr<Player> engine_player(const std::string& command, int level, std::string& error);
+// before the first move, and each move is asked for with the line `go`. Empty (with the reason
+// in error) when it cannot be started.
+std::unique_ptr<Player> engine_player(const std::string& command, int level, std::string& error,
+                                      const std::string& go = "go");
 
 }  // namespace brenvolt::match
