@@ -1,10 +1,10 @@
 // The engine's line protocol: one input line in, its answer lines out. Holds the current game
 // between lines. Whatever a line holds, the answer is bounded and nothing reads out of bounds.
 //
-// At level 0 (the default) `go` answers at once with the standard computer's move. At levels
-// 1..3 it starts the strong computer on a thread of its own and returns: progress lines and
-// the best move follow from that thread while further lines are read. `stop` ends the search
-// with its best move so far, `isready` is answered at once, `quit` stops it and ends; every
+// At level 0 (the default) `go` answers at once with the standard computer's move. At the
+// search levels (1 up) it starts the strong computer on a thread of its own and returns: progress
+// lines and the best move follow from that thread while further lines are read. `stop` ends the
+// search with its best move so far, `isready` is answered at once, `quit` stops it and ends; every
 // other command first stops the search (its best move is written) and is then answered. Answer
 // lines never interleave.
 #pragma once

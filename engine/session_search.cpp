@@ -93,10 +93,10 @@ void Session::setoption(const Words& words) {
   }
 }
 
-// Caps replace the level's budget; a depth or node count without a time cap gives the same
-// move every time. The strong computer plays no position at or beyond the record's bound (a
-// game there is drawn), while the protocol plays on from any move number: there the standard
-// computer answers at every level.
+// Caps replace the level's budget, its weakenings staying; a depth or node count without a
+// time cap gives the same move every time. The strong computer plays no position at or beyond the
+// record's bound (a game there is drawn), while the protocol plays on from any move number: there
+// the standard computer answers at every level.
 void Session::go(const Words& words) {
   探索制限 caps;
   bool capped = false;
@@ -108,7 +108,12 @@ void Session::go(const Words& words) {
     standard_move();
     return;
   }
-  const 探索制限 limits = capped ? caps : level_limits(level_);
+  探索制限 limits = level_limits(level_);
+  if (capped) {
+    limits.depth = caps.depth;
+    limits.nodes = caps.nodes;
+    limits.seconds = caps.seconds;
+  }
   endless_ = limits.depth == 0 && limits.nodes == 0 && limits.seconds == 0;
   worker_.start(game_.局, limits);
 }

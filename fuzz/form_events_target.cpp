@@ -139,13 +139,11 @@ void later_command(Window& window, ByteReader& in) {
     case 0:
       return form.Form_Unload();
     case 1:
-      return form.HYOUJUN_Click();
     case 2:
-      return form.TSUYOI_Click();
     case 3:
-      return form.TOTEMO_Click();
     case 4:
-      return form.SAIKYOU_Click();
+      // A level chosen from the menu, as often as when the menu had four.
+      return form.強さ_Click(in.below(強さ_最強 + 1));
     case 5:
       return form.HINT_Click();
     case 6:

@@ -145,7 +145,7 @@ bool read_split(const RecordHeaders& headers, const PositionLine& line, 対局& 
   }
   set_mode(headers.mode, read);
   // A level means something only against the computer, and only there is it written.
-  read.強さ = headers.mode == RecordMode::people ? 0 : headers.level;
+  read.強さ = headers.mode == RecordMode::people ? 0 : headers.strength.value_or(headers.level);
   read.記録.記録_消去();
   read.記録.記録_開始手数 = read.局.手数;
   Replay replay(read, line.line, error);

@@ -3,7 +3,9 @@
 // "position startpos moves ..." or "position sfen <board> <side> <hands> <n> moves ...", so
 // the engine reads a record as it stands. Headers say what that line cannot:
 //   # mode: people | computer-b | computer-w   (two people; the computer plays 先手 / 後手)
-//   # level: N       the computer's level, 0 (the standard computer) when absent
+//   # strength: N    the computer's level, 0 (the standard computer) when absent
+//   # level: N       the same in records written when there were four levels, 0 to 3: read as
+//                    the level that plays as that one did (strength wins when both stand)
 //   # cursor: N      moves applied when some were taken back; all of them when absent
 //   # result: none | b | w | draw              how the record ends (worked out from the moves
 //                                              when read; written for people and tools)

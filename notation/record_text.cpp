@@ -94,7 +94,8 @@ class HeaderReader {
       if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     }
     const std::string_view value = trimmed(body.substr(colon + 1));
-    if (key != "mode" && key != "level" && key != "cursor" && key != "result" && key != "date") {
+    if (key != "mode" && key != "strength" && key != "level" && key != "cursor" &&
+        key != "result" && key != "date") {
       return true;  // another comment, or a header of a later version
     }
     if (!seen_.insert(key).second)
@@ -118,7 +119,19 @@ class HeaderReader {
       }
       return false;
     }
-    if (key == "level") return parse_count(value, 強さ_標準, 強さ_最強, headers_.level);
+    if (key == "strength") {
+      int strength = 0;
+      if (!parse_count(value, 強さ_標準, 強さ_最強, strength)) return false;
+      headers_.strength = strength;
+      return true;
+    }
+    // The level of a record saved before the ladder: the level that plays as it did then.
+    if (key == "level") {
+      int old = 0;
+      if (!parse_count(value, 強さ_標準, 旧強さ_最強, old)) return false;
+      headers_.level = 旧強さの対応[old];
+      return true;
+    }
     if (key == "cursor") {
       int cursor = 0;
       if (!parse_count(value, 0, 記録上限, cursor)) return false;

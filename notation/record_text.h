@@ -22,7 +22,8 @@ std::string_view word_of(RecordMode mode);
 std::string_view word_of(RecordResult result);
 struct RecordHeaders {
   RecordMode mode = RecordMode::people;
-  int level = 0;
+  int level = 0;                // from an older record's level header, on today's ladder
+  std::optional<int> strength;  // the level header of today's records, which wins over level
   std::optional<int> cursor;
   int cursor_line = 0;  // where the cursor header stands, for its message
 };

@@ -87,7 +87,7 @@ std::string write_record(const 対局& game, std::string_view date) {
   const 対局状態 start = start_of(game);
   std::string text = "# Brenvolt record\n";
   text += "# mode: " + std::string(word_of(mode_of(game))) + '\n';
-  if (game.対局モード == モード_COM) text += "# level: " + std::to_string(game.強さ) + '\n';
+  if (game.対局モード == モード_COM) text += "# strength: " + std::to_string(game.強さ) + '\n';
   text += "# result: " + std::string(word_of(result_of(game))) + '\n';
   if (!date.empty()) text += "# date: " + std::string(date) + '\n';
   if (game.記録.記録数 < game.記録.記録終端) {

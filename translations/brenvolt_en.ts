@@ -129,12 +129,32 @@
         <translation>Standard</translation>
     </message>
     <message>
+        <source>ほどほど</source>
+        <translation>Modest</translation>
+    </message>
+    <message>
+        <source>まずまず</source>
+        <translation>Decent</translation>
+    </message>
+    <message>
+        <source>なかなか</source>
+        <translation>Good</translation>
+    </message>
+    <message>
         <source>強い</source>
         <translation>Strong</translation>
     </message>
     <message>
+        <source>手強い</source>
+        <translation>Tough</translation>
+    </message>
+    <message>
         <source>とても強い</source>
         <translation>Very strong</translation>
+    </message>
+    <message>
+        <source>すごく強い</source>
+        <translation>Formidable</translation>
     </message>
     <message>
         <source>最強</source>

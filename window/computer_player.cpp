@@ -46,9 +46,11 @@ void ComputerPlayer::set_level(int level) {
 }
 
 探索制限 ComputerPlayer::limits_for(int level) const {
-  const 探索制限 budget = level_limits(level);
-  return {tighter(caps_.depth, budget.depth), tighter(caps_.nodes, budget.nodes),
-          tighter(caps_.seconds, budget.seconds)};
+  探索制限 limits = level_limits(level);
+  limits.depth = tighter(caps_.depth, limits.depth);
+  limits.nodes = tighter(caps_.nodes, limits.nodes);
+  limits.seconds = tighter(caps_.seconds, limits.seconds);
+  return limits;
 }
 
 void ComputerPlayer::start(const 対局状態& position, const 探索制限& limits, Answer answer) {

@@ -29,7 +29,7 @@ class ComputerPlayer {
   ComputerPlayer& operator=(const ComputerPlayer&) = delete;
 
   int level() const { return level_; }
-  // Levels outside 0..3 are clamped into that range.
+  // Levels outside 0 to the strongest are clamped into that range.
   void set_level(int level);
 
   // Caps that hold on top of every level's own budget (a fuzzer or a test keeps searches short
@@ -40,7 +40,7 @@ class ComputerPlayer {
   // The table's size in megabytes, made at once. Without it the table (of the default size)
   // is made by the first search, so a game that never searches never holds it.
   void set_hash_mb(std::size_t hash_mb) { service_.set_hash_mb(hash_mb); }
-  // What a search at `level` (1..3) may spend: the level's budget within the caps.
+  // What a search at `level` (1 up) may spend: the level's budget and weakenings within the caps.
   探索制限 limits_for(int level) const;
 
   // Searches for position.手番 within `limits`, cancelling any search still running. `answer`

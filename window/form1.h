@@ -28,10 +28,6 @@
 
 namespace brenvolt {
 
-// The menu items of the computer's levels, by level: 標準, 強い, とても強い, 最強.
-inline constexpr std::array<const char*, 強さ_最強 + 1> 強さの項目 = {"HYOUJUN", "TSUYOI", "TOTEMO",
-                                                                      "SAIKYOU"};
-
 // The player's choices a window may keep between runs; the defaults are the classic start.
 struct 選択 {
   int 強さ = 0;             // the computer's level, 0 (標準) to 強さ_最強
@@ -80,11 +76,8 @@ class Form1 {
   void NARI_Click();
   void BGM_Click();
   void VER_Click();
-  // The computer's strength, "強さ" under "ｵﾌﾟｼｮﾝ": 標準, 強い, とても強い, 最強.
-  void HYOUJUN_Click();
-  void TSUYOI_Click();
-  void TOTEMO_Click();
-  void SAIKYOU_Click();
+  // The computer's strength, the items of "強さ" under "ｵﾌﾟｼｮﾝ", one for each level.
+  void 強さ_Click(int 強さ);
   // "ヒント" under "局面": outlines the strongest level's move for the person to move.
   void HINT_Click();
   // "検討" under "表示": the strong search analyses the position on the board continuously.
@@ -281,7 +274,6 @@ class Form1 {
   // and any hint shown. Draws nothing when nothing was running or shown.
   void 思考を取り消す();
   void 強さ_選択(int 強さ);
-  void 強さを選ぶ(int 強さ);
   bool ヒント探索中 = false;
   // The best moves outlined by 最善手の輪郭を合わせる: the analysis's and the review's.
   std::optional<着手> 検討の輪郭;

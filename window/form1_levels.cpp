@@ -1,26 +1,11 @@
 // The computer's strength and the hint: the "強さ" items under "ｵﾌﾟｼｮﾝ", and "ヒント" under
 // "局面", which outlines what the strongest level would play for the person to move.
-#include <array>
-
 #include "window/form1.h"
 
 namespace brenvolt {
 
-void Form1::HYOUJUN_Click() {
-  強さを選ぶ(0);
-}
-void Form1::TSUYOI_Click() {
-  強さを選ぶ(1);
-}
-void Form1::TOTEMO_Click() {
-  強さを選ぶ(2);
-}
-void Form1::SAIKYOU_Click() {
-  強さを選ぶ(3);
-}
-
 // The player's choice, unlike the level a record brings with it.
-void Form1::強さを選ぶ(int 強さ) {
+void Form1::強さ_Click(int 強さ) {
   強さ_選択(強さ);
   if (選択変更時) 選択変更時();
 }
@@ -30,7 +15,8 @@ void Form1::強さを選ぶ(int 強さ) {
 // strongest level's whatever the choice, so it goes on.
 void Form1::強さ_選択(int 強さ) {
   思考.set_level(強さ);
-  for (int i = 0; i <= 強さ_最強; ++i) platform.setMenuChecked(強さの項目[i], i == 思考.level());
+  for (int i = 0; i <= 強さ_最強; ++i)
+    platform.setMenuChecked(強さの表[i].項目名, i == 思考.level());
   if (!COM思考中()) return;
   思考を取り消す();
   com_ban();

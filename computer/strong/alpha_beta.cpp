@@ -11,7 +11,6 @@ namespace brenvolt::strong {
 
 namespace {
 
-constexpr int kMaxQuiescenceDepth = 16;
 // Blocking the other side's five is searched among the blocks only, within a quarter of the
 // budget, and within this many nodes when only the depth is capped.
 constexpr int kForcedShare = 4;
@@ -27,11 +26,9 @@ constexpr int kUnknownGain = -(1 << 30);
 constexpr double kLastDepthStart = 0.45;
 // The threat search at the root: its share of a node or time budget, its nodes under a depth
 // cap alone, and how many of its own moves a win by continuous fours, or by fours and threes,
-// may take.
+// may take, are the limits' four_moves and threat_moves.
 constexpr int kThreatShare = 5;
 constexpr std::uint64_t kThreatNodes = 40000;
-constexpr int kFourMoves = 12;
-constexpr int kThreatMoves = 5;
 // The other side's threats, probed once per root move at most this deep.
 constexpr std::uint64_t kDefenceProbeNodes = 3000;
 
@@ -64,6 +61,15 @@ void AlphaBeta::forget_moves() {
   for (auto& colour : *history_) {
     for (auto& from : colour) from.fill(0);
   }
+}
+
+int AlphaBeta::judge() const {
+  const int score = evaluate(b_);
+  const int grain = style_.grain;
+  if (grain <= 1) return score;
+  // Rounded to the nearest multiple, halves away from zero, the same for either side's view.
+  const int half = grain / 2;
+  return score >= 0 ? (score + half) / grain * grain : -((-score + half) / grain * grain);
 }
 
 double AlphaBeta::elapsed() const {
@@ -131,7 +137,7 @@ void AlphaBeta::reward(Move m, int depth, int ply) {
 int AlphaBeta::quiesce(int alpha, int beta, int ply, int qdepth) {
   if (out_of_budget()) return 0;
   if (b_.move_count() >= 記録上限) return 0;
-  if (ply >= kMaxPly) return evaluate(b_);
+  if (ply >= kMaxPly) return judge();
   const int mating = kMate - ply - 1;
   if (winning_move(b_)) return mating;
   const Colour c = b_.side_to_move();
@@ -143,12 +149,12 @@ int AlphaBeta::quiesce(int alpha, int beta, int ply, int qdepth) {
   int best = -kInfinity;
   const bool forced = threat.count > 0;
   if (forced) {
-    if (qdepth >= kMaxQuiescenceDepth) return evaluate(b_);
+    if (qdepth >= style_.quiescence) return judge();
     int squares[kMaxPoints * 9];
     generate_to(b_, squares, defence_squares(threat, squares), list, false);
   } else {
-    best = evaluate(b_);
-    if (best >= beta || qdepth >= kMaxQuiescenceDepth) return best;
+    best = judge();
+    if (best >= beta || qdepth >= style_.quiescence) return best;
     alpha = std::max(alpha, best);
     int squares[kCells];
     const int n = four_squares(b_, c, squares);
@@ -195,7 +201,7 @@ int AlphaBeta::quiesce(int alpha, int beta, int ply, int qdepth) {
 int AlphaBeta::search(int depth, int alpha, int beta, int ply, bool pv) {
   if (out_of_budget()) return 0;
   if (b_.move_count() >= 記録上限) return 0;
-  if (ply >= kMaxPly) return evaluate(b_);
+  if (ply >= kMaxPly) return judge();
   const int mating = kMate - ply - 1;
   if (alpha >= mating) return alpha;
   if (winning_move(b_)) return mating;
@@ -322,17 +328,23 @@ Move AlphaBeta::threat_win(const std::atomic<bool>& stop) {
   ThreatSearch::Budget budget = threat_budget(stop);
   Move first;
   const std::uint64_t share = budget.nodes;
-  bool won = threats_.find_win(b_, kFourMoves, true, budget, &first);
-  nodes_ += threats_.nodes();
-  if (!won) {
-    budget.nodes = share - std::min(share, threats_.nodes());
-    won = budget.nodes > 0 && threats_.find_win(b_, kThreatMoves, false, budget, &first);
+  bool won = false;
+  std::uint64_t used = 0;
+  if (style_.four_moves > 0) {
+    won = threats_.find_win(b_, style_.four_moves, true, budget, &first);
+    used = threats_.nodes();
+    nodes_ += used;
+  }
+  if (!won && style_.threat_moves > 0) {
+    budget.nodes = share - std::min(share, used);
+    won = budget.nodes > 0 && threats_.find_win(b_, style_.threat_moves, false, budget, &first);
     nodes_ += threats_.nodes();
   }
   return won ? first : Move();
 }
 
 void AlphaBeta::keep_defences(const std::atomic<bool>& stop) {
+  if (style_.threat_moves == 0) return;
   ThreatSearch::Budget budget = threat_budget(stop);
   const auto spend = [&](std::uint64_t used) {
     nodes_ += used;
@@ -342,7 +354,7 @@ void AlphaBeta::keep_defences(const std::atomic<bool>& stop) {
   b_.make_null();
   ThreatSearch::Budget probe = budget;
   probe.nodes = std::min(budget.nodes, kDefenceProbeNodes);
-  const bool danger = threats_.find_win(b_, kThreatMoves, false, probe, nullptr);
+  const bool danger = threats_.find_win(b_, style_.threat_moves, false, probe, nullptr);
   b_.unmake_null();
   spend(threats_.nodes());
   if (!danger) return;
@@ -358,7 +370,7 @@ void AlphaBeta::keep_defences(const std::atomic<bool>& stop) {
     if (budget.nodes > 0) {
       b_.make(m);
       probe.nodes = std::min(budget.nodes, kDefenceProbeNodes);
-      stops_it = !threats_.find_win(b_, kThreatMoves, false, probe, nullptr);
+      stops_it = !threats_.find_win(b_, style_.threat_moves, false, probe, nullptr);
       b_.unmake(m);
       spend(threats_.nodes());
       some_defence = some_defence || (stops_it && !threats_.gave_up());
@@ -452,6 +464,7 @@ SearchResult AlphaBeta::run(const Board& root, const 探索制限& limits,
   started_ = std::chrono::steady_clock::now();
   node_limit_ = limits.nodes;
   time_limit_ = limits.seconds;
+  style_ = limits;
   table_.new_search();
   forget_moves();
 
@@ -498,7 +511,7 @@ SearchResult AlphaBeta::run(const Board& root, const 探索制限& limits,
   root_moves_.size = kept;
   if (kept == 0) generate_legal(b_, root_moves_);  // nothing stops the five, or nothing near
   if (root_moves_.size == 0) return result;
-  if (root_moves_.size == 1) return settled(root_moves_.moves[0], evaluate(b_));
+  if (root_moves_.size == 1) return settled(root_moves_.moves[0], judge());
   if (threat.count == 0) {
     if (const Move win = threat_win(stop)) return settled(win, kMate - threats_.win_plies());
   }
@@ -531,7 +544,7 @@ SearchResult AlphaBeta::run(const Board& root, const 探索制限& limits,
       // last line shown is always the one of the move returned, even from a depth cut short.
       const bool shown = depth > 1 && result.best == root_moves_.moves[0];
       result.best = root_moves_.moves[0];
-      if (on_info && !shown) report(depth, score > -kInfinity ? score : evaluate(b_), on_info);
+      if (on_info && !shown) report(depth, score > -kInfinity ? score : judge(), on_info);
       break;
     }
     result.best = root_moves_.moves[0];

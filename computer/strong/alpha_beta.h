@@ -73,6 +73,8 @@ class AlphaBeta {
   void reward(Move m, int depth, int ply);
   void report(int depth, int score, const std::function<void(const 探索情報&)>& on_info);
   double elapsed() const;
+  // The evaluation from the side to move's view, rounded to the limits' grain.
+  int judge() const;
 
   Board b_;
   TranspositionTable& table_;
@@ -90,6 +92,7 @@ class AlphaBeta {
   std::atomic<std::uint64_t>* published_ = nullptr;
   std::uint64_t node_limit_ = 0;
   double time_limit_ = 0;
+  探索制限 style_;  // the weakenings of the running search
   BudgetPoll poll_;
   bool aborted_ = false;
   std::chrono::steady_clock::time_point started_;

@@ -20,18 +20,16 @@ std::optional<着手> standard_choice(const 対局状態& position, int COM側) 
 }  // namespace
 
 探索制限 level_limits(int level) {
-  // Each budget stays well below its ceiling (0.1, 0.5 and 2 s): a depth is only begun while
-  // it can end in time, the clock is read every thousand nodes, and a busy machine may still
-  // hold the thread back. The lower levels also stop at a depth, so that each level plays
-  // clearly better than the one below it.
-  switch (std::clamp(level, 1, 強さ_最強)) {
-    case 1:
-      return {2, 0, 0.06};
-    case 2:
-      return {4, 0, 0.35};
-    default:
-      return {0, 0, 1.5};
-  }
+  const 強さの段& 段 = 強さの表[std::clamp(level, 1, 強さ_最強)];
+  探索制限 limits;
+  limits.depth = 段.depth;
+  limits.nodes = 段.nodes;
+  limits.seconds = 段.seconds;
+  limits.grain = 段.grain;
+  limits.four_moves = 段.four_moves;
+  limits.threat_moves = 段.threat_moves;
+  limits.quiescence = 段.quiescence;
+  return limits;
 }
 
 struct Searcher::Impl {

@@ -1,4 +1,4 @@
-// The strong computer of levels 1 to 3: an iterative-deepening alpha-beta search with a threat
+// The strong computer of levels 1 up: an iterative-deepening alpha-beta search with a threat
 // search, over a board of its own. It reads the position from 対局状態 and never writes to it;
 // every move it returns is one the game's rules accept for the side to move. Plain C++.
 //
@@ -17,20 +17,27 @@
 
 #include "computer/classic/computer.h"
 #include "game/game_state.h"
+#include "game/levels.h"
 
 namespace brenvolt {
 
 // Caps on one search; 0 means no cap. The search ends at the first cap it reaches. A fixed
 // depth or node count (no time cap) gives the same move every time.
+// The last four fields weaken the play, as the lower levels do: the evaluation rounded to a
+// grain, the threat searches shortened (0 moves: not run). A five in one is taken and a four of
+// the other side's answered whatever they say.
 struct 探索制限 {
   int depth = 0;
   std::uint64_t nodes = 0;
   double seconds = 0;
+  int grain = 1;
+  int four_moves = 全力_四の手数;
+  int threat_moves = 全力_三の手数;
+  int quiescence = 全力_静止手数;
 };
 
-// The caps a level plays with: level 1 at most 0.1 s a move, level 2 at most 0.5 s, level 3 at
-// most 2 s; levels 1 and 2 also stop at a fixed depth, so that each level is clearly stronger
-// than the one below it. Levels outside 1..3 are clamped into that range.
+// The caps and weakenings of a search level, from the table of levels. Levels outside 1 to the
+// strongest are clamped into that range.
 探索制限 level_limits(int level);
 
 // What a search has found so far, reported after every completed depth.

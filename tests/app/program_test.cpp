@@ -10,6 +10,8 @@
 #include <regex>
 #include <sstream>
 
+#include "game/levels.h"
+
 namespace brenvolt {
 namespace {
 
@@ -240,6 +242,16 @@ TEST(Programs, EachNamesItsVersionAndItsUsage) {
     EXPECT_EQ(出力("'" + program + "' --version"), name + " " + BRENVOLT_VERSION + "\n");
     EXPECT_EQ(出力("'" + program + "' --help").rfind("usage: " + name + " ", 0), 0u) << name;
   }
+}
+
+TEST_F(ProgramTest, TheMatchToolPlaysEveryLevelAndRefusesOneBeyondTheTop) {
+  const std::string match = std::string("'") + BRENVOLT_MATCH + "' --pairs 1 --quiet ";
+  const std::string top = std::to_string(強さ_最強);
+  EXPECT_EQ(出力(match + "--nodes-per-second 2000 " + top + " 1")
+                .rfind("level " + top + " vs level 1:", 0),
+            0u);
+  const std::string beyond = std::to_string(強さ_最強 + 1);
+  EXPECT_NE(std::system((match + beyond + " 0 2>/dev/null").c_str()), 0);
 }
 
 // --review is a plain command-line tool: no display, no platform, one line per move.

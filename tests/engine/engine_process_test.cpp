@@ -9,6 +9,8 @@
 
 #include <unistd.h>
 
+#include "game/levels.h"
+
 namespace {
 
 std::string run_engine(const std::string& input) {
@@ -76,11 +78,12 @@ TEST(EngineProgram, ASearchRunningWhenTheInputEndsStillAnswers) {
 }
 
 TEST(EngineProgram, QuitDuringAnEndlessSearchStopsItAndEnds) {
-  const std::string output = run_engine(
-      "setoption name Level value 3\n"
-      "go infinite\n"
-      "quit\n"
-      "isready\n");
+  const std::string output =
+      run_engine("setoption name Level value " + std::to_string(brenvolt::強さ_最強) +
+                 "\n"
+                 "go infinite\n"
+                 "quit\n"
+                 "isready\n");
   EXPECT_EQ(output.find("readyok"), std::string::npos) << "nothing is read after quit";
   EXPECT_NE(output.find("bestmove "), std::string::npos);
 }
@@ -88,10 +91,10 @@ TEST(EngineProgram, QuitDuringAnEndlessSearchStopsItAndEnds) {
 // Neither a command other than stop arriving during an endless search nor the end of the input
 // leaves the engine searching for good: each ends the search, which answers.
 TEST(EngineProgram, AnEndlessSearchNeverHoldsTheEngine) {
-  const std::string commands =
-      "setoption name Level value 3\n"
-      "position startpos moves P*5e\n"
-      "go infinite\n";
+  const std::string commands = "setoption name Level value " + std::to_string(brenvolt::強さ_最強) +
+                               "\n"
+                               "position startpos moves P*5e\n"
+                               "go infinite\n";
   const std::string interrupted = run_engine(commands +
                                              "position startpos\n"
                                              "isready\n"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/session.h"
+#include "game/levels.h"
 #include "tests/engine/talk.h"
 
 namespace brenvolt::engine {
@@ -23,24 +24,30 @@ const std::regex kInfo(
 const std::regex kBestmove("bestmove [^ ]+");
 
 const char* const kOpening = "position startpos moves P*5e P*5d P*4e";
+const std::string kTopLevel = "setoption name Level value " + std::to_string(強さ_最強);
 
 TEST(SearchSession, OptionsAreListedAndTakeOnlyTheirRange) {
   Talk talk;
   const auto usi = talk.say("usi");
-  EXPECT_NE(std::find(usi.begin(), usi.end(), "option name Level type spin default 0 min 0 max 3"),
-            usi.end());
-  for (const char* good : {"setoption name Level value 3", "setoption name Level value 0",
-                           "setoption name USI_Hash value 1", "setoption name USI_Hash value 64",
-                           "setoption name Threads value 2", "setoption name Threads value 1"}) {
+  EXPECT_NE(
+      std::find(usi.begin(), usi.end(),
+                "option name Level type spin default 0 min 0 max " + std::to_string(強さ_最強)),
+      usi.end());
+  for (const std::string& good : {kTopLevel, std::string("setoption name Level value 0"),
+                                  std::string("setoption name USI_Hash value 1"),
+                                  std::string("setoption name USI_Hash value 64"),
+                                  std::string("setoption name Threads value 2"),
+                                  std::string("setoption name Threads value 1")}) {
     EXPECT_TRUE(talk.say(good).empty()) << good;
   }
   EXPECT_EQ(talk.session().level(), 0);
+  const std::string beyond = "setoption name Level value " + std::to_string(強さ_最強 + 1);
   for (const char* bad :
-       {"setoption name Level value 4", "setoption name Level value -1",
-        "setoption name Level value x", "setoption name USI_Hash value 0",
-        "setoption name USI_Hash value 2000", "setoption name Ponder value true",
-        "setoption name Threads value 0", "setoption name Threads value 65", "setoption name Level",
-        "setoption Level value 2", "setoption name Level value 1 x"}) {
+       {beyond.c_str(), "setoption name Level value -1", "setoption name Level value x",
+        "setoption name USI_Hash value 0", "setoption name USI_Hash value 2000",
+        "setoption name Ponder value true", "setoption name Threads value 0",
+        "setoption name Threads value 65", "setoption name Level", "setoption Level value 2",
+        "setoption name Level value 1 x"}) {
     const auto answer = talk.say(bad);
     ASSERT_EQ(answer.size(), 1u) << bad;
     EXPECT_TRUE(is_error(answer[0])) << bad;
@@ -64,7 +71,7 @@ TEST(SearchSession, AtTheStandardLevelCapsChangeNothingAndBadCapsAreRefused) {
 
 TEST(SearchSession, FixedDepthGivesProgressLinesThenTheSameLegalMoveEveryTime) {
   Talk talk;
-  talk.say_lines({"setoption name Level value 2", kOpening});
+  talk.say_lines({"setoption name Level value " + std::to_string(強さ_とても強い), kOpening});
   const auto first = talk.say("go depth 3");
   ASSERT_GE(first.size(), 2u);
   for (std::size_t i = 0; i + 1 < first.size(); ++i) {
@@ -79,7 +86,7 @@ TEST(SearchSession, FixedDepthGivesProgressLinesThenTheSameLegalMoveEveryTime) {
   talk.say("go depth 4");
   talk.say("go movetime 20");
   EXPECT_EQ(talk.bestmove({"go depth 3"}), first.back());
-  talk.say("setoption name Level value 3");
+  talk.say(kTopLevel);
   EXPECT_EQ(talk.bestmove({"go depth 3"}), first.back()) << "caps replace the level's budget";
   EXPECT_TRUE(std::regex_match(talk.bestmove({"go nodes 300"}), kBestmove));
 }
@@ -96,7 +103,7 @@ TEST(SearchSession, AFiveIsPlayedAtOnceAndAFinishedGameIsAPass) {
 
 TEST(SearchSession, StopEndsAnEndlessSearchWithOneLegalBestMoveAndIsreadyIsAnsweredMeanwhile) {
   Talk talk;
-  talk.say_lines({"setoption name Level value 3", kOpening});
+  talk.say_lines({kTopLevel, kOpening});
   const auto answer = talk.say_lines({"go infinite", "isready", "stop", "stop"});
   ASSERT_GE(answer.size(), 2u);
   EXPECT_EQ(std::count(answer.begin(), answer.end(), "readyok"), 1);
@@ -149,7 +156,7 @@ TEST(SearchSession, EveryBestmoveIsOneThePositionCommandTakes) {
       "sfen 9/9/9/9/4P4/9/9/9/9 w KRBGS2N2LPkrbgs2n2l2p 731",
   };
   for (const auto& position : positions) {
-    for (int level = 0; level <= 3; ++level) {
+    for (int level = 0; level <= 強さ_最強; ++level) {
       Talk talk;
       talk.say_lines(
           {"setoption name Level value " + std::to_string(level), "position " + position});
@@ -166,7 +173,7 @@ TEST(SearchSession, EveryBestmoveIsOneThePositionCommandTakes) {
 // search in the middle of a depth after a new best move was found there.
 TEST(SearchSession, TheLastInfoLineShowsTheMovePlayedAndEveryDepthIsReported) {
   Talk talk;
-  talk.say_lines({"setoption name Level value 3", "position startpos moves P*5e P*5d G*6d S*4f"});
+  talk.say_lines({kTopLevel, "position startpos moves P*5e P*5d G*6d S*4f"});
   for (const char* nodes : {"300", "1500", "6000"}) {
     const auto answer = talk.say(std::string("go nodes ") + nodes);
     ASSERT_GE(answer.size(), 2u);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine_test_positions.h"
+#include "game/levels.h"
 #include "notation/position_text.h"
 #include "tests/engine/talk.h"
 
@@ -22,11 +23,13 @@ using testing::Talk;
 
 TEST(Session, HandshakeAndQuit) {
   Talk talk;
-  EXPECT_EQ(talk.say("usi"), (std::vector<std::string>{
-                                 "id name Brenvolt", "id author the Brenvolt developers",
-                                 "option name USI_Hash type spin default 16 min 1 max 1024",
-                                 "option name Threads type spin default 1 min 1 max 64",
-                                 "option name Level type spin default 0 min 0 max 3", "usiok"}));
+  EXPECT_EQ(talk.say("usi"),
+            (std::vector<std::string>{
+                "id name Brenvolt", "id author the Brenvolt developers",
+                "option name USI_Hash type spin default 16 min 1 max 1024",
+                "option name Threads type spin default 1 min 1 max 64",
+                "option name Level type spin default 0 min 0 max " + std::to_string(強さ_最強),
+                "usiok"}));
   EXPECT_EQ(talk.one("isready"), "readyok");
   EXPECT_TRUE(talk.say("usinewgame").empty());
   EXPECT_TRUE(talk.say("").empty());

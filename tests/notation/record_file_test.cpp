@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "engine/session.h"
+#include "game/levels.h"
 #include "game/turn.h"
 #include "notation/position_text.h"
 #include "tests/engine/engine_test_positions.h"
@@ -82,14 +83,15 @@ TEST(RecordFile, 書いた棋譜は見出しと局面の一行でエンジンが
   EXPECT_EQ(game.局.手番, 手番_先手);
   const std::string written = write_record(game, "2025-01-31T14:05:00+09:00");
   EXPECT_EQ(written,
-            "# Brenvolt record\n# mode: computer-w\n# level: 0\n# result: none\n"
+            "# Brenvolt record\n# mode: computer-w\n# strength: 0\n# result: none\n"
             "# date: 2025-01-31T14:05:00+09:00\n# cursor: 2\n"
             "position startpos moves P*5e P*5c 5e5d\n");
   EXPECT_EQ(エンジンの答え(written), "");
   EXPECT_EQ(対局の違い(読む(written), game), "");
-  game.強さ = 3;
+  game.強さ = 強さ_最強;
   game.COM側 = 手番_先手;
-  EXPECT_NE(write_record(game, "").find("# mode: computer-b\n# level: 3\n# result"),
+  EXPECT_NE(write_record(game, "").find(
+                "# mode: computer-b\n# strength: " + std::to_string(強さ_最強) + "\n# result"),
             std::string::npos);
 }
 
@@ -156,7 +158,16 @@ TEST(RecordFile, 改行の形やBOMや注釈の置き場所にはこだわらな
   EXPECT_EQ(game.局.手数, 2);
   EXPECT_EQ(読む("position startpos").局.手数, 0);
   EXPECT_EQ(読む("# level: 3\nposition startpos").強さ, 0) << "no level between two people";
-  EXPECT_EQ(読む("# level: 3\n# mode: computer-w\nposition startpos").強さ, 3);
+  EXPECT_EQ(読む("# level: 3\n# mode: computer-w\nposition startpos").強さ, 強さ_最強);
+  // Records written when there were four levels open at the level that plays as theirs did;
+  // today's header, when it stands too, wins.
+  for (int old = 0; old <= 旧強さ_最強; ++old) {
+    const std::string text =
+        "# mode: computer-w\n# level: " + std::to_string(old) + "\nposition startpos";
+    EXPECT_EQ(読む(text).強さ, 旧強さの対応[old]) << old;
+  }
+  EXPECT_EQ(読む("# level: 3\n# mode: computer-b\n# strength: 1\nposition startpos").強さ, 1);
+  EXPECT_EQ(読む("# strength: 2\n# level: 3\n# mode: computer-b\nposition startpos").強さ, 2);
   EXPECT_EQ(読む("position startpos moves").局.対局中, 有);
 }
 
@@ -185,6 +196,8 @@ TEST(RecordFile, 読めない棋譜や規則に合わない手は行と手と理
        "1行目: position startpos か position sfen <局面> で始まる行ではありません"},
       {"# mode: robot\nposition startpos", "1行目: mode の値が読めません: robot"},
       {"# level: -1\nposition startpos", "1行目: level の値が読めません: -1"},
+      {"# level: 4\nposition startpos", "1行目: level の値が読めません: 4"},
+      {"# strength: 99\nposition startpos", "1行目: strength の値が読めません: 99"},
       {"# result: maybe\nposition startpos", "1行目: result の値が読めません: maybe"},
       {"# mode: people\n# mode: people\nposition startpos", "2行目: mode が二度あります"},
       {"position startpos moves P*5e\n# cursor: 2", "2行目: cursor は 0 から 1 までです"},

@@ -176,17 +176,23 @@ TEST_F(GameRecords, 対局中に開くと確かめてからにしやめれば何
 }
 
 TEST_F(GameRecords, 棋譜の強さは開くと選ばれ保存し直しても残る) {
+  // A record from the days of four levels names とても強い as level 2.
   platform.clipboard = "# mode: computer-w\n# level: 2\nposition startpos moves P*5e P*5c";
   form.PASTE_Click();
   EXPECT_TRUE(platform.menuChecked("TOTEMO"));
   form.COPY_RECORD_Click();
-  EXPECT_NE(platform.clipboard.find("# level: 2\n"), std::string::npos) << platform.clipboard;
+  EXPECT_NE(platform.clipboard.find("# strength: " + std::to_string(強さ_とても強い) + "\n"),
+            std::string::npos)
+      << platform.clipboard;
   form.CANCEL_Click();
-  form.HYOUJUN_Click();
+  form.PASTE_Click();
+  EXPECT_TRUE(platform.menuChecked("TOTEMO")) << "read back as it was written";
+  form.CANCEL_Click();
+  form.強さ_Click(強さ_標準);
   form.SENTE_Click();
   打つ(歩, 5, 5);
   form.COPY_RECORD_Click();
-  EXPECT_NE(platform.clipboard.find("# level: 0\n"), std::string::npos) << platform.clipboard;
+  EXPECT_NE(platform.clipboard.find("# strength: 0\n"), std::string::npos) << platform.clipboard;
 }
 
 TEST_F(GameRecords, 強さの範囲外の棋譜は開かない) {

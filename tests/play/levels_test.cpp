@@ -24,7 +24,7 @@ class Levels : public PlayTest {
   // person's first drop (the person plays 先手).
   void 先手で指してCOMが考える() {
     form.SENTE_Click();
-    form.TSUYOI_Click();
+    form.強さ_Click(強さ_強い);
     打つ(歩, 5, 5);
     ASSERT_TRUE(form.思考.thinking());
     ASSERT_EQ(form.局.手番, 手番_後手);
@@ -77,15 +77,13 @@ class Levels : public PlayTest {
 
 TEST_F(Levels, 標準で始まり一つの強さだけに印が付く) {
   EXPECT_EQ(form.思考.level(), 強さ_標準);
-  form.SAIKYOU_Click();
+  form.強さ_Click(強さ_最強);
   EXPECT_EQ(form.思考.level(), 強さ_最強);
-  EXPECT_EQ(platform.checks, (std::map<std::string, bool>{{"BGM", true},
-                                                          {"SIDOU", false},
-                                                          {"HYOUJUN", false},
-                                                          {"TSUYOI", false},
-                                                          {"TOTEMO", false},
-                                                          {"SAIKYOU", true}}));
-  form.HYOUJUN_Click();
+  std::map<std::string, bool> 印{{"BGM", true}, {"SIDOU", false}};
+  for (const 強さの段& 段 : 強さの表) 印[段.項目名] = false;
+  印["SAIKYOU"] = true;
+  EXPECT_EQ(platform.checks, 印);
+  form.強さ_Click(強さ_標準);
   EXPECT_TRUE(platform.checks["HYOUJUN"]);
   EXPECT_FALSE(platform.checks["SAIKYOU"]);
   // The standard level never searches off the user-interface thread.
@@ -148,7 +146,7 @@ TEST_F(Levels, 進で取り消し戻した手を進める) {
   打つ(歩, 5, 5);  // the standard computer replies at once
   const 手順 COMの手 = form.記録.記録_項目(2);
   form.REPLAY_Click();
-  form.TSUYOI_Click();
+  form.強さ_Click(強さ_強い);
   押す(1, 1);  // the computer's turn: it starts thinking
   ASSERT_TRUE(form.思考.thinking());
   form.AFTER_Click();
@@ -159,7 +157,7 @@ TEST_F(Levels, 進で取り消し戻した手を進める) {
 }
 
 TEST_F(Levels, 側の交代で取り消す) {
-  form.TSUYOI_Click();
+  form.強さ_Click(強さ_強い);
   form.GOTE_Click();  // the computer plays 先手 and thinks about its first move
   ASSERT_TRUE(form.思考.thinking());
   form.SENTE_Click();  // now the person plays 先手, who is to move
@@ -175,7 +173,7 @@ TEST_F(Levels, 側の交代で取り消す) {
 TEST_F(Levels, 強さを変えると古い答えを捨て新しい強さで考え直す) {
   先手で指してCOMが考える();
   const auto 世代 = form.思考.generation();
-  form.SAIKYOU_Click();
+  form.強さ_Click(強さ_最強);
   EXPECT_TRUE(form.思考.thinking());
   EXPECT_GT(form.思考.generation(), 世代);
   EXPECT_EQ(platform.held.size(), 2u);
@@ -186,7 +184,7 @@ TEST_F(Levels, 強さを変えると古い答えを捨て新しい強さで考�
 
 TEST_F(Levels, 標準に戻すとその場で標準が指す) {
   先手で指してCOMが考える();
-  form.HYOUJUN_Click();
+  form.強さ_Click(強さ_標準);
   EXPECT_EQ(form.局.手数, 2);
   EXPECT_FALSE(form.思考.thinking());
   答えさせても変わらない();
@@ -207,7 +205,7 @@ TEST_F(Levels, EscとウィンドウをとじるとCOMの答えは捨てられ�
 }
 
 TEST_F(Levels, 断られた戻でも取り消してCOMは次に押されて考え直す) {
-  form.TSUYOI_Click();
+  form.強さ_Click(強さ_強い);
   form.GOTE_Click();
   ASSERT_TRUE(form.思考.thinking());
   form.REPLAY_Click();

@@ -221,7 +221,7 @@ TEST_F(TakeBack, 人の手がなければ戻と同じ箱で断り二人の対局
 
 TEST_F(TakeBack, COMが考えている間の待ったは探索を止めて人の手だけを戻す) {
   platform.workMode = WorkMode::Held;
-  form.TSUYOI_Click();
+  form.強さ_Click(強さ_強い);
   form.SENTE_Click();
   打つ(歩, 5, 5);
   ASSERT_EQ(platform.held.size(), 1U);

@@ -99,8 +99,13 @@ TEST_F(LoadedWindow, MenuTreeHasEveryItemWithItsCaption) {
       {"BGM", "BGM", "OPTION"},
       {"TSUYOSA", "強さ", "OPTION"},
       {"HYOUJUN", "標準", "TSUYOSA"},
+      {"HODOHODO", "ほどほど", "TSUYOSA"},
+      {"MAZUMAZU", "まずまず", "TSUYOSA"},
+      {"NAKANAKA", "なかなか", "TSUYOSA"},
       {"TSUYOI", "強い", "TSUYOSA"},
+      {"TEGOWAI", "手強い", "TSUYOSA"},
       {"TOTEMO", "とても強い", "TSUYOSA"},
+      {"SUGOKU", "すごく強い", "TSUYOSA"},
       {"SAIKYOU", "最強", "TSUYOSA"},
       {"VIEW", "表示", nullptr},
       {"PANEL", "棋譜", "VIEW"},
@@ -153,22 +158,26 @@ TEST_F(LoadedWindow, ChoosingACheckableItemFlipsItsMarkExactlyOnce) {
 }
 
 TEST_F(LoadedWindow, TheLevelsAreCheckedOneAtATimeStartingAtTheStandardOne) {
-  const char* const levels[] = {"HYOUJUN", "TSUYOI", "TOTEMO", "SAIKYOU"};
+  // The levels whose items are checked.
   auto checked = [&] {
-    std::vector<bool> marks;
-    for (const char* name : levels) marks.push_back(action(name)->isChecked());
-    return marks;
+    std::vector<int> marked;
+    for (int i = 0; i <= 強さ_最強; ++i) {
+      if (action(強さの表[i].項目名)->isChecked()) marked.push_back(i);
+    }
+    return marked;
   };
-  EXPECT_EQ(checked(), (std::vector<bool>{true, false, false, false}));
+  EXPECT_EQ(checked(), std::vector<int>{強さ_標準});
   action("TOTEMO")->trigger();
-  EXPECT_EQ(checked(), (std::vector<bool>{false, false, true, false}));
-  EXPECT_EQ(window.form().思考.level(), 2);
+  EXPECT_EQ(checked(), std::vector<int>{強さ_とても強い});
+  EXPECT_EQ(window.form().思考.level(), 強さ_とても強い);
   // Choosing the level already chosen keeps its mark.
   action("TOTEMO")->trigger();
-  EXPECT_EQ(checked(), (std::vector<bool>{false, false, true, false}));
+  EXPECT_EQ(checked(), std::vector<int>{強さ_とても強い});
+  action("HODOHODO")->trigger();
+  EXPECT_EQ(checked(), std::vector<int>{1});
+  EXPECT_EQ(window.form().思考.level(), 1);
   action("HYOUJUN")->trigger();
-  EXPECT_EQ(checked(), (std::vector<bool>{true, false, false, false}));
-  EXPECT_EQ(window.form().思考.level(), 0);
+  EXPECT_EQ(checked(), std::vector<int>{強さ_標準});
 }
 
 TEST_F(LoadedWindow, F1KeySwitchesTheMusicAndOtherKeysDoNot) {

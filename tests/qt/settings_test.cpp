@@ -106,7 +106,7 @@ TEST_F(SettingsTest, ChoicesMadeAreThereAfterARestart) {
     ASSERT_GT(zoomed, 1.0);
   }
   WindowRun run;
-  EXPECT_EQ(run.form().今の選択(), (選択{3, true, false, true, true}));
+  EXPECT_EQ(run.form().今の選択(), (選択{強さ_最強, true, false, true, true}));
   EXPECT_TRUE(run.window.findChild<QAction*>("KENTOU")->isChecked());
   EXPECT_TRUE(run.window.findChild<QAction*>("NARI")->isChecked());
   EXPECT_TRUE(run.window.findChild<QAction*>("SAIKYOU")->isChecked());
@@ -116,6 +116,20 @@ TEST_F(SettingsTest, ChoicesMadeAreThereAfterARestart) {
   EXPECT_FALSE(run.musicStarted());
   EXPECT_EQ(run.window.language().current(), 言語::英語);
   EXPECT_NEAR(run.window.surface().scale(), zoomed, 0.01);
+}
+
+TEST_F(SettingsTest, ALevelKeptWhenThereWereFourStartsAtTheLevelThatPlaysLikeIt) {
+  scratch.write("brenvolt/brenvolt.conf", "[General]\nlevel=2\n");
+  {
+    WindowRun run;
+    EXPECT_EQ(run.form().今の選択().強さ, 強さ_とても強い);
+    EXPECT_TRUE(run.window.findChild<QAction*>("TOTEMO")->isChecked());
+    run.choose("HYOUJUN");
+  }
+  // Once a level is chosen it is kept under its own key, whatever the old one says.
+  EXPECT_EQ(WindowRun().form().今の選択().強さ, 強さ_標準);
+  scratch.write("brenvolt/brenvolt.conf", "[General]\nlevel=1\nstrength=99\n");
+  EXPECT_EQ(WindowRun().form().今の選択().強さ, 強さ_標準);
 }
 
 TEST_F(SettingsTest, ThePanelOpenAtTheEndIsOpenAtTheNextStart) {
@@ -167,7 +181,7 @@ TEST_F(SettingsTest, AFileThatCannotBeWrittenCostsOneLineAndTheGameGoesOn) {
   run.choose("SIDOU");
   run.choose("SAIKYOU");
   const std::string errors = ::testing::internal::GetCapturedStderr();
-  EXPECT_EQ(run.form().今の選択().強さ, 3);
+  EXPECT_EQ(run.form().今の選択().強さ, 強さ_最強);
   EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
   EXPECT_NE(errors.find("settings cannot be written"), std::string::npos);
 }

@@ -146,8 +146,10 @@ TEST(Translations, EveryJapaneseTextInTheWindowsSourceHasAnEnglishEntry) {
   const std::set<QString> untranslated = 訳さない文();
   std::vector<std::string> missing;
   // The window's and the sound layer's sources, the piece table, whose names of the pieces
-  // the board shows, and the record reader, whose refusals the boxes show.
-  std::vector<fs::path> files{原本の置場 / "game" / "piece_table.h"};
+  // the board shows, the table of levels, whose names the menu shows, and the record reader,
+  // whose refusals the boxes show.
+  std::vector<fs::path> files{原本の置場 / "game" / "piece_table.h",
+                              原本の置場 / "game" / "levels.h"};
   for (const char* folder : {"window", "sound", "notation"}) {
     for (const auto& entry : fs::recursive_directory_iterator(原本の置場 / folder)) {
       const auto ext = entry.path().extension();

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "game/levels.h"
 #include "game/match.h"
 #include "game/turn.h"
 #include "notation/game_move.h"
@@ -53,7 +54,7 @@ TEST(対局ツール, 序盤は種で決まり規則どおりに指せる) {
 }
 
 TEST(対局ツール, 対局は五か手数の上限で終わり同じ条件なら同じ結果) {
-  auto black = level_player(1, 100000);
+  auto black = level_player(強さ_強い, 100000);
   auto white = level_player(0, 0);
   const auto moves = opening(3, 4);
   const GameResult first = play_game(*black, *white, moves);
@@ -62,7 +63,7 @@ TEST(対局ツール, 対局は五か手数の上限で終わり同じ条件な�
   EXPECT_GT(first.plies, 4);
   EXPECT_EQ(first.black_times.size() + first.white_times.size(),
             static_cast<std::size_t>(first.plies - 4));
-  auto black_again = level_player(1, 100000);
+  auto black_again = level_player(強さ_強い, 100000);
   const GameResult again = play_game(*black_again, *white, moves);
   EXPECT_EQ(again.winner, first.winner);
   EXPECT_EQ(again.plies, first.plies);

@@ -16,7 +16,7 @@ class ChoicesTest : public Form1Test {
 
 TEST_F(ChoicesTest, 読み込んだ窓は標準_指導なし_BGMありで選択を適用すると項目どおりに変わる) {
   EXPECT_EQ(form.今の選択(), 選択{});
-  const 選択 chosen{2, true, false};
+  const 選択 chosen{強さ_とても強い, true, false};
   form.選択を適用(chosen);
   EXPECT_EQ(form.今の選択(), chosen);
   EXPECT_TRUE(platform.menuChecked("TOTEMO"));
@@ -33,7 +33,7 @@ TEST_F(ChoicesTest, 読み込んだ窓は標準_指導なし_BGMありで選択�
 }
 
 TEST_F(ChoicesTest, 項目とキーの選択は知らされ棋譜の持ち込む強さは知らされない) {
-  form.SAIKYOU_Click();
+  form.強さ_Click(強さ_最強);
   form.SIDOU_Click();
   form.BGM_Click();
   form.Form_KeyDown(キー_F1);

@@ -2,6 +2,7 @@
 // still current; a cancelled or replaced search, or one outliving the player, answers nothing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
@@ -122,14 +123,18 @@ TEST_F(ComputerPlayerTest, 上限は各レベルの持ち時間の内側で効�
   ComputerPlayer player(platform);
   player.set_caps({2, 500, 0});
   for (int level = 1; level <= 強さ_最強; ++level) {
+    const 探索制限 own = level_limits(level);
     const 探索制限 limits = player.limits_for(level);
-    EXPECT_EQ(limits.depth, 2);
+    EXPECT_EQ(limits.depth, own.depth == 0 ? 2 : std::min(own.depth, 2));
     EXPECT_EQ(limits.nodes, 500u);
-    EXPECT_EQ(limits.seconds, level_limits(level).seconds);
+    EXPECT_EQ(limits.seconds, own.seconds);
+    // The level's weakenings stay under the caps.
+    EXPECT_EQ(limits.grain, own.grain);
+    EXPECT_EQ(limits.threat_moves, own.threat_moves);
   }
   player.set_caps({0, 0, 1000});
   EXPECT_EQ(player.limits_for(1).seconds, level_limits(1).seconds);
-  player.set_level(7);
+  player.set_level(強さ_最強 + 1);
   EXPECT_EQ(player.level(), 強さ_最強);
   player.set_level(-2);
   EXPECT_EQ(player.level(), 強さ_標準);

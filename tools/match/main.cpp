@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "game/levels.h"
 #include "game/split_mix.h"
 #include "tools/match/book.h"
 #include "tools/match/match.h"
@@ -22,9 +23,13 @@ using namespace brenvolt::match;
 constexpr int kProgressPairs = 10;
 
 bool parse_level(const std::string& text, int& level) {
-  if (text.size() != 1 || text[0] < '0' || text[0] > '3') return false;
-  level = text[0] - '0';
-  return true;
+  if (text.empty() || text.size() > 2) return false;
+  level = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return false;
+    level = level * 10 + (c - '0');
+  }
+  return level <= brenvolt::強さ_最強;
 }
 
 std::unique_ptr<Player> make_player(const std::string& wanted, const Options& o) {
@@ -38,8 +43,8 @@ std::unique_ptr<Player> make_player(const std::string& wanted, const Options& o)
   }
   int level = -1;
   if (!parse_level(wanted, level)) {
-    std::cerr << "brenvolt-match: a player is a level 0..3 or engine:COMMAND, not " << wanted
-              << "\n";
+    std::cerr << "brenvolt-match: a player is a level 0.." << brenvolt::強さ_最強
+              << " or engine:COMMAND, not " << wanted << "\n";
     return nullptr;
   }
   return level_player(level, o.nodes_per_second);

@@ -48,6 +48,14 @@ class Engine:
     def set_up(self, moves):
         self.quiet("position startpos moves " + " ".join(moves) if moves else "position startpos")
 
+    def strongest_level(self):
+        """The top of the engine's Level option, as its `usi` answer gives it."""
+        for line in self.ask("usi", "usiok"):
+            words = line.split()
+            if words[:3] == ["option", "name", "Level"] and "max" in words:
+                return int(words[words.index("max") + 1])
+        sys.exit("make_book: the engine has no Level option")
+
     def legal_moves(self):
         return self.ask("moves", "moves")[-1].split()[1:]
 
@@ -61,7 +69,7 @@ class Engine:
     def evaluation(self, depth):
         """The last score of a fixed-depth search, from the mover's view; None for a mate,
         or a move found without searching (a five, or the only answer to one)."""
-        self.quiet("setoption name Level value 3")
+        self.quiet("setoption name Level value %d" % self.strongest_level())
         lines = self.ask("go depth %d" % depth, "bestmove")
         scores = [line.split() for line in lines if line.startswith("info depth")]
         if not scores:
@@ -123,11 +131,11 @@ def main():
 
     print("# Openings for brenvolt-match --book: one a line, moves from the start position.")
     print("# Made by tools/match/make_book.py: 2 to 6 moves, each the standard computer's choice")
-    print("# or a random legal move, kept when level 3's search to depth %d scores the position"
+    print("# or a random legal move, kept when the top level's search to depth %d scores the"
           % args.depth)
-    print("# within %d cp of level for the side to move (the score follows each line); %d kept of"
-          % (args.margin, len(kept)))
-    print("# %d tried. Remake it with:" % tried)
+    print("# position within %d cp of level for the side to move (the score follows each line);"
+          % args.margin)
+    print("# %d kept of %d tried. Remake it with:" % (len(kept), tried))
     print("#   tools/match/make_book.py build/engine/brenvolt-engine --count %d --seed %d "
           "--depth %d --margin %d > tools/match/openings.txt"
           % (args.count, args.seed, args.depth, args.margin))

@@ -1,5 +1,6 @@
 #include "tools/match/players.h"
 
+#include <algorithm>
 #include <atomic>
 
 #include "computer/classic/computer.h"
@@ -33,8 +34,10 @@ class SearchPlayer : public Player {
  public:
   SearchPlayer(int level, double nodes_per_second) : level_(level) {
     limits_ = level_limits(level);
-    if (nodes_per_second > 0) {
-      limits_.nodes = static_cast<std::uint64_t>(limits_.seconds * nodes_per_second);
+    // The time becomes its node count at that speed; a level's own node cap still holds.
+    if (nodes_per_second > 0 && limits_.seconds > 0) {
+      const auto nodes = static_cast<std::uint64_t>(limits_.seconds * nodes_per_second);
+      limits_.nodes = limits_.nodes != 0 ? std::min(limits_.nodes, nodes) : nodes;
       limits_.seconds = 0;
     }
   }

@@ -1,5 +1,5 @@
 // The players a match sets against each other: a level of the game's own computer (0 is the
-// standard computer, 1 to 3 the search), or an engine program spoken to over its protocol.
+// standard computer, the others the search), or an engine program spoken to over its protocol.
 #pragma once
 
 #include <memory>
@@ -26,8 +26,9 @@ class Player {
   virtual Choice choose(const 対局状態& 局) = 0;
 };
 
-// Level 0..3. With nodes_per_second above 0 a search level gets a fixed node count (its time
-// budget times that rate) instead of the clock, so that a match plays the same every time.
+// Any level of the table. With nodes_per_second above 0 a search level gets a fixed node count
+// (its time budget times that rate, within its own node cap) instead of the clock, so that a
+// match plays the same every time.
 std::unique_ptr<Player> level_player(int level, double nodes_per_second);
 
 // An engine started as `command` through the shell; a level above 0 is set with setoption

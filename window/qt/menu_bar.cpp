@@ -44,20 +44,26 @@ QAction* 項目(QMenu& menu, const char* name, const char* caption, Form1& form,
 
 // A checkable item whose mark only the platform sets: Qt flips the mark before `triggered`
 // arrives, so it is put back first and the handler then decides.
-void チェック項目(QMenu& menu, const char* name, const char* caption, Form1& form,
-                  QtPlatform& platform, Handler handler) {
+void チェック項目(QMenu& menu, const char* name, const char* caption, QtPlatform& platform,
+                  std::function<void()> handler) {
   QAction* action = menu.addAction(QString());
   名と見出し(*action, name, caption);
   action->setCheckable(true);
   const std::string key = name;
   platform.registerCheckable(key, action);
-  QObject::connect(action, &QAction::triggered, [&form, &platform, action, key, handler] {
-    {
-      const QSignalBlocker quiet(action);
-      action->setChecked(platform.menuChecked(key));
-    }
-    (form.*handler)();
-  });
+  QObject::connect(action, &QAction::triggered,
+                   [&platform, action, key, handler = std::move(handler)] {
+                     {
+                       const QSignalBlocker quiet(action);
+                       action->setChecked(platform.menuChecked(key));
+                     }
+                     handler();
+                   });
+}
+
+void チェック項目(QMenu& menu, const char* name, const char* caption, Form1& form,
+                  QtPlatform& platform, Handler handler) {
+  チェック項目(menu, name, caption, platform, [&form, handler] { (form.*handler)(); });
 }
 
 // The window's own items, after a separator under "ｵﾌﾟｼｮﾝ".
@@ -124,17 +130,17 @@ void メニューを作る(QMenuBar& bar, Form1& form, QtPlatform& platform, con
   QMenu* option = 子メニュー(bar, "OPTION", "ｵﾌﾟｼｮﾝ");
   チェック項目(*option, "SIDOU", "移動指導", form, platform, &Form1::SIDOU_Click);
   チェック項目(*option, "BGM", "BGM", form, platform, &Form1::BGM_Click);
-  // The levels are checked one at a time; the handler sets all four marks.
+  // The levels are checked one at a time; the handler sets every level's mark.
   QMenu* strength = 子メニュー(*option, "TSUYOSA", "強さ");
-  チェック項目(*strength, 強さの項目[0], "標準", form, platform, &Form1::HYOUJUN_Click);
-  チェック項目(*strength, 強さの項目[1], "強い", form, platform, &Form1::TSUYOI_Click);
-  チェック項目(*strength, 強さの項目[2], "とても強い", form, platform, &Form1::TOTEMO_Click);
-  チェック項目(*strength, 強さの項目[3], "最強", form, platform, &Form1::SAIKYOU_Click);
+  for (int i = 0; i <= 強さ_最強; ++i) {
+    チェック項目(*strength, 強さの表[i].項目名, 強さの表[i].名前, platform,
+                 [&form, i] { form.強さ_Click(i); });
+  }
   option->addMenu(strength);
   チェック項目(*option, "NARI", "成りを確認", form, platform, &Form1::NARI_Click);
   // The computer starts at its level (標準); the level items show it from the first look.
   for (int i = 0; i <= 強さ_最強; ++i)
-    platform.setMenuChecked(強さの項目[i], i == form.思考.level());
+    platform.setMenuChecked(強さの表[i].項目名, i == form.思考.level());
   窓の項目(*option, window);
   bar.addMenu(option);
 

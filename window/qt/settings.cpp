@@ -11,7 +11,9 @@ namespace brenvolt {
 
 namespace {
 
-const QString 強さ_鍵 = QStringLiteral("level");
+const QString 強さ_鍵 = QStringLiteral("strength");
+// The level as kept when there were four levels, 0 to 3, read while no strength is kept.
+const QString 旧強さ_鍵 = QStringLiteral("level");
 const QString 指導_鍵 = QStringLiteral("guidance");
 const QString 音楽_鍵 = QStringLiteral("music");
 const QString 成り_鍵 = QStringLiteral("askPromotion");
@@ -35,8 +37,12 @@ QString Settings::defaultFile() {
 
 int Settings::level() const {
   bool ok = false;
-  const int level = store_.value(強さ_鍵).toInt(&ok);
-  return ok && level >= 0 && level <= 強さ_最強 ? level : 0;
+  if (store_.contains(強さ_鍵)) {
+    const int level = store_.value(強さ_鍵).toInt(&ok);
+    return ok && level >= 0 && level <= 強さ_最強 ? level : 0;
+  }
+  const int old = store_.value(旧強さ_鍵).toInt(&ok);
+  return ok && old >= 0 && old <= 旧強さ_最強 ? 旧強さの対応[old] : 0;
 }
 
 bool Settings::flag(const QString& key, bool otherwise) const {

@@ -45,24 +45,46 @@ TEST(強い探索, 乱数の局面で返す手はいつも合法) {
   }
 }
 
-TEST(強い探索, レベルの持ち時間は上限の内で上のレベルほど長い) {
-  const double 上限[4] = {0, 0.1, 0.5, 2.0};
-  for (int level = 1; level <= 3; ++level) {
+// A cap of 0 is no cap: the most a level may spend.
+double 上限の大きさ(double cap) {
+  return cap == 0 ? 1e18 : cap;
+}
+
+TEST(強い探索, レベルの持ち時間は上限の内で上のレベルほど深く長く読む) {
+  EXPECT_LE(level_limits(1).seconds, 0.1 * 0.8) << "room for a busy machine";
+  for (int level = 1; level <= 強さ_最強; ++level) {
     const 探索制限 制限 = level_limits(level);
     EXPECT_GT(制限.seconds, 0);
-    EXPECT_LE(制限.seconds, 上限[level] * 0.8) << "room for a busy machine";
-    EXPECT_EQ(制限.nodes, 0u);
-    if (level > 1) {
-      EXPECT_GT(制限.seconds, level_limits(level - 1).seconds);
-    }
+    EXPECT_LE(制限.seconds, 2.0 * 0.8) << level;
+    if (level == 1) continue;
+    // No level searches less deep or less long than the level below it (a weakening may be
+    // traded for depth: the matches, not this, show each level plays better).
+    const 探索制限 下 = level_limits(level - 1);
+    EXPECT_GE(上限の大きさ(制限.depth), 上限の大きさ(下.depth)) << level;
+    EXPECT_GE(上限の大きさ(制限.nodes), 上限の大きさ(下.nodes)) << level;
+    EXPECT_GE(制限.seconds, 下.seconds) << level;
+    EXPECT_GE(制限.grain, 1) << level;
   }
   EXPECT_EQ(level_limits(0).seconds, level_limits(1).seconds);
-  EXPECT_EQ(level_limits(9).seconds, level_limits(3).seconds);
+  EXPECT_EQ(level_limits(強さ_最強 + 1).seconds, level_limits(強さ_最強).seconds);
+  // The levels of the four-level menu keep their searches exactly: a record naming one plays
+  // on as it did.
+  const 探索制限 旧[] = {{2, 0, 0.06}, {4, 0, 0.35}, {0, 0, 1.5}};
+  for (int old = 1; old <= 旧強さ_最強; ++old) {
+    const 探索制限 今 = level_limits(旧強さの対応[old]);
+    EXPECT_EQ(今.depth, 旧[old - 1].depth) << old;
+    EXPECT_EQ(今.nodes, 0u) << old;
+    EXPECT_EQ(今.seconds, 旧[old - 1].seconds) << old;
+    EXPECT_EQ(今.grain, 1) << old;
+    EXPECT_EQ(今.four_moves, 全力_四の手数) << old;
+    EXPECT_EQ(今.threat_moves, 全力_三の手数) << old;
+    EXPECT_EQ(今.quiescence, 全力_静止手数) << old;
+  }
 }
 
 TEST(強い探索, 各レベルの持ち時間で返す手も合法) {
   std::mt19937 rng(17);
-  for (int level = 1; level <= 3; ++level) {
+  for (int level = 1; level <= 強さ_最強; ++level) {
     対局 game = testing::乱数対局(rng, 20 + level * 7);
     if (game.勝負あり()) continue;
     合法である(game, 考える(game, level_limits(level)));
@@ -96,6 +118,23 @@ TEST(強い探索, 相手の五は止める) {
   合法である(game, move);
   EXPECT_EQ(move->先X, 5);
   EXPECT_EQ(move->先Y, 5);
+}
+
+TEST(強い探索, どのレベルも五を作れるなら作り相手の五は止める) {
+  const 対局 win = testing::局面("9/9/9/9/RBGS5/9/9/9/9 b K2N2L2Pkrbgs2n2l2p 9");
+  const 対局 block = testing::局面("9/9/9/9/gskn5/9/9/9/9 b KRBGS2N2L2Prbn2l2p 5");
+  for (int level = 1; level <= 強さ_最強; ++level) {
+    探索制限 制限 = level_limits(level);
+    制限.seconds = 0;  // a depth or node cap: the same move on any machine
+    if (制限.depth == 0) 制限.nodes = 20000;
+    const auto five = 考える(win, 制限);
+    ASSERT_TRUE(five.has_value()) << level;
+    EXPECT_EQ(指した後の勝者(win, *five), 手番_先手) << level;
+    const auto stop = 考える(block, 制限);
+    合法である(block, stop);
+    EXPECT_EQ(stop->先X, 5) << level;
+    EXPECT_EQ(stop->先Y, 5) << level;
+  }
 }
 
 TEST(強い探索, 四と三の連続で勝つ手順を見つける) {
