@@ -20,6 +20,22 @@ void score_by_gain(const Board& b, MoveList& list) {
   }
 }
 
+// Kinds that may be dropped on any empty square.
+constexpr Kind kDropAnywhere[] = {kSilver, kGold, kKing, kBishop, kRook};
+
+// Does the kind the defender drops now matter? The piece's later moves and what stays in hand
+// decide only whether the defender can still fill a square once it has no drop for it. After
+// this answer the attacker has at most moves_left moves, the last of them the five, so the
+// defender answers at most moves_left - 1 more times: holding a piece that drops anywhere for
+// each of those besides the one dropped now, it never runs out. Beyond two such pieces every
+// kind is not tried either: running out then takes a longer sequence of threats than the search
+// usually meets, and each kind tried multiplies the search.
+bool kind_matters(const Board& b, Colour defender, int moves_left) {
+  int anywhere = 0;
+  for (Kind k : kDropAnywhere) anywhere += b.hand(defender, k);
+  return anywhere < moves_left && anywhere <= 2;
+}
+
 }  // namespace
 
 ThreatSearch::ThreatSearch() : lists_(std::make_unique<std::array<MoveList, kMaxDepth + 2>>()) {}
@@ -132,15 +148,20 @@ bool ThreatSearch::defend(int moves_left, int ply) {
     return true;
   }
 
+  const bool every_kind = kind_matters(b, defender, moves_left);
   MoveList& list = (*lists_)[ply];
-  int squares[kCells * 2 + kMaxPoints * 8];
+  int squares[kCells * 3 + kMaxPoints * 8];
   if (fives.count > 0) {
-    generate_to(b, squares, defence_squares(fives, squares), list, false);
+    generate_to(b, squares, defence_squares(fives, squares), list, every_kind);
   } else {
-    // An open three: a square of its windows, or a four of the defender's own.
-    int n = window_squares(b, attacker_, 3, squares);
+    // An open three: a square of its windows, a square a sliding piece of the attacker crosses
+    // to one it cannot drop on, or a four of the defender's own.
+    const int lines = window_squares(b, attacker_, 3, squares);
+    int n = lines + slide_path_squares(b, attacker_, squares, lines, squares + lines);
     n += window_squares(b, defender, 3, squares + n);
-    generate_to(b, squares, n, list, false);
+    generate_to(b, squares, n, list, every_kind);
+    // Or a piece brought within reach of a square of the three the defender cannot drop on.
+    add_reaching_moves(b, squares, lines, list);
   }
   for (int i = 0; i < list.size; ++i) {
     const Move m = list.moves[i];

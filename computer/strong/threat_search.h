@@ -1,7 +1,12 @@
 // The threat search: does the side to move win by a sequence of threats the other side must
-// answer? Fours (a five to follow) leave one answer, the five's square; open threes (an open
-// four to follow) leave the squares of the three's windows, or a four of the defender's own.
-// With fours only it is the search for a win by continuous fours.
+// answer? Fours (a five to follow) leave one answer, the five's square or a square on the way
+// of the piece that must move there; open threes (an open four to follow) leave the squares of
+// the three's windows, the squares on the way of a piece that must move to one of them, a move
+// that brings a piece of the defender within reach of one it cannot drop on, or a four of the
+// defender's own. A defender short of pieces that drop anywhere drops every kind it holds:
+// what the piece can reach later, and what stays in hand, decide whether it can still fill a
+// square once it has no drop for it. With fours only it is the search for a win by continuous
+// fours.
 #pragma once
 
 #include <array>

@@ -45,14 +45,20 @@ Move board_move(const Board& b, int from, int to) {
   return Move::board(from, to, must_promote(b.colour(from), b.kind(from), to));
 }
 
+// The first kind c holds that may be dropped on sq, or kNoKind.
+Kind kind_to_drop(const Board& b, Colour c, int sq) {
+  for (int k = 1; k <= kHandKinds; ++k) {
+    if (b.hand(c, k) > 0 && drop_allowed(b, c, static_cast<Kind>(k), sq)) {
+      return static_cast<Kind>(k);
+    }
+  }
+  return kNoKind;
+}
+
 // A move of c that puts a piece on the five point p and keeps the five: a drop when c has a
 // kind for the square, else a board move of a piece off the line. No move when c cannot.
 Move move_to_point(const Board& b, Colour c, int p) {
-  for (int k = 1; k <= kHandKinds; ++k) {
-    if (b.hand(c, k) > 0 && drop_allowed(b, c, static_cast<Kind>(k), p)) {
-      return Move::drop(static_cast<Kind>(k), p);
-    }
-  }
+  if (const Kind k = kind_to_drop(b, c, p); k != kNoKind) return Move::drop(k, p);
   const int n = b.pieces_on_board(c);
   for (int i = 0; i < n; ++i) {
     const int q = b.piece_squares(c)[i];
@@ -61,7 +67,10 @@ Move move_to_point(const Board& b, Colour c, int p) {
   return Move();
 }
 
-void add_path(const Board& b, int q, int p, FivePoints& out) {
+// Calls f(s) for each square the piece on q crosses when it slides to p (none when it steps
+// there or cannot get there).
+template <class F>
+void for_each_path_square(const Board& b, int q, int p, F&& f) {
   const PieceMoves& pm = piece_moves();
   const Colour c = b.colour(q);
   const Kind k = b.kind(q);
@@ -70,8 +79,39 @@ void add_path(const Board& b, int q, int p, FivePoints& out) {
     int sq = q + step;
     while (b.empty(sq) && sq != p) sq += step;
     if (sq != p) continue;
-    for (int s = q + step; s != p && out.path_count < kMaxPoints * 8; s += step) {
-      out.paths[out.path_count++] = s;
+    for (int s = q + step; s != p; s += step) f(s);
+  }
+}
+
+void add_path(const Board& b, int q, int p, FivePoints& out) {
+  for_each_path_square(b, q, p, [&out](int s) {
+    if (out.path_count < kMaxPoints * 8) out.paths[out.path_count++] = s;
+  });
+}
+
+// Adds the board moves of the piece on `from` after which it reaches a target it does not
+// reach now. Moves onto a target are not added.
+void add_reaching_moves_of(Board& b, int from, const std::array<bool, kCells>& target,
+                           MoveList& list) {
+  const Colour c = b.colour(from);
+  const Kind k = b.kind(from);
+  std::array<bool, kCells> reached{};
+  int destinations[kCells];
+  int n = 0;
+  for_each_destination(b, from, [&](int to) {
+    reached[to] = target[to];
+    if (!target[to]) destinations[n++] = to;
+  });
+  for (int d = 0; d < n; ++d) {
+    const int to = destinations[d];
+    for (bool promote : {false, true}) {
+      if (promote ? !may_promote(c, k, from, to) : must_promote(c, k, to)) continue;
+      const Move m = Move::board(from, to, promote);
+      b.make(m);
+      bool gains = false;
+      for_each_destination(b, to, [&](int sq) { gains = gains || (target[sq] && !reached[sq]); });
+      b.unmake(m);
+      if (gains) list.add(m);
     }
   }
 }
@@ -152,6 +192,42 @@ int window_squares(const Board& b, Colour c, int n, int* out) {
     }
   }
   return count;
+}
+
+bool can_drop(const Board& b, Colour c, int sq) {
+  return kind_to_drop(b, c, sq) != kNoKind;
+}
+
+int slide_path_squares(const Board& b, Colour c, const int* targets, int count, int* out) {
+  std::array<bool, kCells> seen{};
+  int n = 0;
+  const int pieces = b.pieces_on_board(c);
+  for (int t = 0; t < count; ++t) {
+    if (!b.empty(targets[t]) || can_drop(b, c, targets[t])) continue;
+    for (int i = 0; i < pieces; ++i) {
+      for_each_path_square(b, b.piece_squares(c)[i], targets[t], [&](int s) {
+        if (!seen[s]) out[n++] = s;
+        seen[s] = true;
+      });
+    }
+  }
+  return n;
+}
+
+void add_reaching_moves(Board& b, const int* targets, int count, MoveList& list) {
+  const Colour c = b.side_to_move();
+  std::array<bool, kCells> target{};
+  bool any = false;
+  for (int t = 0; t < count; ++t) {
+    if (!b.empty(targets[t]) || can_drop(b, c, targets[t])) continue;
+    target[targets[t]] = true;
+    any = true;
+  }
+  if (!any) return;
+  // Copied: making a move reorders the board's list of squares.
+  const auto squares = b.piece_squares(c);
+  const int pieces = b.pieces_on_board(c);
+  for (int i = 0; i < pieces; ++i) add_reaching_moves_of(b, squares[i], target, list);
 }
 
 }  // namespace brenvolt::strong

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "computer/strong/board.h"
+#include "computer/strong/move_list.h"
 
 namespace brenvolt::strong {
 
@@ -49,5 +50,18 @@ int four_squares(const Board& b, Colour c, int* out);
 
 // Every square in a window holding n or more of c and nothing of the other side, each once.
 int window_squares(const Board& b, Colour c, int n, int* out);
+
+// Can c drop some kind it holds on the empty square sq?
+bool can_drop(const Board& b, Colour c, int sq);
+
+// The squares c's sliding pieces cross on their way to those of the `count` targets that c
+// cannot drop on: a piece of the other side on one of them takes that way away. Each square
+// once; returns how many were written to out (at most kCells).
+int slide_path_squares(const Board& b, Colour c, const int* targets, int count, int* out);
+
+// Adds the board moves of the side to move that bring a piece within one move of a target it
+// cannot drop on and could not reach before: without a drop, only such a piece can fill that
+// square later. Moves landing on a target are left out (the caller has those already).
+void add_reaching_moves(Board& b, const int* targets, int count, MoveList& list);
 
 }  // namespace brenvolt::strong

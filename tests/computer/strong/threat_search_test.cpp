@@ -66,5 +66,19 @@ TEST(脅威探索, 守り手の五を止める手が脅威でなければ勝ち�
   EXPECT_FALSE(脅威で勝てるか("l8/l8/n8/s8/2pGSK3/6N2/6N2/9/9 b RB2L2Pkrbgnp 11", false).勝ち);
 }
 
+TEST(脅威探索, 届かない守りの手を見落として勝ちと言わない) {
+  // After G*8f R*9g 6d6c 9g9e 8f9g 先手 has nothing left to drop, and 4f6h brings the bishop
+  // within reach of 8f, the square of 後手's next four; 6d6c wins instead.
+  const 答え board_moves_only =
+      脅威で勝てるか("9/5K3/4sl1+N1/3kLnG2/1SrPPp3/2L1pB3/1N1n5/l8/9 w Rbg 22", false, 5);
+  ASSERT_TRUE(board_moves_only.勝ち);
+  EXPECT_EQ(notation::format_move(board_moves_only.初手), "6d6c");
+  // G*8g is blocked by R*9h, not by K*9h: the kind dropped decides what can move later.
+  const 答え kind_of_drop =
+      脅威で勝てるか("9/9/5B3/1L2plL1P/3nNP2r/1Gsnl1S1p/5N3/9/9 w KRkbg 18", false, 5);
+  ASSERT_TRUE(kind_of_drop.勝ち);
+  EXPECT_NE(notation::format_move(kind_of_drop.初手), "G*8g");
+}
+
 }  // namespace
 }  // namespace brenvolt
