@@ -8,6 +8,7 @@
 #include "computer/strong/rules.h"
 #include "computer/strong/threat_search.h"
 #include "computer/strong/threats.h"
+#include "game/levels.h"
 #include "game/split_mix.h"
 #include "game/turn.h"
 #include "notation/position_text.h"
@@ -198,8 +199,9 @@ bool generate(const GenerateOptions& options, std::ostream& out, std::ostream& l
   Collector collector(options, out);
   for (int game = 0; game < options.games; ++game) {
     if (collector.wins >= options.wins && collector.defences >= options.defences) break;
-    const int black_level = 1 + static_cast<int>(random.below(3));
-    const int white_level = 1 + static_cast<int>(random.below(3));
+    // Drawn by the seed among 強い, とても強い and 最強, the full-strength levels.
+    const int black_level = 旧強さの対応[1 + random.below(3)];
+    const int white_level = 旧強さの対応[1 + random.below(3)];
     const auto black = match::level_player(black_level, options.nodes_per_second);
     const auto white = match::level_player(white_level, options.nodes_per_second);
     collector.new_game();
