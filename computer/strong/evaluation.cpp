@@ -39,6 +39,16 @@ int place_gain(const Board& b, int sq, Colour c) {
   return gain;
 }
 
+void score_by_gain(const Board& b, MoveList& list) {
+  const Colour c = b.side_to_move();
+  for (int i = 0; i < list.size; ++i) {
+    const Move m = list.moves[i];
+    int gain = place_gain(b, m.to(), c);
+    if (!m.is_drop()) gain -= lift_loss(b, m.from(), c);
+    list.scores[i] = gain;
+  }
+}
+
 // The step down of its own windows, and the windows of the other side only this piece blocked.
 int lift_loss(const Board& b, int sq, Colour c) {
   const WindowTable& t = window_table();

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "computer/strong/board.h"
+#include "computer/strong/move_list.h"
 
 namespace brenvolt::strong {
 
@@ -40,5 +41,9 @@ int evaluate(const Board& b);
 // A board move's gain is place_gain(to) - lift_loss(from) * 3 / 4.
 int place_gain(const Board& b, int sq, Colour c);
 int lift_loss(const Board& b, int sq, Colour c);
+
+// Scores every move of list, for the side to move, by place_gain(to) - lift_loss(from): the
+// threat searches' order, where a lifted piece counts in full.
+void score_by_gain(const Board& b, MoveList& list);
 
 }  // namespace brenvolt::strong

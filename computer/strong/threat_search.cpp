@@ -10,16 +10,6 @@ namespace brenvolt::strong {
 
 namespace {
 
-void score_by_gain(const Board& b, MoveList& list) {
-  const Colour c = b.side_to_move();
-  for (int i = 0; i < list.size; ++i) {
-    const Move m = list.moves[i];
-    int gain = place_gain(b, m.to(), c);
-    if (!m.is_drop()) gain -= lift_loss(b, m.from(), c);
-    list.scores[i] = gain;
-  }
-}
-
 // Kinds that may be dropped on any empty square.
 constexpr Kind kDropAnywhere[] = {kSilver, kGold, kKing, kBishop, kRook};
 

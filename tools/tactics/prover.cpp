@@ -27,13 +27,7 @@ struct Known {
 };
 
 void order_by_gain(const Board& b, MoveList& list) {
-  const Colour c = b.side_to_move();
-  for (int i = 0; i < list.size; ++i) {
-    const Move m = list.moves[i];
-    int gain = place_gain(b, m.to(), c);
-    if (!m.is_drop()) gain -= lift_loss(b, m.from(), c);
-    list.scores[i] = gain;
-  }
+  score_by_gain(b, list);
   std::vector<int> order(static_cast<std::size_t>(list.size));
   for (int i = 0; i < list.size; ++i) order[static_cast<std::size_t>(i)] = i;
   std::stable_sort(order.begin(), order.end(),
