@@ -3,6 +3,7 @@
 #include "notation/game_move.h"
 #include "notation/position_command.h"
 #include "notation/position_text.h"
+#include "tools/numbered_lines.h"
 
 namespace brenvolt::match {
 
@@ -62,18 +63,8 @@ std::optional<Opening> read_opening(std::string_view line, std::string& error) {
 }
 
 std::vector<Opening> read_book(std::istream& in, std::string& error) {
-  std::vector<Opening> book;
-  std::string line;
-  for (int number = 1; std::getline(in, line); ++number) {
-    std::string reason;
-    if (auto opening = read_opening(line, reason)) {
-      book.push_back(std::move(*opening));
-    } else if (!reason.empty()) {
-      error = "line " + std::to_string(number) + ": " + reason;
-      return {};
-    }
-  }
-  if (book.empty()) error = "no opening in the book";
+  std::vector<Opening> book = tools::read_numbered_lines<Opening>(in, read_opening, error);
+  if (book.empty() && error.empty()) error = "no opening in the book";
   return book;
 }
 

@@ -6,6 +6,7 @@
 #include "notation/game_move.h"
 #include "notation/position_command.h"
 #include "notation/position_text.h"
+#include "tools/numbered_lines.h"
 
 namespace brenvolt::tactics {
 
@@ -77,18 +78,7 @@ std::string format_entry(const Entry& entry) {
 }
 
 std::vector<Entry> read_suite(std::istream& in, std::string& error) {
-  std::vector<Entry> entries;
-  std::string line;
-  for (int number = 1; std::getline(in, line); ++number) {
-    std::string why;
-    if (auto entry = parse_entry(line, why)) {
-      entries.push_back(std::move(*entry));
-    } else if (!why.empty()) {
-      error = "line " + std::to_string(number) + ": " + why;
-      return {};
-    }
-  }
-  return entries;
+  return tools::read_numbered_lines<Entry>(in, parse_entry, error);
 }
 
 std::optional<対局状態> game_of(const Entry& entry) {

@@ -2,11 +2,13 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 #include <sstream>
 
 #include "computer/strong/board.h"
 #include "game/game_state.h"
 #include "notation/position_text.h"
+#include "tools/numbered_lines.h"
 
 namespace brenvolt::tune {
 
@@ -91,31 +93,29 @@ double best_k(const std::vector<Vector>& xs, const std::vector<double>& results,
   return (lo + hi) / 2;
 }
 
+// A line "<result> <position>", the result from 先手's view, as a sample from the side to move's.
+std::optional<Sample> parse_sample(const std::string& line, std::string& why) {
+  const auto space = line.find(' ');
+  const std::string word = line.substr(0, space);
+  対局状態 局;
+  strong::Board board;
+  const bool known_result = word == "1" || word == "0" || word == "0.5";
+  if (space == std::string::npos || !known_result ||
+      !notation::parse_position(line.substr(space + 1), 局, why) || !board.load(局)) {
+    if (why.empty()) why = "not a result and a position";
+    return std::nullopt;
+  }
+  const double black_result = word == "1" ? 1.0 : word == "0" ? 0.0 : 0.5;
+  Sample s;
+  s.features = strong::features_of(board);
+  s.result = board.side_to_move() == strong::kBlack ? black_result : 1 - black_result;
+  return s;
+}
+
 }  // namespace
 
 std::vector<Sample> read_samples(std::istream& in, std::string& error) {
-  std::vector<Sample> samples;
-  std::string line;
-  for (int number = 1; std::getline(in, line); ++number) {
-    const auto space = line.find(' ');
-    const std::string word = line.substr(0, space);
-    Sample s;
-    対局状態 局;
-    strong::Board board;
-    std::string why;
-    const bool known_result = word == "1" || word == "0" || word == "0.5";
-    if (space == std::string::npos || !known_result ||
-        !notation::parse_position(line.substr(space + 1), 局, why) || !board.load(局)) {
-      error = "line " + std::to_string(number) + ": " +
-              (why.empty() ? "not a result and a position" : why);
-      return {};
-    }
-    const double black_result = word == "1" ? 1.0 : word == "0" ? 0.0 : 0.5;
-    s.features = strong::features_of(board);
-    s.result = board.side_to_move() == strong::kBlack ? black_result : 1 - black_result;
-    samples.push_back(s);
-  }
-  return samples;
+  return tools::read_numbered_lines<Sample>(in, parse_sample, error);
 }
 
 double mean_error(const std::vector<Sample>& samples, const strong::EvalWeights& w, double k) {
