@@ -346,45 +346,49 @@ Move AlphaBeta::threat_win(const std::atomic<bool>& stop) {
 void AlphaBeta::keep_defences(const std::atomic<bool>& stop) {
   if (style_.threat_moves == 0) return;
   ThreatSearch::Budget budget = threat_budget(stop);
-  const auto spend = [&](std::uint64_t used) {
-    nodes_ += used;
-    budget.nodes -= std::min(budget.nodes, used);
-  };
   // Were this side to pass, would the other side win by threats?
   b_.make_null();
-  ThreatSearch::Budget probe = budget;
-  probe.nodes = std::min(budget.nodes, kDefenceProbeNodes);
-  const bool danger = threats_.find_win(b_, style_.threat_moves, false, probe, nullptr);
+  const Probe danger = probe_threats(budget);
   b_.unmake_null();
-  spend(threats_.nodes());
-  if (!danger) return;
-  // Keep the moves after which it no longer does, in their order; moves not tried for want of
-  // budget are kept too. When no move is found to stop it, every move stays.
-  int kept = 0;
-  bool some_defence = false;
+  if (danger != Probe::kWins) return;
+  // Keep the moves after which it is seen not to, in their order. Only when none is seen do
+  // the moves the probe could not decide (its budget spent) stay, ahead of those it refuted:
+  // a defence that is known beats one that is hoped for.
   MoveList& refuted = (*lists_)[1];
+  MoveList& undecided = (*lists_)[2];
   refuted.clear();
+  undecided.clear();
+  int kept = 0;
   for (int i = 0; i < root_moves_.size; ++i) {
     const Move m = root_moves_.moves[i];
-    bool stops_it = true;
-    if (budget.nodes > 0) {
-      b_.make(m);
-      probe.nodes = std::min(budget.nodes, kDefenceProbeNodes);
-      stops_it = !threats_.find_win(b_, style_.threat_moves, false, probe, nullptr);
-      b_.unmake(m);
-      spend(threats_.nodes());
-      some_defence = some_defence || (stops_it && !threats_.gave_up());
-    }
-    if (stops_it) {
+    b_.make(m);
+    const Probe after = probe_threats(budget);
+    b_.unmake(m);
+    if (after == Probe::kNoWin) {
       root_moves_.moves[kept++] = m;
     } else {
-      refuted.add(m);
+      (after == Probe::kWins ? refuted : undecided).add(m);
     }
   }
-  if (!some_defence) {
+  if (kept == 0) {
+    for (int i = 0; i < undecided.size; ++i) root_moves_.moves[kept++] = undecided.moves[i];
     for (int i = 0; i < refuted.size; ++i) root_moves_.moves[kept++] = refuted.moves[i];
   }
   root_moves_.size = kept;
+}
+
+// Whether the side to move wins by fours and threes, within one probe's part of the budget,
+// which it spends.
+AlphaBeta::Probe AlphaBeta::probe_threats(ThreatSearch::Budget& budget) {
+  if (budget.nodes == 0) return Probe::kUndecided;
+  ThreatSearch::Budget probe = budget;
+  probe.nodes = std::min(budget.nodes, kDefenceProbeNodes);
+  const bool wins = threats_.find_win(b_, style_.threat_moves, false, probe, nullptr);
+  const std::uint64_t used = threats_.nodes();
+  nodes_ += used;
+  budget.nodes -= std::min(budget.nodes, used);
+  if (wins) return Probe::kWins;
+  return threats_.gave_up() ? Probe::kUndecided : Probe::kNoWin;
 }
 
 int AlphaBeta::search_root(int depth, int alpha, int beta) {

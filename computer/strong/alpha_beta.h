@@ -68,6 +68,8 @@ class AlphaBeta {
   // When the other side would win by threats if this side passed, drops the root moves that
   // do not stop it.
   void keep_defences(const std::atomic<bool>& stop);
+  enum class Probe { kWins, kNoWin, kUndecided };
+  Probe probe_threats(ThreatSearch::Budget& budget);
   ThreatSearch::Budget threat_budget(const std::atomic<bool>& stop) const;
   void order(MoveList& list, int from, Move tt_move, int ply);
   void reward(Move m, int depth, int ply);

@@ -120,6 +120,16 @@ TEST(強い探索, 相手の五は止める) {
   EXPECT_EQ(move->先Y, 5);
 }
 
+TEST(強い探索, 止めると確かめた手を確かめきれない手より選ぶ) {
+  // 後手 would win by fours and threes were 先手 to pass. Only three moves stop it; at this
+  // budget most moves cannot be probed, and one of those unprobed moves used to be played.
+  const 対局 game = testing::局面("5K3/5g3/3l1LP2/5S3/1l2nG3/3N1np2/9/3kpP3/3LNs3 b RBrb 19");
+  const auto move = 考える(game, {0, 200000, 0});
+  合法である(game, move);
+  const std::string text = notation::format_move(*move);
+  EXPECT_TRUE(text == "B*6d" || text == "B*3g" || text == "R*3g") << text;
+}
+
 TEST(強い探索, どのレベルも五を作れるなら作り相手の五は止める) {
   const 対局 win = testing::局面("9/9/9/9/RBGS5/9/9/9/9 b K2N2L2Pkrbgs2n2l2p 9");
   const 対局 block = testing::局面("9/9/9/9/gskn5/9/9/9/9 b KRBGS2N2L2Prbn2l2p 5");
