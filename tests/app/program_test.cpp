@@ -28,17 +28,20 @@ class ProgramTest : public ::testing::Test {
       : folder(fs::temp_directory_path() /
                ("brenvolt-program-test-" + std::to_string(getpid()) + "-" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
-    fs::create_directories(folder);
+    fs::create_directories(runtime());
+    fs::permissions(runtime(), fs::perms::owner_all, fs::perm_options::replace);
   }
   ~ProgramTest() override { fs::remove_all(folder); }
 
   // Runs the program with `arguments` (already quoted for the shell) after `environment`, with
-  // a configuration folder of the test's own.
+  // a configuration folder and a runtime folder of the test's own (without the latter Qt warns
+  // on standard error, which the tests read).
   Outcome run(const std::string& environment, const std::string& arguments) {
     const fs::path errors = folder / "stderr.txt";
     const std::string command = "cd '" + folder.string() + "' && XDG_CONFIG_HOME='" +
-                                config().string() + "' " + environment + " '" + BRENVOLT_PROGRAM +
-                                "' " + arguments + " 2>'" + errors.string() + "' >/dev/null";
+                                config().string() + "' XDG_RUNTIME_DIR='" + runtime().string() +
+                                "' " + environment + " '" + BRENVOLT_PROGRAM + "' " + arguments +
+                                " 2>'" + errors.string() + "' >/dev/null";
     const int status = std::system(command.c_str());
     std::ifstream in(errors);
     std::stringstream text;
@@ -50,6 +53,7 @@ class ProgramTest : public ::testing::Test {
   }
   fs::path png() const { return folder / "window.png"; }
   fs::path config() const { return folder / "config"; }
+  fs::path runtime() const { return folder / "runtime"; }
   // The pixel of square-unit position (x, y) in the screenshot.
   static QPoint 点(double x, double y) {
     return QPointF((1100 + 495 * x) / 15.0, (100 + 615 * y) / 15.0).toPoint();
