@@ -65,9 +65,10 @@ class AlphaBeta {
   void forget_moves();
   // A forced win by threats for the side to move at the root, within a share of the budget.
   Move threat_win(const std::atomic<bool>& stop);
-  // When the other side would win by threats if this side passed, drops the root moves that
-  // do not stop it.
+  // When the other side would win by threats if this side passed, keeps only the root moves
+  // seen to stop it (all of them, undecided ones first, when none is).
   void keep_defences(const std::atomic<bool>& stop);
+  // One probe of keep_defences: does the side to move win by threats within its share?
   enum class Probe { kWins, kNoWin, kUndecided };
   Probe probe_threats(ThreatSearch::Budget& budget);
   ThreatSearch::Budget threat_budget(const std::atomic<bool>& stop) const;
