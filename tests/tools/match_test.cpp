@@ -8,6 +8,7 @@
 #include "game/match.h"
 #include "game/turn.h"
 #include "notation/game_move.h"
+#include "notation/record_file.h"
 #include "tools/match/match.h"
 
 namespace brenvolt::match {
@@ -67,6 +68,13 @@ TEST(対局ツール, 対局は五か手数の上限で終わり同じ条件な�
   const GameResult again = play_game(*black_again, *white, moves);
   EXPECT_EQ(again.winner, first.winner);
   EXPECT_EQ(again.plies, first.plies);
+
+  // The moves written for the game read back as the same game, to the same five.
+  対局 replayed;
+  notation::RecordError error;
+  ASSERT_TRUE(notation::read_record(first.moves, replayed, error)) << first.moves;
+  EXPECT_EQ(replayed.局.手数, first.plies);
+  EXPECT_EQ(replayed.局.対局中, 無);
 }
 
 TEST(対局ツール, エンジンのプログラムも対局者になる) {

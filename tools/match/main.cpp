@@ -136,6 +136,7 @@ class MatchRun {
       std::printf("game %d (opening %d): %s (先手) vs %s (後手): %s, %s, %d plies\n",
                   tally_.games(), pair + 1, black.name().c_str(), white.name().c_str(),
                   outcome.c_str(), result.reason.c_str(), result.plies);
+      if (o_.show_moves) std::printf("  %s\n", result.moves.c_str());
       std::fflush(stdout);
     }
     return half_points;

@@ -1,5 +1,6 @@
 #include "tools/match/match.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -8,6 +9,7 @@
 #include "game/split_mix.h"
 #include "game/turn.h"
 #include "notation/game_move.h"
+#include "notation/record_file.h"
 
 namespace brenvolt::match {
 
@@ -40,10 +42,12 @@ GameResult play_game(Player& black, Player& white, const std::vector<着手>& mo
   return play_game(black, white, opening_of_moves(moves));
 }
 
-GameResult play_game(Player& black, Player& white, const Opening& opening) {
+namespace {
+
+// Plays the game on from the opening in `game`, which ends as the game did.
+GameResult play_on(Player& black, Player& white, 対局& game, int opening_plies) {
   GameResult result;
-  対局 game = opening.game;
-  result.plies = opening.plies;
+  result.plies = opening_plies;
   const 対局状態& 局 = game.局;
   int passes = 0;
   while (局.対局中 == 有) {
@@ -88,6 +92,27 @@ GameResult play_game(Player& black, Player& white, const Opening& opening) {
       return result;
     }
   }
+  return result;
+}
+
+// The record's position line: its first line that is not a comment.
+std::string position_line(const 対局& game) {
+  const std::string record = notation::write_record(game, "");
+  std::size_t start = 0;
+  while (start < record.size()) {
+    const std::size_t end = std::min(record.find('\n', start), record.size());
+    if (record[start] != '#') return record.substr(start, end - start);
+    start = end + 1;
+  }
+  return {};
+}
+
+}  // namespace
+
+GameResult play_game(Player& black, Player& white, const Opening& opening) {
+  対局 game = opening.game;
+  GameResult result = play_on(black, white, game, opening.plies);
+  result.moves = position_line(game);
   return result;
 }
 

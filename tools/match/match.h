@@ -34,6 +34,8 @@ struct GameResult {
   // Seconds each side took for its moves, 先手's first.
   std::vector<double> black_times;
   std::vector<double> white_times;
+  // The whole game, opening included, as the engine's "position ... moves ..." line.
+  std::string moves;
 };
 
 // From the opening's end, black and white in turn, every move judged and played by the game's

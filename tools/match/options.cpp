@@ -11,7 +11,7 @@ const char* const kUsage =
     "usage: brenvolt-match [--pairs N] [--seed S] [--opening-plies K] [--book FILE [--shuffle]]\n"
     "                      [--sprt ELO0 ELO1 [--alpha A] [--beta B] [--normalized]]\n"
     "                      [--nodes-per-second R] [--engine-level L] [--nodes N] [--movetime MS]\n"
-    "                      [--quiet] PLAYER PLAYER\n"
+    "                      [--quiet | --moves] PLAYER PLAYER\n"
     "       brenvolt-match --help | --version\n"
     "  A PLAYER is a level of the game's computer (0 the standard computer, the highest the\n"
     "  strongest) or engine:COMMAND, an engine program started through the shell (given Level L\n"
@@ -23,7 +23,8 @@ const char* const kUsage =
     "  accepted or after N pairs (1000).\n"
     "  --nodes-per-second R gives the search levels fixed node counts: a repeatable match.\n"
     "  --nodes N and --movetime MS cap every move of an engine player (go nodes N, go movetime\n"
-    "  MS) in place of its level's budget.\n";
+    "  MS) in place of its level's budget.\n"
+    "  --moves writes each game's moves after its line, as the engine's position command.\n";
 
 bool answered_information(int argc, const char* const* argv, std::ostream& out) {
   for (int i = 1; i < argc; ++i) {
@@ -109,6 +110,8 @@ std::optional<Options> parse_options(int argc, const char* const* argv, std::ost
       sprt.model = EloModel::normalized;
     } else if (arg == "--quiet") {
       o.quiet = true;
+    } else if (arg == "--moves") {
+      o.show_moves = true;
     } else if (named < 2 && !arg.empty() && arg[0] != '-') {
       o.players[named++] = arg;
     } else {

@@ -20,7 +20,8 @@ struct Options {
   std::uint64_t engine_nodes = 0;
   std::uint64_t engine_movetime_ms = 0;
   bool quiet = false;
-  std::string book;  // a book file, else seeded random openings
+  bool show_moves = false;  // each game's moves after its line
+  std::string book;         // a book file, else seeded random openings
   bool shuffle = false;
   std::optional<SprtSettings> sprt;
   std::string players[2];
