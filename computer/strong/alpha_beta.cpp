@@ -28,9 +28,15 @@ constexpr double kLastDepthStart = 0.45;
 // cap alone, and how many of its own moves a win by continuous fours, or by fours and threes,
 // may take, are the limits' four_moves and threat_moves.
 constexpr int kThreatShare = 5;
+// The probes of the other side's threats, once it is seen to have a win if this side passed:
+// finding the move that stops it is then worth this part of the budget.
+constexpr int kDefenceShare = 5;
 constexpr std::uint64_t kThreatNodes = 40000;
-// The other side's threats, probed once per root move at most this deep.
+// The other side's threats: probed after every root move with at most this many nodes first,
+// then, while the budget lasts, again after the moves left undecided, each time with this
+// many times as many.
 constexpr std::uint64_t kDefenceProbeNodes = 3000;
+constexpr std::uint64_t kDefenceProbeGrowth = 4;
 
 int to_table(int score, int ply) {
   if (score > kMateBound) return score + ply;
@@ -256,18 +262,22 @@ int AlphaBeta::search(int depth, int alpha, int beta, int ply, bool pv) {
   int best = -kInfinity;
   Move best_move;
   int searched = 0;
+  const bool far_pruned = !pv && !forced && depth <= kFarDepth;
+  const int rarely_below = far_pruned ? kFarGain : MoveList::kEveryScore;
   for (int i = 0; i < list.size; ++i) {
     if (i == ordered_from && i > 0) order(list, i, Move(), ply);
-    const Move m = list.pick(i);
+    const Move m = list.pick(i, rarely_below);
     if (forbidden(b_, c, source_of(m), m.to())) continue;
     const bool quiet = list.scores[i] < kQuietGain;
     // Near the leaves a move that adds to no line of either side cannot change the outcome
     // the other moves decide. Moves come in falling order of gain: the rest add nothing either.
-    if (!pv && !forced && depth <= kFarDepth && searched > 0 && list.scores[i] < kFarGain) {
+    if (far_pruned && searched > 0 && list.scores[i] < kFarGain) {
       break;
     }
     b_.make(m);
     ++nodes_;
+    // The child looks its position up in the table: fetch the line while the move is judged.
+    if (use_table && depth > 1) table_.prefetch(b_.key());
     int score;
     if (move_won(b_, c, source_of(m), m.to())) {
       score = mating;
@@ -309,23 +319,24 @@ int AlphaBeta::search(int depth, int alpha, int beta, int ply, bool pv) {
   return best;
 }
 
-// The threat searches at the root share one part of the budget between them.
-ThreatSearch::Budget AlphaBeta::threat_budget(const std::atomic<bool>& stop) const {
+// A threat search at the root has a part (1 / share) of the budget of its own, counted from
+// when it starts, so that a long search for this side's win leaves the defence its part.
+ThreatSearch::Budget AlphaBeta::threat_budget(const std::atomic<bool>& stop, int share) const {
   ThreatSearch::Budget budget;
   budget.stop = &stop;
-  const std::uint64_t share = node_limit_ != 0 ? node_limit_ / kThreatShare : kThreatNodes;
-  budget.nodes = share - std::min(share, nodes_);
+  budget.nodes = node_limit_ != 0 ? node_limit_ / share : kThreatNodes;
   if (time_limit_ > 0) {
     if (node_limit_ == 0) budget.nodes = UINT64_MAX;
     budget.has_deadline = true;
-    budget.deadline = started_ + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                                     std::chrono::duration<double>(time_limit_ / kThreatShare));
+    budget.deadline = std::chrono::steady_clock::now() +
+                      std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                          std::chrono::duration<double>(time_limit_ / share));
   }
   return budget;
 }
 
 Move AlphaBeta::threat_win(const std::atomic<bool>& stop) {
-  ThreatSearch::Budget budget = threat_budget(stop);
+  ThreatSearch::Budget budget = threat_budget(stop, kThreatShare);
   Move first;
   const std::uint64_t share = budget.nodes;
   bool won = false;
@@ -345,50 +356,126 @@ Move AlphaBeta::threat_win(const std::atomic<bool>& stop) {
 
 void AlphaBeta::keep_defences(const std::atomic<bool>& stop) {
   if (style_.threat_moves == 0) return;
-  ThreatSearch::Budget budget = threat_budget(stop);
   // Were this side to pass, would the other side win by threats?
+  ThreatSearch::Budget budget = threat_budget(stop, kThreatShare);
   b_.make_null();
-  const Probe danger = probe_threats(budget);
+  const Probe danger = probe_threats(budget, kDefenceProbeNodes);
   b_.unmake_null();
   if (danger != Probe::kWins) return;
-  // Keep the moves after which it is seen not to, in their order. Only when none is seen do
-  // the moves the probe could not decide (its budget spent) stay, ahead of those it refuted:
-  // a defence that is known beats one that is hoped for.
-  MoveList& refuted = (*lists_)[1];
-  MoveList& undecided = (*lists_)[2];
+  budget = threat_budget(stop, kDefenceShare);
+  std::array<Probe, kMaxMoves> after;
+  probe_each(root_moves_, after.data(), budget);
+  MoveList& checked = (*lists_)[1];
+  if (keep_checked(root_moves_, after.data(), checked) > 0) {
+    root_moves_ = checked;
+    return;
+  }
+  // None is seen to stop it. The kind dropped may matter, as a piece dropped on one square may
+  // move on to block another: the drops of the other kinds are probed too.
+  MoveList& other_kinds = (*lists_)[2];
+  generate_search(b_, other_kinds, true);
+  int n = 0;
+  for (int i = 0; i < other_kinds.size; ++i) {
+    const Move m = other_kinds.moves[i];
+    const bool listed =
+        std::find(root_moves_.moves.begin(), root_moves_.moves.begin() + root_moves_.size, m) !=
+        root_moves_.moves.begin() + root_moves_.size;
+    if (!listed && !forbidden(b_, b_.side_to_move(), source_of(m), m.to())) {
+      other_kinds.moves[n++] = m;
+    }
+  }
+  other_kinds.size = n;
+  std::array<Probe, kMaxMoves> after_other;
+  probe_each(other_kinds, after_other.data(), budget);
+  if (keep_checked(other_kinds, after_other.data(), checked) > 0) {
+    root_moves_ = checked;
+    return;
+  }
+  // Still none: the moves the probes could not decide go first, then those they refuted, so a
+  // defence that is hoped for comes before one that is known to fail.
+  MoveList& refuted = (*lists_)[2];
   refuted.clear();
-  undecided.clear();
   int kept = 0;
   for (int i = 0; i < root_moves_.size; ++i) {
     const Move m = root_moves_.moves[i];
-    b_.make(m);
-    const Probe after = probe_threats(budget);
-    b_.unmake(m);
-    if (after == Probe::kNoWin) {
-      root_moves_.moves[kept++] = m;
+    if (after[i] == Probe::kWins) {
+      refuted.add(m);
     } else {
-      (after == Probe::kWins ? refuted : undecided).add(m);
+      root_moves_.moves[kept++] = m;
     }
   }
-  if (kept == 0) {
-    for (int i = 0; i < undecided.size; ++i) root_moves_.moves[kept++] = undecided.moves[i];
-    for (int i = 0; i < refuted.size; ++i) root_moves_.moves[kept++] = refuted.moves[i];
-  }
-  root_moves_.size = kept;
+  for (int i = 0; i < refuted.size; ++i) root_moves_.moves[kept++] = refuted.moves[i];
 }
 
-// Whether the side to move wins by fours and threes, within one probe's part of the budget,
-// which it spends.
-AlphaBeta::Probe AlphaBeta::probe_threats(ThreatSearch::Budget& budget) {
+void AlphaBeta::probe_each(const MoveList& moves, Probe* after, ThreatSearch::Budget& budget) {
+  for (int i = 0; i < moves.size; ++i) after[i] = Probe::kUndecided;
+  // Every move is probed; those a probe could not decide are probed again, deeper, while the
+  // budget lasts.
+  for (std::uint64_t cap = kDefenceProbeNodes; budget.nodes > 0; cap *= kDefenceProbeGrowth) {
+    bool undecided = false;
+    for (int i = 0; i < moves.size && budget.nodes > 0; ++i) {
+      if (after[i] != Probe::kUndecided) continue;
+      b_.make(moves.moves[i]);
+      after[i] = probe_threats(budget, cap);
+      b_.unmake(moves.moves[i]);
+      undecided = undecided || after[i] == Probe::kUndecided;
+    }
+    if (!undecided || budget_spent(budget)) break;
+  }
+}
+
+int AlphaBeta::keep_checked(const MoveList& moves, const Probe* after, MoveList& checked) {
+  checked.clear();
+  for (int i = 0; i < moves.size; ++i) {
+    if (after[i] == Probe::kNoWin) checked.add(moves.moves[i]);
+  }
+  return checked.size;
+}
+
+bool AlphaBeta::budget_spent(const ThreatSearch::Budget& budget) const {
+  if (budget.nodes == 0 || budget.stop->load(std::memory_order_relaxed)) return true;
+  return budget.has_deadline && std::chrono::steady_clock::now() >= budget.deadline;
+}
+
+// Whether the side to move wins by fours and threes, within at most cap nodes of the budget,
+// which the probe spends.
+AlphaBeta::Probe AlphaBeta::probe_threats(ThreatSearch::Budget& budget, std::uint64_t cap) {
   if (budget.nodes == 0) return Probe::kUndecided;
   ThreatSearch::Budget probe = budget;
-  probe.nodes = std::min(budget.nodes, kDefenceProbeNodes);
+  probe.nodes = std::min(budget.nodes, cap);
   const bool wins = threats_.find_win(b_, style_.threat_moves, false, probe, nullptr);
   const std::uint64_t used = threats_.nodes();
   nodes_ += used;
   budget.nodes -= std::min(budget.nodes, used);
   if (wins) return Probe::kWins;
   return threats_.gave_up() ? Probe::kUndecided : Probe::kNoWin;
+}
+
+void AlphaBeta::drop_forbidden_root_moves() {
+  const Colour c = b_.side_to_move();
+  int kept = 0;
+  for (int i = 0; i < root_moves_.size; ++i) {
+    const Move m = root_moves_.moves[i];
+    if (!forbidden(b_, c, source_of(m), m.to())) root_moves_.moves[kept++] = m;
+  }
+  root_moves_.size = kept;
+}
+
+void AlphaBeta::sort_root_moves() {
+  order(root_moves_, 0, Move(), 0);
+  // Sorted once by gain, the generation order breaking ties (std::sort on both keys, as a
+  // stable sort would take a buffer from the heap).
+  std::array<int, kMaxMoves> index{};
+  for (int i = 0; i < root_moves_.size; ++i) index[i] = i;
+  std::sort(index.begin(), index.begin() + root_moves_.size, [&](int a, int b) {
+    const int sa = root_moves_.scores[a];
+    const int sb = root_moves_.scores[b];
+    return sa != sb ? sa > sb : a < b;
+  });
+  MoveList& sorted = (*lists_)[0];
+  sorted.size = root_moves_.size;
+  for (int i = 0; i < sorted.size; ++i) sorted.moves[i] = root_moves_.moves[index[i]];
+  for (int i = 0; i < sorted.size; ++i) root_moves_.moves[i] = sorted.moves[i];
 }
 
 int AlphaBeta::search_root(int depth, int alpha, int beta) {
@@ -470,6 +557,7 @@ SearchResult AlphaBeta::run(const Board& root, const 探索制限& limits,
   time_limit_ = limits.seconds;
   style_ = limits;
   table_.new_search();
+  threats_.forget();
   forget_moves();
 
   SearchResult result;
@@ -507,33 +595,15 @@ SearchResult AlphaBeta::run(const Board& root, const 探索制限& limits,
     poll_.set_deadline(started_ + std::chrono::duration_cast<BudgetPoll::Clock::duration>(
                                       std::chrono::duration<double>(time_limit_)));
   }
-  int kept = 0;
-  for (int i = 0; i < root_moves_.size; ++i) {
-    const Move m = root_moves_.moves[i];
-    if (!forbidden(b_, c, source_of(m), m.to())) root_moves_.moves[kept++] = m;
-  }
-  root_moves_.size = kept;
-  if (kept == 0) generate_legal(b_, root_moves_);  // nothing stops the five, or nothing near
+  drop_forbidden_root_moves();
+  if (root_moves_.size == 0)
+    generate_legal(b_, root_moves_);  // nothing stops the five, or nothing near
   if (root_moves_.size == 0) return result;
   if (root_moves_.size == 1) return settled(root_moves_.moves[0], judge());
   if (threat.count == 0) {
     if (const Move win = threat_win(stop)) return settled(win, kMate - threats_.win_plies());
   }
-
-  order(root_moves_, 0, Move(), 0);
-  // Sorted once by gain, the generation order breaking ties (std::sort on both keys, as a
-  // stable sort would take a buffer from the heap).
-  std::array<int, kMaxMoves> index{};
-  for (int i = 0; i < root_moves_.size; ++i) index[i] = i;
-  std::sort(index.begin(), index.begin() + root_moves_.size, [&](int a, int b) {
-    const int sa = root_moves_.scores[a];
-    const int sb = root_moves_.scores[b];
-    return sa != sb ? sa > sb : a < b;
-  });
-  MoveList& sorted = (*lists_)[0];
-  sorted.size = root_moves_.size;
-  for (int i = 0; i < sorted.size; ++i) sorted.moves[i] = root_moves_.moves[index[i]];
-  for (int i = 0; i < sorted.size; ++i) root_moves_.moves[i] = sorted.moves[i];
+  sort_root_moves();
   if (threat.count == 0) keep_defences(stop);
   if (helpers != nullptr && helpers->count() > 0) {
     helpers_ = helpers;

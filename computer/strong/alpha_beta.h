@@ -59,6 +59,9 @@ class AlphaBeta {
   int search(int depth, int alpha, int beta, int ply, bool pv);
   int quiesce(int alpha, int beta, int ply, int qdepth);
   int search_root(int depth, int alpha, int beta);
+  // The root moves without those the rules refuse; sorted once by their gain.
+  void drop_forbidden_root_moves();
+  void sort_root_moves();
   bool out_of_budget();
   // At each poll: a helper tells its nodes, the main search learns the helpers'.
   void share_nodes();
@@ -66,12 +69,19 @@ class AlphaBeta {
   // A forced win by threats for the side to move at the root, within a share of the budget.
   Move threat_win(const std::atomic<bool>& stop);
   // When the other side would win by threats if this side passed, keeps only the root moves
-  // seen to stop it (all of them, undecided ones first, when none is).
+  // seen to stop it, drops of every kind tried when those of one kind do not (all the root
+  // moves, undecided ones first, when none is).
   void keep_defences(const std::atomic<bool>& stop);
-  // One probe of keep_defences: does the side to move win by threats within its share?
-  enum class Probe { kWins, kNoWin, kUndecided };
-  Probe probe_threats(ThreatSearch::Budget& budget);
-  ThreatSearch::Budget threat_budget(const std::atomic<bool>& stop) const;
+  // One probe of keep_defences: does the side to move win by threats within cap nodes?
+  enum class Probe : std::uint8_t { kWins, kNoWin, kUndecided };
+  // after[i]: what the probes found after moves[i], within the budget, which they spend.
+  void probe_each(const MoveList& moves, Probe* after, ThreatSearch::Budget& budget);
+  // The moves seen to stop the threat, into checked; returns how many.
+  static int keep_checked(const MoveList& moves, const Probe* after, MoveList& checked);
+  Probe probe_threats(ThreatSearch::Budget& budget, std::uint64_t cap);
+  // Has the threat searches' part of the budget run out, in nodes or time, or been stopped?
+  bool budget_spent(const ThreatSearch::Budget& budget) const;
+  ThreatSearch::Budget threat_budget(const std::atomic<bool>& stop, int share) const;
   void order(MoveList& list, int from, Move tt_move, int ply);
   void reward(Move m, int depth, int ply);
   void report(int depth, int score, const std::function<void(const 探索情報&)>& on_info);

@@ -22,10 +22,46 @@ void add_board_move(const Board& b, int from, int to, MoveList& list) {
   list.add(Move::board(from, to, false));
 }
 
-void add_drops(const Board& b, int to, bool every_kind, MoveList& list) {
+// The kind the side to move drops on each square when one kind stands for all, worked out
+// once for a whole list: it depends only on the hand, the square's row (a piece must have
+// somewhere to go from it) and, for a pawn, the square's column.
+class OneKindDrops {
+ public:
+  explicit OneKindDrops(const Board& b) {
+    static_assert(kDropOrder[0] == kPawn, "a pawn is dropped whenever it may be");
+    const Colour c = b.side_to_move();
+    int free_column = 0;  // a column where c may drop a pawn, if any
+    for (int x = 1; x <= 盤サイズ; ++x) {
+      pawn_column_[x] = b.hand(c, kPawn) > 0 && !b.pawn_in_column(c, x);
+      if (pawn_column_[x]) free_column = x;
+    }
+    for (int y = 1; y <= 盤サイズ; ++y) {
+      pawn_row_[y] = free_column != 0 && drop_allowed(b, c, kPawn, square(free_column, y));
+      by_row_[y] = kNoKind;
+      for (Kind k : kDropOrder) {
+        if (k != kPawn && b.hand(c, k) > 0 && drop_allowed(b, c, k, square(1, y))) {
+          by_row_[y] = k;
+          break;
+        }
+      }
+    }
+  }
+  Kind at(int sq) const {
+    const int y = row_of(sq);
+    return pawn_row_[y] && pawn_column_[column_of(sq)] ? kPawn : by_row_[y];
+  }
+
+ private:
+  std::array<Kind, 盤サイズ + 1> by_row_{};  // the first kind but the pawn each row accepts
+  std::array<bool, 盤サイズ + 1> pawn_row_{};
+  std::array<bool, 盤サイズ + 1> pawn_column_{};
+};
+
+// Drops on `to`: of every kind the square accepts, or with one_kind of the kind it names.
+void add_drops(const Board& b, int to, const OneKindDrops* one_kind, MoveList& list) {
   const Colour c = b.side_to_move();
-  if (!every_kind) {
-    const Kind k = drop_kind(b, to);
+  if (one_kind != nullptr) {
+    const Kind k = one_kind->at(to);
     if (k != kNoKind) list.add(Move::drop(k, to));
     return;
   }
@@ -67,19 +103,38 @@ std::array<bool, kCells> near_pieces(const Board& b) {
 
 }  // namespace
 
-Move MoveList::pick(int from) {
+void MoveList::sort_range(int from, int to) {
+  std::array<std::uint64_t, kMaxMoves> keyed;
+  for (int i = from; i < to; ++i) {
+    const auto score = static_cast<std::uint32_t>(scores[i] + (1 << 30));
+    keyed[i] = static_cast<std::uint64_t>(score) << 32 | moves[i].bits();
+  }
+  std::sort(keyed.begin() + from, keyed.begin() + to, std::greater<>());
+  for (int i = from; i < to; ++i) {
+    moves[i] = Move::from_bits(static_cast<std::uint32_t>(keyed[i]));
+    scores[i] = static_cast<int>(keyed[i] >> 32) - (1 << 30);
+  }
+}
+
+Move MoveList::pick(int from, int rarely_below) {
   if (from == kPickedOneByOne) {
-    // Past the first few moves the node is rarely cut soon: sort the rest once instead.
-    std::array<std::uint64_t, kMaxMoves> keyed;
+    // Past the first few moves the node is rarely cut soon: sort the rest once instead, those
+    // scored below rarely_below only when they are reached. Both parts sorted make the order
+    // of the whole.
+    int high_end = from;
     for (int i = from; i < size; ++i) {
-      const auto score = static_cast<std::uint32_t>(scores[i] + (1 << 30));
-      keyed[i] = static_cast<std::uint64_t>(score) << 32 | moves[i].bits();
+      if (scores[i] >= rarely_below) {
+        std::swap(moves[i], moves[high_end]);
+        std::swap(scores[i], scores[high_end]);
+        ++high_end;
+      }
     }
-    std::sort(keyed.begin() + from, keyed.begin() + size, std::greater<>());
-    for (int i = from; i < size; ++i) {
-      moves[i] = Move::from_bits(static_cast<std::uint32_t>(keyed[i]));
-      scores[i] = static_cast<int>(keyed[i] >> 32) - (1 << 30);
-    }
+    sort_range(from, high_end);
+    sorted_to_ = high_end;
+  }
+  if (from >= kPickedOneByOne && from == sorted_to_ && from < size) {
+    sort_range(from, size);
+    sorted_to_ = size;
   }
   if (from >= kPickedOneByOne) return moves[from];
   int best = from;
@@ -94,12 +149,7 @@ Move MoveList::pick(int from) {
 }
 
 Kind drop_kind(const Board& b, int to) {
-  const Colour c = b.side_to_move();
-  if (b.hand_total(c) == 0) return kNoKind;
-  for (Kind k : kDropOrder) {
-    if (b.hand(c, k) > 0 && drop_allowed(b, c, k, to)) return k;
-  }
-  return kNoKind;
+  return OneKindDrops(b).at(to);
 }
 
 void generate_all(const Board& b, MoveList& list) {
@@ -108,7 +158,7 @@ void generate_all(const Board& b, MoveList& list) {
   if (b.hand_total(b.side_to_move()) == 0) return;
   for (int x = 1; x <= 盤サイズ; ++x) {
     for (int y = 1; y <= 盤サイズ; ++y) {
-      if (b.empty(square(x, y))) add_drops(b, square(x, y), true, list);
+      if (b.empty(square(x, y))) add_drops(b, square(x, y), nullptr, list);
     }
   }
 }
@@ -134,10 +184,12 @@ void generate_search(const Board& b, MoveList& list, bool every_kind) {
       for (int y = 4; y <= 6; ++y) near[square(x, y)] = true;
     }
   }
+  const OneKindDrops one_kind(b);
+  const OneKindDrops* kinds = every_kind ? nullptr : &one_kind;
   for (int x = 1; x <= 盤サイズ; ++x) {
     for (int y = 1; y <= 盤サイズ; ++y) {
       const int sq = square(x, y);
-      if (near[sq] && b.empty(sq)) add_drops(b, sq, every_kind, list);
+      if (near[sq] && b.empty(sq)) add_drops(b, sq, kinds, list);
     }
   }
 }
@@ -155,11 +207,13 @@ void generate_to(const Board& b, const int* squares, int count, MoveList& list, 
     });
   }
   if (b.hand_total(c) == 0) return;
+  const OneKindDrops one_kind(b);
+  const OneKindDrops* kinds = every_kind ? nullptr : &one_kind;
   for (int i = 0; i < count; ++i) {
     const int sq = squares[i];
     if (!wanted[sq] || !b.empty(sq)) continue;
     wanted[sq] = false;  // a square named twice gets its drops once
-    add_drops(b, sq, every_kind, list);
+    add_drops(b, sq, kinds, list);
   }
 }
 

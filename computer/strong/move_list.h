@@ -21,8 +21,15 @@ struct MoveList {
   void clear() { size = 0; }
   // Moves the best-scored move of [from, size) to `from` and returns it. Called with from
   // 0, 1, 2 ... in turn (scores may be rewritten before any call up to kPickedOneByOne).
-  Move pick(int from);
+  // A caller that will most likely stop before the first move scored below `rarely_below`
+  // says so: the moves under it are then put in order only if it goes on to them.
+  Move pick(int from, int rarely_below = kEveryScore);
   static constexpr int kPickedOneByOne = 4;
+  static constexpr int kEveryScore = -(1 << 30);
+
+ private:
+  void sort_range(int from, int to);
+  int sorted_to_ = 0;  // past kPickedOneByOne, [kPickedOneByOne, sorted_to_) is in order
 };
 
 // Every move the rules of movement, dropping and promotion allow the side to move: board moves

@@ -28,7 +28,34 @@ bool kind_matters(const Board& b, Colour defender, int moves_left) {
 
 }  // namespace
 
-ThreatSearch::ThreatSearch() : lists_(std::make_unique<std::array<MoveList, kMaxDepth + 2>>()) {}
+ThreatSearch::ThreatSearch()
+    : known_(std::make_unique<std::array<Known, kKnownSize>>()),
+      lists_(std::make_unique<std::array<MoveList, kMaxDepth + 2>>()) {}
+
+void ThreatSearch::forget() {
+  ++generation_;
+}
+
+std::uint64_t ThreatSearch::known_check(int moves_left) const {
+  // Different odd multipliers spread the moves left and the kind of threats over the key.
+  return b_->key() ^ (static_cast<std::uint64_t>(moves_left) * 0x9e3779b97f4a7c15ULL) ^
+         (fours_only_ ? 0xc2b2ae3d27d4eb4fULL : 0);
+}
+
+const ThreatSearch::Known* ThreatSearch::recall(int moves_left) const {
+  const std::uint64_t check = known_check(moves_left);
+  const Known& k = (*known_)[check & (kKnownSize - 1)];
+  return k.check == check && k.generation == generation_ ? &k : nullptr;
+}
+
+void ThreatSearch::remember(int moves_left, bool win, int plies) {
+  const std::uint64_t check = known_check(moves_left);
+  Known& k = (*known_)[check & (kKnownSize - 1)];
+  k.check = check;
+  k.generation = generation_;
+  k.win = win;
+  k.plies = static_cast<std::int8_t>(plies);
+}
 
 bool ThreatSearch::out_of_budget() {
   if (aborted_) return true;
@@ -86,6 +113,25 @@ bool ThreatSearch::attack(int moves_left, int ply) {
     return true;
   }
   if (moves_left <= 0 || b.move_count() >= 記録上限 - 1) return false;
+  // Near the record's bound the outcome depends on the move count, which the key leaves out;
+  // the first move is searched, as the caller is told which it is.
+  const bool use_known = ply > 0 && 記録上限 - b.move_count() > 2 * moves_left + 2;
+  if (use_known) {
+    if (const Known* k = recall(moves_left)) {
+      if (k->win) win_plies_ = std::max(win_plies_, ply + k->plies);
+      return k->win;
+    }
+  }
+  const int plies_before = win_plies_;
+  win_plies_ = 0;
+  const bool won = attack_moves(moves_left, ply);
+  if (use_known && !aborted_) remember(moves_left, won, won ? win_plies_ - ply : 0);
+  win_plies_ = std::max(win_plies_, plies_before);
+  return won && !aborted_;
+}
+
+bool ThreatSearch::attack_moves(int moves_left, int ply) {
+  Board& b = *b_;
   const Colour defender = other(attacker_);
   FivePoints their;
   reachable_five_points(b, defender, their, true);

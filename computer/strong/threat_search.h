@@ -41,13 +41,34 @@ class ThreatSearch {
   bool gave_up() const { return aborted_; }
   // After a win was found: the plies to the five on the longest line the search met.
   int win_plies() const { return win_plies_; }
+  // Forgets what earlier searches proved, so that the next ones do exactly the work they would
+  // do on a new ThreatSearch. Until then a position already decided, for the same attacker, kind
+  // of threats and moves left, is not searched again.
+  void forget();
 
  private:
   static constexpr int kMaxDepth = 2 * 12 + 4;
   bool attack(int moves_left, int ply);
+  // The attacker's moves at a node attack() has not decided before.
+  bool attack_moves(int moves_left, int ply);
   bool defend(int moves_left, int ply);
   bool open_four_next(int ply);
   bool out_of_budget();
+
+  // What the attacker's node at a position came to: a win within moves_left moves, or not,
+  // and for a win the plies from there to the five on the longest line met.
+  struct Known {
+    std::uint64_t check = 0;  // the key with the kind of threats and moves left folded in
+    std::uint32_t generation = 0;
+    bool win = false;
+    std::int8_t plies = 0;
+  };
+  static constexpr std::size_t kKnownSize = 1 << 15;
+  std::uint64_t known_check(int moves_left) const;
+  const Known* recall(int moves_left) const;
+  void remember(int moves_left, bool win, int plies);
+  std::unique_ptr<std::array<Known, kKnownSize>> known_;
+  std::uint32_t generation_ = 1;
 
   Board* b_ = nullptr;
   Colour attacker_ = kBlack;

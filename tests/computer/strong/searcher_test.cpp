@@ -4,6 +4,7 @@
 
 #include "computer/strong/bench_suite.h"
 #include "computer/strong/searcher.h"
+#include "computer/strong/threat_search.h"
 #include "engine/bench_positions.h"
 #include "notation/game_move.h"
 #include "tests/computer/strong/positions.h"
@@ -128,6 +129,23 @@ TEST(強い探索, 止めると確かめた手を確かめきれない手より�
   合法である(game, move);
   const std::string text = notation::format_move(*move);
   EXPECT_TRUE(text == "B*6d" || text == "B*3g" || text == "R*3g") << text;
+}
+
+TEST(強い探索, 勝ちを探し尽くしても守りを確かめる分は残る) {
+  // 後手 would win by fours and threes were 先手 to pass. 先手's own search for a win spends its
+  // whole part of the budget finding none; the probe of 後手's threat used to share that part,
+  // found it spent, and no defence was checked: N*7d was played, after which 後手 wins.
+  const 対局 game = testing::局面("9/9/3ppkN2/5lL2/3L1P3/4P4/3l5/9/9 b KRBGSNrbgs2n 11");
+  const auto move = 考える(game, {0, 200000, 0});
+  合法である(game, move);
+  対局 after = game;
+  ASSERT_EQ(after.指す(*move).結果, 結末::続行);
+  strong::Board board = testing::読込(after.局);
+  strong::ThreatSearch deep;
+  strong::ThreatSearch::Budget budget;
+  budget.nodes = 5'000'000;
+  EXPECT_FALSE(deep.find_win(board, 6, false, budget, nullptr)) << notation::format_move(*move);
+  EXPECT_FALSE(deep.gave_up());
 }
 
 TEST(強い探索, どのレベルも五を作れるなら作り相手の五は止める) {

@@ -80,5 +80,37 @@ TEST(脅威探索, 届かない守りの手を見落として勝ちと言わな�
   EXPECT_NE(notation::format_move(kind_of_drop.初手), "G*8g");
 }
 
+TEST(脅威探索, 覚えた結果は同じ局面の同じ問いにだけ使い忘れれば初めからと同じ) {
+  // One search asked in turn about several positions, kinds of threats and numbers of moves
+  // answers each as a new search does; after forget() it does the same work again. (Each
+  // search gets the position afresh: a search may leave the board's piece lists reordered.)
+  const char* const texts[] = {kFourThree,
+                               "2Rg1l3/2r3P2/9/2S6/nb2Np1n1/1l3G1P1/9/2k5B/K2s2L2 b NLp 21",
+                               "9/9/5B3/1L2plL1P/3nNP2r/1Gsnl1S1p/5N3/9/9 w KRkbg 18",
+                               "l8/l8/n8/s8/2pGSK3/6N2/6N2/9/9 b RB2L2Pkrbgnp 11"};
+  ThreatSearch shared;
+  ThreatSearch::Budget budget;
+  budget.nodes = 200000;
+  for (int round = 0; round < 2; ++round) {
+    for (const char* text : texts) {
+      const strong::Board position = testing::読込(testing::局面(text).局);
+      for (const bool fours_only : {false, true}) {
+        for (const int moves : {2, 3, 5, 12}) {
+          ThreatSearch fresh;
+          strong::Board board = position;
+          const bool expected = fresh.find_win(board, moves, fours_only, budget, nullptr);
+          board = position;
+          EXPECT_EQ(shared.find_win(board, moves, fours_only, budget, nullptr), expected)
+              << text << (fours_only ? " fours " : " threats ") << moves << " round " << round;
+          shared.forget();
+          board = position;
+          shared.find_win(board, moves, fours_only, budget, nullptr);
+          EXPECT_EQ(shared.nodes(), fresh.nodes()) << text << " " << moves;
+        }
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace brenvolt
