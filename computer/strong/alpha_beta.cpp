@@ -374,17 +374,14 @@ void AlphaBeta::keep_defences(const std::atomic<bool>& stop) {
   // move on to block another: the drops of the other kinds are probed too.
   MoveList& other_kinds = (*lists_)[2];
   generate_search(b_, other_kinds, true);
-  int n = 0;
-  for (int i = 0; i < other_kinds.size; ++i) {
-    const Move m = other_kinds.moves[i];
-    const bool listed =
-        std::find(root_moves_.moves.begin(), root_moves_.moves.begin() + root_moves_.size, m) !=
-        root_moves_.moves.begin() + root_moves_.size;
-    if (!listed && !forbidden(b_, b_.side_to_move(), source_of(m), m.to())) {
-      other_kinds.moves[n++] = m;
-    }
-  }
-  other_kinds.size = n;
+  const auto probed = [&](Move m) {
+    const auto end = root_moves_.moves.begin() + root_moves_.size;
+    return std::find(root_moves_.moves.begin(), end, m) != end;
+  };
+  const auto begin = other_kinds.moves.begin();
+  other_kinds.size =
+      static_cast<int>(std::remove_if(begin, begin + other_kinds.size, probed) - begin);
+  drop_forbidden(b_, other_kinds);
   std::array<Probe, kMaxMoves> after_other;
   probe_each(other_kinds, after_other.data(), budget);
   if (keep_checked(other_kinds, after_other.data(), checked) > 0) {
@@ -449,16 +446,6 @@ AlphaBeta::Probe AlphaBeta::probe_threats(ThreatSearch::Budget& budget, std::uin
   budget.nodes -= std::min(budget.nodes, used);
   if (wins) return Probe::kWins;
   return threats_.gave_up() ? Probe::kUndecided : Probe::kNoWin;
-}
-
-void AlphaBeta::drop_forbidden_root_moves() {
-  const Colour c = b_.side_to_move();
-  int kept = 0;
-  for (int i = 0; i < root_moves_.size; ++i) {
-    const Move m = root_moves_.moves[i];
-    if (!forbidden(b_, c, source_of(m), m.to())) root_moves_.moves[kept++] = m;
-  }
-  root_moves_.size = kept;
 }
 
 void AlphaBeta::sort_root_moves() {
@@ -595,7 +582,7 @@ SearchResult AlphaBeta::run(const Board& root, const 探索制限& limits,
     poll_.set_deadline(started_ + std::chrono::duration_cast<BudgetPoll::Clock::duration>(
                                       std::chrono::duration<double>(time_limit_)));
   }
-  drop_forbidden_root_moves();
+  drop_forbidden(b_, root_moves_);
   if (root_moves_.size == 0)
     generate_legal(b_, root_moves_);  // nothing stops the five, or nothing near
   if (root_moves_.size == 0) return result;

@@ -59,8 +59,7 @@ class AlphaBeta {
   int search(int depth, int alpha, int beta, int ply, bool pv);
   int quiesce(int alpha, int beta, int ply, int qdepth);
   int search_root(int depth, int alpha, int beta);
-  // The root moves without those the rules refuse; sorted once by their gain.
-  void drop_forbidden_root_moves();
+  // Sorts the root moves once by their gain.
   void sort_root_moves();
   bool out_of_budget();
   // At each poll: a helper tells its nodes, the main search learns the helpers'.

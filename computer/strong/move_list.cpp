@@ -163,8 +163,7 @@ void generate_all(const Board& b, MoveList& list) {
   }
 }
 
-void generate_legal(const Board& b, MoveList& list) {
-  generate_all(b, list);
+void drop_forbidden(const Board& b, MoveList& list) {
   const Colour c = b.side_to_move();
   int kept = 0;
   for (int i = 0; i < list.size; ++i) {
@@ -172,6 +171,11 @@ void generate_legal(const Board& b, MoveList& list) {
     if (!forbidden(b, c, source_of(m), m.to())) list.moves[kept++] = m;
   }
   list.size = kept;
+}
+
+void generate_legal(const Board& b, MoveList& list) {
+  generate_all(b, list);
+  drop_forbidden(b, list);
 }
 
 void generate_search(const Board& b, MoveList& list, bool every_kind) {

@@ -37,6 +37,10 @@ struct MoveList {
 // double-three / double-four refusal is not applied.
 void generate_all(const Board& b, MoveList& list);
 
+// Takes out of list the moves the game refuses to the side to move (a double three or four),
+// keeping the order of the rest.
+void drop_forbidden(const Board& b, MoveList& list);
+
 // The moves the game accepts: generate_all without the refused ones.
 void generate_legal(const Board& b, MoveList& list);
 
