@@ -51,6 +51,9 @@ bool read_pasted(std::string_view text, 対局& game, RecordError& error);
 // The record of `game`: a first comment line, the headers (with `date` unless it is empty)
 // and the position line with every move up to the end of the record.
 std::string write_record(const 対局& game, std::string_view date);
+// The record's game line alone: "position startpos moves ..." or "position sfen ... moves ...",
+// every move up to the end of the record, with no line break.
+std::string write_game_line(const 対局& game);
 
 // The position at the cursor in the engine's notation; after a finished game the side to move
 // is the one that lost.

@@ -84,7 +84,6 @@ RecordMode mode_of(const 対局& game) {
 }  // namespace
 
 std::string write_record(const 対局& game, std::string_view date) {
-  const 対局状態 start = start_of(game);
   std::string text = "# Brenvolt record\n";
   text += "# mode: " + std::string(word_of(mode_of(game))) + '\n';
   if (game.対局モード == モード_COM) text += "# strength: " + std::to_string(game.強さ) + '\n';
@@ -93,12 +92,16 @@ std::string write_record(const 対局& game, std::string_view date) {
   if (game.記録.記録数 < game.記録.記録終端) {
     text += "# cursor: " + std::to_string(game.記録.記録数) + '\n';
   }
+  return text + write_game_line(game) + '\n';
+}
+
+std::string write_game_line(const 対局& game) {
+  const 対局状態 start = start_of(game);
   const std::string position = format_position(start);
-  text += position == kStartPosition ? "position startpos" : "position sfen " + position;
+  std::string line = position == kStartPosition ? "position startpos" : "position sfen " + position;
   const std::string moves = moves_of(game, start.手番);
-  if (!moves.empty()) text += " moves" + moves;
-  text += '\n';
-  return text;
+  if (!moves.empty()) line += " moves" + moves;
+  return line;
 }
 
 std::string write_position(const 対局& game) {

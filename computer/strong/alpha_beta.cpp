@@ -583,8 +583,8 @@ SearchResult AlphaBeta::run(const Board& root, const 探索制限& limits,
                                       std::chrono::duration<double>(time_limit_)));
   }
   drop_forbidden(b_, root_moves_);
-  if (root_moves_.size == 0)
-    generate_legal(b_, root_moves_);  // nothing stops the five, or nothing near
+  // Nothing stops the five, or nothing is near: every legal move.
+  if (root_moves_.size == 0) generate_legal(b_, root_moves_);
   if (root_moves_.size == 0) return result;
   if (root_moves_.size == 1) return settled(root_moves_.moves[0], judge());
   if (threat.count == 0) {

@@ -1,6 +1,5 @@
 #include "tools/match/match.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -95,24 +94,12 @@ GameResult play_on(Player& black, Player& white, 対局& game, int opening_plies
   return result;
 }
 
-// The record's position line: its first line that is not a comment.
-std::string position_line(const 対局& game) {
-  const std::string record = notation::write_record(game, "");
-  std::size_t start = 0;
-  while (start < record.size()) {
-    const std::size_t end = std::min(record.find('\n', start), record.size());
-    if (record[start] != '#') return record.substr(start, end - start);
-    start = end + 1;
-  }
-  return {};
-}
-
 }  // namespace
 
 GameResult play_game(Player& black, Player& white, const Opening& opening) {
   対局 game = opening.game;
   GameResult result = play_on(black, white, game, opening.plies);
-  result.moves = position_line(game);
+  result.moves = notation::write_game_line(game);
   return result;
 }
 
