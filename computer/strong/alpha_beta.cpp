@@ -21,9 +21,6 @@ constexpr int kQuietGain = 2000;
 constexpr int kFarGain = 24;
 constexpr int kFarDepth = 2;
 constexpr int kUnknownGain = -(1 << 30);
-// A depth is begun only before this part of the time is spent: each takes several times the
-// one before.
-constexpr double kLastDepthStart = 0.45;
 // The threat search at the root: its share of a node or time budget, its nodes under a depth
 // cap alone, and how many of its own moves a win by continuous fours, or by fours and threes,
 // may take, are the limits' four_moves and threat_moves.
@@ -612,9 +609,9 @@ SearchResult AlphaBeta::run(const Board& root, const 探索制限& limits,
     result.score = score;
     result.depth = depth;
     if (on_info) report(depth, score, on_info);
+    // A time limit is spent to the end: time left over is of no use to a later move, and a
+    // depth cut short still answers with the move that led it or beat it.
     if (std::abs(score) > kMateBound && kMate - std::abs(score) <= depth) break;
-    // A deeper pass takes several times as long as this one: do not start what cannot end.
-    if (time_limit_ > 0 && elapsed() > time_limit_ * kLastDepthStart) break;
   }
   if (helpers_ != nullptr) helper_nodes_ = helpers_->finish();
   result.nodes = nodes_ + helper_nodes_;
