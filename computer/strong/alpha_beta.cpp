@@ -361,69 +361,73 @@ void AlphaBeta::keep_defences(const std::atomic<bool>& stop) {
   if (danger != Probe::kWins) return;
   budget = threat_budget(stop, kDefenceShare);
   std::array<Probe, kMaxMoves> after;
-  probe_each(root_moves_, after.data(), budget);
-  MoveList& checked = (*lists_)[1];
-  if (keep_checked(root_moves_, after.data(), checked) > 0) {
-    root_moves_ = checked;
-    return;
-  }
-  // None is seen to stop it. The kind dropped may matter, as a piece dropped on one square may
-  // move on to block another: the drops of the other kinds are probed too.
-  MoveList& other_kinds = (*lists_)[2];
-  generate_search(b_, other_kinds, true);
-  const auto probed = [&](Move m) {
-    const auto end = root_moves_.moves.begin() + root_moves_.size;
-    return std::find(root_moves_.moves.begin(), end, m) != end;
-  };
-  const auto begin = other_kinds.moves.begin();
-  other_kinds.size =
-      static_cast<int>(std::remove_if(begin, begin + other_kinds.size, probed) - begin);
-  drop_forbidden(b_, other_kinds);
-  std::array<Probe, kMaxMoves> after_other;
-  probe_each(other_kinds, after_other.data(), budget);
-  if (keep_checked(other_kinds, after_other.data(), checked) > 0) {
-    root_moves_ = checked;
-    return;
-  }
-  // Still none: the moves the probes could not decide go first, then those they refuted, so a
-  // defence that is hoped for comes before one that is known to fail.
+  after.fill(Probe::kUndecided);
+  const int one_kind = root_moves_.size;
+  probe_each(root_moves_, 0, after.data(), budget, false);
+  if (keep_checked(after.data())) return;
+  // None is seen to stop it at a glance. The kind dropped may matter, as a piece dropped on one
+  // square may move on to block another: the drops of the other kinds get the same first look
+  // before any move is probed deeper, and then all are probed deeper together.
+  add_other_kinds();
+  probe_each(root_moves_, one_kind, after.data(), budget, false);
+  if (keep_checked(after.data())) return;
+  probe_each(root_moves_, 0, after.data(), budget, true);
+  if (keep_checked(after.data())) return;
+  // Still none: the moves the probes could not decide go first, then the moves of one kind they
+  // refuted, so a defence that is hoped for comes before one that is known to fail.
   MoveList& refuted = (*lists_)[2];
   refuted.clear();
   int kept = 0;
   for (int i = 0; i < root_moves_.size; ++i) {
     const Move m = root_moves_.moves[i];
-    if (after[i] == Probe::kWins) {
-      refuted.add(m);
-    } else {
+    if (after[i] != Probe::kWins) {
       root_moves_.moves[kept++] = m;
+    } else if (i < one_kind) {
+      refuted.add(m);
     }
   }
-  for (int i = 0; i < refuted.size; ++i) root_moves_.moves[kept++] = refuted.moves[i];
+  root_moves_.size = kept;
+  for (int i = 0; i < refuted.size; ++i) root_moves_.add(refuted.moves[i]);
 }
 
-void AlphaBeta::probe_each(const MoveList& moves, Probe* after, ThreatSearch::Budget& budget) {
-  for (int i = 0; i < moves.size; ++i) after[i] = Probe::kUndecided;
-  // Every move is probed; those a probe could not decide are probed again, deeper, while the
-  // budget lasts.
-  for (std::uint64_t cap = kDefenceProbeNodes; budget.nodes > 0; cap *= kDefenceProbeGrowth) {
+void AlphaBeta::add_other_kinds() {
+  MoveList& every_kind = (*lists_)[2];
+  generate_search(b_, every_kind, true);
+  drop_forbidden(b_, every_kind);
+  const int one_kind = root_moves_.size;
+  const auto begin = root_moves_.moves.begin();
+  for (int i = 0; i < every_kind.size; ++i) {
+    const Move m = every_kind.moves[i];
+    if (std::find(begin, begin + one_kind, m) == begin + one_kind) root_moves_.add(m);
+  }
+}
+
+void AlphaBeta::probe_each(const MoveList& moves, int from, Probe* after,
+                           ThreatSearch::Budget& budget, bool deeper) {
+  std::uint64_t cap = kDefenceProbeNodes;
+  if (deeper) cap *= kDefenceProbeGrowth;
+  for (; budget.nodes > 0; cap *= kDefenceProbeGrowth) {
     bool undecided = false;
-    for (int i = 0; i < moves.size && budget.nodes > 0; ++i) {
+    for (int i = from; i < moves.size && budget.nodes > 0; ++i) {
       if (after[i] != Probe::kUndecided) continue;
       b_.make(moves.moves[i]);
       after[i] = probe_threats(budget, cap);
       b_.unmake(moves.moves[i]);
       undecided = undecided || after[i] == Probe::kUndecided;
     }
-    if (!undecided || budget_spent(budget)) break;
+    if (!deeper || !undecided || budget_spent(budget)) break;
   }
 }
 
-int AlphaBeta::keep_checked(const MoveList& moves, const Probe* after, MoveList& checked) {
+bool AlphaBeta::keep_checked(const Probe* after) {
+  MoveList& checked = (*lists_)[1];
   checked.clear();
-  for (int i = 0; i < moves.size; ++i) {
-    if (after[i] == Probe::kNoWin) checked.add(moves.moves[i]);
+  for (int i = 0; i < root_moves_.size; ++i) {
+    if (after[i] == Probe::kNoWin) checked.add(root_moves_.moves[i]);
   }
-  return checked.size;
+  if (checked.size == 0) return false;
+  root_moves_ = checked;
+  return true;
 }
 
 bool AlphaBeta::budget_spent(const ThreatSearch::Budget& budget) const {
@@ -431,18 +435,25 @@ bool AlphaBeta::budget_spent(const ThreatSearch::Budget& budget) const {
   return budget.has_deadline && std::chrono::steady_clock::now() >= budget.deadline;
 }
 
-// Whether the side to move wins by fours and threes, within at most cap nodes of the budget,
-// which the probe spends.
+// Whether the side to move wins by continuous fours, or by fours and threes, each within at most
+// cap nodes of the budget, which the probes spend. A win by fours alone may take more moves
+// than one with threes: each is looked for within its own number of moves.
 AlphaBeta::Probe AlphaBeta::probe_threats(ThreatSearch::Budget& budget, std::uint64_t cap) {
-  if (budget.nodes == 0) return Probe::kUndecided;
-  ThreatSearch::Budget probe = budget;
-  probe.nodes = std::min(budget.nodes, cap);
-  const bool wins = threats_.find_win(b_, style_.threat_moves, false, probe, nullptr);
-  const std::uint64_t used = threats_.nodes();
-  nodes_ += used;
-  budget.nodes -= std::min(budget.nodes, used);
-  if (wins) return Probe::kWins;
-  return threats_.gave_up() ? Probe::kUndecided : Probe::kNoWin;
+  bool undecided = false;
+  for (const bool fours_only : {true, false}) {
+    const int moves = fours_only ? style_.four_moves : style_.threat_moves;
+    if (moves == 0) continue;
+    if (budget.nodes == 0) return Probe::kUndecided;
+    ThreatSearch::Budget probe = budget;
+    probe.nodes = std::min(budget.nodes, cap);
+    const bool wins = threats_.find_win(b_, moves, fours_only, probe, nullptr);
+    const std::uint64_t used = threats_.nodes();
+    nodes_ += used;
+    budget.nodes -= std::min(budget.nodes, used);
+    if (wins) return Probe::kWins;
+    undecided = undecided || threats_.gave_up();
+  }
+  return undecided ? Probe::kUndecided : Probe::kNoWin;
 }
 
 void AlphaBeta::sort_root_moves() {

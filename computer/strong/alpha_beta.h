@@ -68,15 +68,20 @@ class AlphaBeta {
   // A forced win by threats for the side to move at the root, within a share of the budget.
   Move threat_win(const std::atomic<bool>& stop);
   // When the other side would win by threats if this side passed, keeps only the root moves
-  // seen to stop it, drops of every kind tried when those of one kind do not (all the root
-  // moves, undecided ones first, when none is).
+  // seen to stop it: first those of one kind per square at a glance, then drops of the other
+  // kinds at a glance, then all of them deeper. When none is seen to, keeps the moves of one
+  // kind, undecided ones first.
   void keep_defences(const std::atomic<bool>& stop);
+  // Adds to the root moves the drops of the other kinds on their squares.
+  void add_other_kinds();
   // One probe of keep_defences: does the side to move win by threats within cap nodes?
   enum class Probe : std::uint8_t { kWins, kNoWin, kUndecided };
-  // after[i]: what the probes found after moves[i], within the budget, which they spend.
-  void probe_each(const MoveList& moves, Probe* after, ThreatSearch::Budget& budget);
-  // The moves seen to stop the threat, into checked; returns how many.
-  static int keep_checked(const MoveList& moves, const Probe* after, MoveList& checked);
+  // Probes the moves from `from` on that after[] leaves undecided, spending the budget: one
+  // look each with few nodes, or, deeper, rounds with ever more nodes while the budget lasts.
+  void probe_each(const MoveList& moves, int from, Probe* after, ThreatSearch::Budget& budget,
+                  bool deeper);
+  // Keeps only the root moves after[] shows to stop the threat, if there are any.
+  bool keep_checked(const Probe* after);
   Probe probe_threats(ThreatSearch::Budget& budget, std::uint64_t cap);
   // Has the threat searches' part of the budget run out, in nodes or time, or been stopped?
   bool budget_spent(const ThreatSearch::Budget& budget) const;

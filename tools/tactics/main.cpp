@@ -23,7 +23,8 @@ constexpr std::string_view kUsage =
     "                        [--defences N] [--nps N] [--proof-nodes N] > suite.txt\n"
     "Without generate: the top level searches each position of the suite (tools/tactics/\n"
     "suite.txt by default) for --movetime milliseconds (its own time when none is given) or\n"
-    "--nodes nodes, and each move is judged by a deep solve of at most --proof-nodes nodes.\n";
+    "--nodes nodes, and each move is judged by a deep solve of at most --proof-nodes nodes\n"
+    "(40000000; 4000000 for each proof when generating).\n";
 
 bool number(const char* text, std::uint64_t& value) {
   char* end = nullptr;

@@ -15,7 +15,9 @@ namespace brenvolt::tactics {
 struct RunOptions {
   double seconds = 0;       // per move; 0 with nodes 0 is the top level's own time
   std::uint64_t nodes = 0;  // per move, for figures that repeat exactly
-  std::uint64_t proof_nodes = 4'000'000;
+  // A move outside the listed ones is judged by a solve ten times deeper than the generation's
+  // proofs: a defence found afresh may take that much to be proven sound.
+  std::uint64_t proof_nodes = 40'000'000;
   bool verbose = false;  // a line for every entry
 };
 

@@ -131,12 +131,10 @@ TEST(強い探索, 止めると確かめた手を確かめきれない手より�
   EXPECT_TRUE(text == "B*6d" || text == "B*3g" || text == "R*3g") << text;
 }
 
-TEST(強い探索, 勝ちを探し尽くしても守りを確かめる分は残る) {
-  // 後手 would win by fours and threes were 先手 to pass. 先手's own search for a win spends its
-  // whole part of the budget finding none; the probe of 後手's threat used to share that part,
-  // found it spent, and no defence was checked: N*7d was played, after which 後手 wins.
-  const 対局 game = testing::局面("9/9/3ppkN2/5lL2/3L1P3/4P4/3l5/9/9 b KRBGSNrbgs2n 11");
-  const auto move = 考える(game, {0, 200000, 0});
+// Whether, after `move`, the other side has no win by threats within `moves` of its own moves
+// (continuous fours only when fours_only), by a search deep enough to decide it.
+void 指した後に脅威の勝ちはない(const 対局& game, const std::optional<着手>& move, int moves,
+                                bool fours_only) {
   合法である(game, move);
   対局 after = game;
   ASSERT_EQ(after.指す(*move).結果, 結末::続行);
@@ -144,8 +142,25 @@ TEST(強い探索, 勝ちを探し尽くしても守りを確かめる分は残�
   strong::ThreatSearch deep;
   strong::ThreatSearch::Budget budget;
   budget.nodes = 5'000'000;
-  EXPECT_FALSE(deep.find_win(board, 6, false, budget, nullptr)) << notation::format_move(*move);
+  EXPECT_FALSE(deep.find_win(board, moves, fours_only, budget, nullptr))
+      << notation::format_move(*move);
   EXPECT_FALSE(deep.gave_up());
+}
+
+TEST(強い探索, 勝ちを探し尽くしても守りを確かめる分は残る) {
+  // 後手 would win by fours and threes were 先手 to pass. 先手's own search for a win spends its
+  // whole part of the budget finding none; the probe of 後手's threat used to share that part,
+  // found it spent, and no defence was checked: N*7d was played, after which 後手 wins.
+  const 対局 game = testing::局面("9/9/3ppkN2/5lL2/3L1P3/4P4/3l5/9/9 b KRBGSNrbgs2n 11");
+  指した後に脅威の勝ちはない(game, 考える(game, {0, 200000, 0}), 6, false);
+}
+
+TEST(強い探索, 長い四の連続で負ける手は守りと見ない) {
+  // 先手 would win by fours and threes were 後手 to pass, and no drop of one kind per square
+  // stops it. S*6g used to be played: the probes looked only for wins by fours and threes of a
+  // few moves, and missed the win by continuous fours of twelve that follows it.
+  const 対局 game = testing::局面("9/9/3NpkllN/4PpL2/4SPLn1/4G1n2/9/9/9 w KRBrbgs 16");
+  指した後に脅威の勝ちはない(game, 考える(game, {0, 200000, 0}), 12, true);
 }
 
 TEST(強い探索, どのレベルも五を作れるなら作り相手の五は止める) {
