@@ -605,6 +605,8 @@ SearchResult AlphaBeta::run(const Board& root, const 探索制限& limits,
     helpers->start(b_, root_moves_);
   }
 
+  // Deeper until a cap, a stop or the deadline: time left over is of no use to a later move, and
+  // a depth cut short still answers with the move that led it or beat it.
   const int max_depth = limits.depth > 0 ? std::min(limits.depth, kMaxPly - 1) : kMaxPly - 1;
   for (int depth = 1; depth <= max_depth; ++depth) {
     const int score = search_root(depth, -kInfinity, kInfinity);
@@ -620,8 +622,6 @@ SearchResult AlphaBeta::run(const Board& root, const 探索制限& limits,
     result.score = score;
     result.depth = depth;
     if (on_info) report(depth, score, on_info);
-    // A time limit is spent to the end: time left over is of no use to a later move, and a
-    // depth cut short still answers with the move that led it or beat it.
     if (std::abs(score) > kMateBound && kMate - std::abs(score) <= depth) break;
   }
   if (helpers_ != nullptr) helper_nodes_ = helpers_->finish();

@@ -69,8 +69,8 @@ class AlphaBeta {
   Move threat_win(const std::atomic<bool>& stop);
   // When the other side would win by threats if this side passed, keeps only the root moves
   // seen to stop it: first those of one kind per square at a glance, then drops of the other
-  // kinds at a glance, then all of them deeper. When none is seen to, keeps the moves of one
-  // kind, undecided ones first.
+  // kinds at a glance, then all of them deeper. When none is seen to, keeps every move left
+  // undecided, then the refuted moves of one kind.
   void keep_defences(const std::atomic<bool>& stop);
   // Adds to the root moves the drops of the other kinds on their squares.
   void add_other_kinds();
