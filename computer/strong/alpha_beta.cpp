@@ -363,15 +363,15 @@ void AlphaBeta::keep_defences(const std::atomic<bool>& stop) {
   std::array<Probe, kMaxMoves> after;
   after.fill(Probe::kUndecided);
   const int one_kind = root_moves_.size;
-  probe_each(root_moves_, 0, after.data(), budget, false);
+  probe_each(0, after.data(), budget, false);
   if (keep_checked(after.data())) return;
   // None is seen to stop it at a glance. The kind dropped may matter, as a piece dropped on one
   // square may move on to block another: the drops of the other kinds get the same first look
   // before any move is probed deeper, and then all are probed deeper together.
   add_other_kinds();
-  probe_each(root_moves_, one_kind, after.data(), budget, false);
+  probe_each(one_kind, after.data(), budget, false);
   if (keep_checked(after.data())) return;
-  probe_each(root_moves_, 0, after.data(), budget, true);
+  probe_each(0, after.data(), budget, true);
   if (keep_checked(after.data())) return;
   // Still none: the moves the probes could not decide go first, then the moves of one kind they
   // refuted, so a defence that is hoped for comes before one that is known to fail.
@@ -402,17 +402,17 @@ void AlphaBeta::add_other_kinds() {
   }
 }
 
-void AlphaBeta::probe_each(const MoveList& moves, int from, Probe* after,
-                           ThreatSearch::Budget& budget, bool deeper) {
+void AlphaBeta::probe_each(int from, Probe* after, ThreatSearch::Budget& budget, bool deeper) {
   std::uint64_t cap = kDefenceProbeNodes;
   if (deeper) cap *= kDefenceProbeGrowth;
   for (; budget.nodes > 0; cap *= kDefenceProbeGrowth) {
     bool undecided = false;
-    for (int i = from; i < moves.size && budget.nodes > 0; ++i) {
+    for (int i = from; i < root_moves_.size && budget.nodes > 0; ++i) {
       if (after[i] != Probe::kUndecided) continue;
-      b_.make(moves.moves[i]);
+      const Move m = root_moves_.moves[i];
+      b_.make(m);
       after[i] = probe_threats(budget, cap);
-      b_.unmake(moves.moves[i]);
+      b_.unmake(m);
       undecided = undecided || after[i] == Probe::kUndecided;
     }
     if (!deeper || !undecided || budget_spent(budget)) break;

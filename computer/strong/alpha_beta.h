@@ -76,10 +76,9 @@ class AlphaBeta {
   void add_other_kinds();
   // One probe of keep_defences: does the side to move win by threats within cap nodes?
   enum class Probe : std::uint8_t { kWins, kNoWin, kUndecided };
-  // Probes the moves from `from` on that after[] leaves undecided, spending the budget: one
+  // Probes the root moves from `from` on that after[] leaves undecided, spending the budget: one
   // look each with few nodes, or, deeper, rounds with ever more nodes while the budget lasts.
-  void probe_each(const MoveList& moves, int from, Probe* after, ThreatSearch::Budget& budget,
-                  bool deeper);
+  void probe_each(int from, Probe* after, ThreatSearch::Budget& budget, bool deeper);
   // Keeps only the root moves after[] shows to stop the threat, if there are any.
   bool keep_checked(const Probe* after);
   Probe probe_threats(ThreatSearch::Budget& budget, std::uint64_t cap);
