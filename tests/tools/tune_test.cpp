@@ -60,5 +60,17 @@ TEST(Tune, TheFitLearnsWhatDecidesTheGamesAndLowersTheError) {
   EXPECT_NEAR(mean_error(samples, tuned, report.k), report.error_after, 1e-9);
 }
 
+// Only the hands change, each rounded to the nearest whole weight, a negative one too.
+TEST(Tune, TheHandsAreScaledAloneAndRounded) {
+  const strong::EvalWeights fitted = {{8, 26, 89, 250}, {4, 22, 93, 263}, 193, -205, -10};
+  const strong::EvalWeights kept = scale_hands(fitted, 65);
+  EXPECT_EQ(kept.own_hand, 125);     // 125.45
+  EXPECT_EQ(kept.their_hand, -133);  // -133.25
+  EXPECT_EQ(kept.own_window, fitted.own_window);
+  EXPECT_EQ(kept.their_window, fitted.their_window);
+  EXPECT_EQ(kept.tempo, fitted.tempo);
+  EXPECT_EQ(scale_hands(fitted, 100).own_hand, 193);
+}
+
 }  // namespace
 }  // namespace brenvolt::tune

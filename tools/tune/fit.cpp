@@ -169,4 +169,14 @@ strong::EvalWeights fit(const std::vector<Sample>& samples, const strong::EvalWe
   return tuned;
 }
 
+strong::EvalWeights scale_hands(const strong::EvalWeights& w, int percent) {
+  const auto scaled = [percent](int weight) {
+    return static_cast<int>(std::lround(weight * static_cast<double>(percent) / 100.0));
+  };
+  strong::EvalWeights result = w;
+  result.own_hand = scaled(w.own_hand);
+  result.their_hand = scaled(w.their_hand);
+  return result;
+}
+
 }  // namespace brenvolt::tune

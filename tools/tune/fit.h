@@ -39,4 +39,9 @@ struct FitReport {
 strong::EvalWeights fit(const std::vector<Sample>& samples, const strong::EvalWeights& start,
                         int epochs, FitReport& report);
 
+// The weights with both hands' weights taken at percent of their value, rounded to the nearest
+// (halves away from zero). Matches between searches that differ only in these two weights
+// show the fit overrating the hands; tools/tune/README.md gives the share kept and its matches.
+strong::EvalWeights scale_hands(const strong::EvalWeights& w, int percent);
+
 }  // namespace brenvolt::tune
