@@ -59,11 +59,15 @@ TEST(強い探索, レベルの持ち時間は上限の内で上のレベルほ�
     EXPECT_LE(制限.seconds, 2.0 * 0.8) << level;
     if (level == 1) continue;
     // No level searches less deep or less long than the level below it (a weakening may be
-    // traded for depth: the matches, not this, show each level plays better).
+    // traded for depth: the matches, not this, show each level plays better). A depth cap
+    // ends a search long before its time, which only guards a slow machine: times are compared
+    // between levels with no depth cap, or both with one.
     const 探索制限 下 = level_limits(level - 1);
     EXPECT_GE(上限の大きさ(制限.depth), 上限の大きさ(下.depth)) << level;
     EXPECT_GE(上限の大きさ(制限.nodes), 上限の大きさ(下.nodes)) << level;
-    EXPECT_GE(制限.seconds, 下.seconds) << level;
+    if ((制限.depth == 0) == (下.depth == 0)) {
+      EXPECT_GE(制限.seconds, 下.seconds) << level;
+    }
     EXPECT_GE(制限.grain, 1) << level;
   }
   EXPECT_EQ(level_limits(0).seconds, level_limits(1).seconds);
