@@ -1,9 +1,9 @@
 #include "tools/match/options.h"
 
-#include <charconv>
 #include <string_view>
 
 #include "brenvolt_version.h"
+#include "tools/command_number.h"
 
 namespace brenvolt::match {
 
@@ -43,14 +43,10 @@ bool answered_information(int argc, const char* const* argv, std::ostream& out) 
 
 namespace {
 
-template <typename Number>
-bool number(std::string_view text, Number& value) {
-  const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return failure == std::errc() && end == text.data() + text.size() && !text.empty();
-}
+using tools::read_number;
 
 bool probability(std::string_view text, double& value) {
-  return number(text, value) && value > 0 && value < 1;
+  return read_number(text, value) && value > 0 && value < 1;
 }
 
 // The SPRT's settings hang together: ELO0 below ELO1, and error rates that leave the bounds
@@ -79,20 +75,20 @@ std::optional<Options> parse_options(int argc, const char* const* argv, std::ost
     const auto has = [&](int values) { return i + values < argc; };
     bool ok = true;
     if (arg == "--pairs" && has(1)) {
-      ok = number(argv[++i], o.pairs) && o.pairs > 0;
+      ok = read_number(argv[++i], o.pairs) && o.pairs > 0;
       pairs_given = true;
     } else if (arg == "--seed" && has(1)) {
-      ok = number(argv[++i], o.seed);
+      ok = read_number(argv[++i], o.seed);
     } else if (arg == "--opening-plies" && has(1)) {
-      ok = number(argv[++i], o.opening_plies) && o.opening_plies >= 0;
+      ok = read_number(argv[++i], o.opening_plies) && o.opening_plies >= 0;
     } else if (arg == "--nodes-per-second" && has(1)) {
-      ok = number(argv[++i], o.nodes_per_second) && o.nodes_per_second >= 0;
+      ok = read_number(argv[++i], o.nodes_per_second) && o.nodes_per_second >= 0;
     } else if (arg == "--engine-level" && has(1)) {
-      ok = number(argv[++i], o.engine_level) && o.engine_level >= 0;
+      ok = read_number(argv[++i], o.engine_level) && o.engine_level >= 0;
     } else if (arg == "--nodes" && has(1)) {
-      ok = number(argv[++i], o.engine_nodes) && o.engine_nodes > 0;
+      ok = read_number(argv[++i], o.engine_nodes) && o.engine_nodes > 0;
     } else if (arg == "--movetime" && has(1)) {
-      ok = number(argv[++i], o.engine_movetime_ms) && o.engine_movetime_ms > 0;
+      ok = read_number(argv[++i], o.engine_movetime_ms) && o.engine_movetime_ms > 0;
     } else if (arg == "--book" && has(1)) {
       o.book = argv[++i];
       ok = !o.book.empty();
@@ -100,7 +96,7 @@ std::optional<Options> parse_options(int argc, const char* const* argv, std::ost
       o.shuffle = true;
     } else if (arg == "--sprt" && has(2)) {
       sprt_asked = true;
-      ok = number(argv[i + 1], sprt.elo0) && number(argv[i + 2], sprt.elo1);
+      ok = read_number(argv[i + 1], sprt.elo0) && read_number(argv[i + 2], sprt.elo1);
       i += 2;
     } else if (arg == "--alpha" && has(1)) {
       ok = probability(argv[++i], sprt.alpha);

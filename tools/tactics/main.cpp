@@ -1,13 +1,13 @@
 // brenvolt-tactics: the tactics suite. "generate" collects it from self-play; otherwise the
 // top level searches every position of the suite and the figures are printed.
 #include <cstdint>
-#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "tools/command_number.h"
 #include "tools/tactics/generate.h"
 #include "tools/tactics/run.h"
 #include "tools/tactics/suite.h"
@@ -25,14 +25,6 @@ constexpr std::string_view kUsage =
     "suite.txt by default) for --movetime milliseconds (its own time when none is given) or\n"
     "--nodes nodes, and each move is judged by a deep solve of at most --proof-nodes nodes\n"
     "(40000000; 4000000 for each proof when generating).\n";
-
-bool number(const char* text, std::uint64_t& value) {
-  char* end = nullptr;
-  const unsigned long long v = std::strtoull(text, &end, 10);
-  if (end == text || *end != '\0' || text[0] == '-') return false;
-  value = v;
-  return true;
-}
 
 int usage_error(std::string_view why) {
   std::cerr << "brenvolt-tactics: " << why << "\n" << kUsage;
@@ -54,7 +46,7 @@ int generate_command(const std::vector<std::string>& args) {
       options.book = value;
       continue;
     }
-    if (!number(value.c_str(), n)) return usage_error("not a number: " + value);
+    if (!brenvolt::tools::read_number(value, n)) return usage_error("not a number: " + value);
     if (flag == "--games") {
       options.games = static_cast<int>(n);
     } else if (flag == "--seed") {
@@ -100,7 +92,7 @@ int run_command(const std::vector<std::string>& args) {
       suite = value;
       continue;
     }
-    if (!number(value.c_str(), n)) return usage_error("not a number: " + value);
+    if (!brenvolt::tools::read_number(value, n)) return usage_error("not a number: " + value);
     if (flag == "--movetime") {
       options.seconds = static_cast<double>(n) / 1000;
     } else if (flag == "--nodes") {

@@ -4,7 +4,6 @@
 // engine's notation. Positions where the side to move has a five to make are left out: their
 // judgement never decides anything.
 #include <cstdint>
-#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -12,6 +11,7 @@
 #include "computer/strong/board.h"
 #include "computer/strong/searcher.h"
 #include "notation/position_text.h"
+#include "tools/command_number.h"
 #include "tools/match/match.h"
 
 namespace {
@@ -36,9 +36,8 @@ bool parse_options(int argc, char** argv, Options& o) {
     const std::string word = argv[i];
     if (i + 1 >= argc) return false;
     const std::string value = argv[++i];
-    char* end = nullptr;
-    const unsigned long long number = std::strtoull(value.c_str(), &end, 10);
-    if (value.empty() || *end != '\0' || number == 0 || number > 100'000'000) return false;
+    std::uint64_t number = 0;
+    if (!tools::read_number(value, number) || number == 0 || number > 100'000'000) return false;
     if (word == "--games") {
       o.games = static_cast<int>(number);
     } else if (word == "--seed") {

@@ -6,13 +6,13 @@
 // share of the fit's that --hands names.
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "tools/command_number.h"
 #include "tools/tune/fit.h"
 
 namespace {
@@ -33,10 +33,9 @@ struct Options {
 
 // A whole number within [low, high], or nothing.
 std::optional<int> number(const char* text, int low, int high) {
-  char* end = nullptr;
-  const long value = std::strtol(text, &end, 10);
-  if (end == text || *end != '\0' || value < low || value > high) return std::nullopt;
-  return static_cast<int>(value);
+  int value = 0;
+  if (!tools::read_number(text, value) || value < low || value > high) return std::nullopt;
+  return value;
 }
 
 std::optional<Options> read_options(int argc, char** argv) {
