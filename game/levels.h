@@ -8,13 +8,14 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace brenvolt {
 
 struct 強さの段 {
   const char* 名前;    // as the menu shows it (its English is the translations' business)
-  const char* 項目名;  // the menu action's name, ASCII
+  const char* 項目名;  // ASCII: the menu action's name, and the word records and settings keep
   // Caps on each move's search (0: no cap). The lower levels stop at a depth or a node count,
   // so they play the same on any machine; the time keeps the window responsive.
   int depth;
@@ -36,7 +37,7 @@ inline constexpr int 全力_静止手数 = 16;
 
 inline constexpr int 強さ_標準 = 0;
 
-inline constexpr std::array<強さの段, 9> 強さの表 = {{
+inline constexpr std::array<強さの段, 10> 強さの表 = {{
     {"標準", "HYOUJUN", 0, 0, 0, 1, 0, 0, 0},
     {"ほどほど", "HODOHODO", 1, 0, 0.05, 1000, 0, 0, 0},
     {"まずまず", "MAZUMAZU", 1, 0, 0.05, 300, 4, 0, 6},
@@ -45,6 +46,7 @@ inline constexpr std::array<強さの段, 9> 強さの表 = {{
     {"手強い", "TEGOWAI", 3, 0, 0.15, 1, 6, 2, 8},
     {"とても強い", "TOTEMO", 4, 0, 0.35, 1, 全力_四の手数, 全力_三の手数, 全力_静止手数},
     {"すごく強い", "SUGOKU", 0, 0, 0.25, 1, 全力_四の手数, 全力_三の手数, 全力_静止手数},
+    {"達人", "TATSUJIN", 0, 0, 0.6, 1, 全力_四の手数, 全力_三の手数, 全力_静止手数},
     {"最強", "SAIKYOU", 0, 0, 1.5, 1, 全力_四の手数, 全力_三の手数, 全力_静止手数},
 }};
 
@@ -60,5 +62,13 @@ static_assert(std::string_view(強さの表[強さ_最強].名前) == "最強");
 inline constexpr std::array<int, 4> 旧強さの対応 = {強さ_標準, 強さ_強い, 強さ_とても強い,
                                                     強さ_最強};
 inline constexpr int 旧強さ_最強 = static_cast<int>(旧強さの対応.size()) - 1;
+
+// Records and settings written while there were nine levels kept a level as its number, 0 to 8;
+// they keep its word now, which a new level cannot shift. The level each of those numbers names.
+inline constexpr std::array<int, 9> 九段の対応 = {0, 1, 2, 3, 4, 5, 6, 7, 強さ_最強};
+
+// The level a record or the settings keep: its word (項目名), or a number of the nine levels.
+// Nothing when it is neither.
+std::optional<int> 記された強さ(std::string_view 語);
 
 }  // namespace brenvolt

@@ -3,7 +3,9 @@
 // "position startpos moves ..." or "position sfen <board> <side> <hands> <n> moves ...", so
 // the engine reads a record as it stands. Headers say what that line cannot:
 //   # mode: people | computer-b | computer-w   (two people; the computer plays 先手 / 後手)
-//   # strength: N    the computer's level, 0 (the standard computer) when absent
+//   # strength: W    the computer's level by its word (HYOUJUN ... SAIKYOU), the standard
+//                    computer when absent; a number 0 to 8, as records written when there were
+//                    nine levels have it, is read as the level it named then
 //   # level: N       the same in records written when there were four levels, 0 to 3: read as
 //                    the level that plays as that one did (strength wins when both stand)
 //   # cursor: N      moves applied when some were taken back; all of them when absent

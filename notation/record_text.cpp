@@ -120,10 +120,8 @@ class HeaderReader {
       return false;
     }
     if (key == "strength") {
-      int strength = 0;
-      if (!parse_count(value, 強さ_標準, 強さ_最強, strength)) return false;
-      headers_.strength = strength;
-      return true;
+      headers_.strength = 記された強さ(value);
+      return headers_.strength.has_value();
     }
     // The level of a record saved before the ladder: the level that plays as it did then.
     if (key == "level") {

@@ -157,6 +157,10 @@
         <translation>Formidable</translation>
     </message>
     <message>
+        <source>達人</source>
+        <translation>Master</translation>
+    </message>
+    <message>
         <source>最強</source>
         <translation>Strongest</translation>
     </message>

@@ -83,15 +83,14 @@ TEST(RecordFile, 書いた棋譜は見出しと局面の一行でエンジンが
   EXPECT_EQ(game.局.手番, 手番_先手);
   const std::string written = write_record(game, "2025-01-31T14:05:00+09:00");
   EXPECT_EQ(written,
-            "# Brenvolt record\n# mode: computer-w\n# strength: 0\n# result: none\n"
+            "# Brenvolt record\n# mode: computer-w\n# strength: HYOUJUN\n# result: none\n"
             "# date: 2025-01-31T14:05:00+09:00\n# cursor: 2\n"
             "position startpos moves P*5e P*5c 5e5d\n");
   EXPECT_EQ(エンジンの答え(written), "");
   EXPECT_EQ(対局の違い(読む(written), game), "");
   game.強さ = 強さ_最強;
   game.COM側 = 手番_先手;
-  EXPECT_NE(write_record(game, "").find(
-                "# mode: computer-b\n# strength: " + std::to_string(強さ_最強) + "\n# result"),
+  EXPECT_NE(write_record(game, "").find("# mode: computer-b\n# strength: SAIKYOU\n# result"),
             std::string::npos);
 }
 
@@ -168,6 +167,13 @@ TEST(RecordFile, 改行の形やBOMや注釈の置き場所にはこだわらな
   }
   EXPECT_EQ(読む("# level: 3\n# mode: computer-b\n# strength: 1\nposition startpos").強さ, 1);
   EXPECT_EQ(読む("# strength: 2\n# level: 3\n# mode: computer-b\nposition startpos").強さ, 2);
+  // A level is kept by its word; the numbers of the nine levels there were keep naming theirs.
+  for (int level = 強さ_標準; level <= 強さ_最強; ++level) {
+    const std::string word = 強さの表[level].項目名;
+    EXPECT_EQ(読む("# mode: computer-b\n# strength: " + word + "\nposition startpos").強さ, level);
+  }
+  EXPECT_EQ(読む("# mode: computer-b\n# strength: 7\nposition startpos").強さ, 7);
+  EXPECT_EQ(読む("# mode: computer-b\n# strength: 8\nposition startpos").強さ, 強さ_最強);
   EXPECT_EQ(読む("position startpos moves").局.対局中, 有);
 }
 
@@ -198,6 +204,8 @@ TEST(RecordFile, 読めない棋譜や規則に合わない手は行と手と理
       {"# level: -1\nposition startpos", "1行目: level の値が読めません: -1"},
       {"# level: 4\nposition startpos", "1行目: level の値が読めません: 4"},
       {"# strength: 99\nposition startpos", "1行目: strength の値が読めません: 99"},
+      {"# strength: 9\nposition startpos", "1行目: strength の値が読めません: 9"},
+      {"# strength: saikyou\nposition startpos", "1行目: strength の値が読めません: saikyou"},
       {"# result: maybe\nposition startpos", "1行目: result の値が読めません: maybe"},
       {"# mode: people\n# mode: people\nposition startpos", "2行目: mode が二度あります"},
       {"position startpos moves P*5e\n# cursor: 2", "2行目: cursor は 0 から 1 までです"},

@@ -106,6 +106,7 @@ TEST_F(LoadedWindow, MenuTreeHasEveryItemWithItsCaption) {
       {"TEGOWAI", "手強い", "TSUYOSA"},
       {"TOTEMO", "とても強い", "TSUYOSA"},
       {"SUGOKU", "すごく強い", "TSUYOSA"},
+      {"TATSUJIN", "達人", "TSUYOSA"},
       {"SAIKYOU", "最強", "TSUYOSA"},
       {"VIEW", "表示", nullptr},
       {"PANEL", "棋譜", "VIEW"},

@@ -132,6 +132,13 @@ TEST_F(SettingsTest, ALevelKeptWhenThereWereFourStartsAtTheLevelThatPlaysLikeIt)
   EXPECT_EQ(WindowRun().form().今の選択().強さ, 強さ_標準);
 }
 
+TEST_F(SettingsTest, ALevelIsKeptByItsWordAndANumberOfTheNineLevelsStillNamesItsOwn) {
+  { WindowRun().choose("SUGOKU"); }
+  EXPECT_NE(scratch.read("brenvolt/brenvolt.conf").find("strength=SUGOKU"), std::string::npos);
+  scratch.write("brenvolt/brenvolt.conf", "[General]\nstrength=8\n");
+  EXPECT_EQ(WindowRun().form().今の選択().強さ, 強さ_最強);
+}
+
 TEST_F(SettingsTest, ThePanelOpenAtTheEndIsOpenAtTheNextStart) {
   { WindowRun().choose("PANEL"); }
   {

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 namespace brenvolt::testing {
@@ -26,6 +27,10 @@ class ScratchFolder {
   void write(const std::filesystem::path& relative, const std::string& bytes) const {
     std::filesystem::create_directories((path_ / relative).parent_path());
     std::ofstream(path_ / relative, std::ios::binary) << bytes;
+  }
+  std::string read(const std::filesystem::path& relative) const {
+    std::ifstream in(path_ / relative, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 
  private:

@@ -1,9 +1,11 @@
 #include "window/qt/settings.h"
 
 #include <QStandardPaths>
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 
+#include "game/levels.h"
 #include "window/computer_player.h"
 #include "window/qt/main_window.h"
 
@@ -11,6 +13,7 @@ namespace brenvolt {
 
 namespace {
 
+// The level by its word (a number there is one of the nine levels there were before).
 const QString 強さ_鍵 = QStringLiteral("strength");
 // The level as kept when there were four levels, 0 to 3, read while no strength is kept.
 const QString 旧強さ_鍵 = QStringLiteral("level");
@@ -37,10 +40,8 @@ QString Settings::defaultFile() {
 
 int Settings::level() const {
   bool ok = false;
-  if (store_.contains(強さ_鍵)) {
-    const int level = store_.value(強さ_鍵).toInt(&ok);
-    return ok && level >= 0 && level <= 強さ_最強 ? level : 0;
-  }
+  if (store_.contains(強さ_鍵))
+    return 記された強さ(store_.value(強さ_鍵).toString().toStdString()).value_or(強さ_標準);
   const int old = store_.value(旧強さ_鍵).toInt(&ok);
   return ok && old >= 0 && old <= 旧強さ_最強 ? 旧強さの対応[old] : 0;
 }
@@ -91,7 +92,7 @@ bool Settings::soundWarningShown() const {
 }
 
 void Settings::setLevel(int level) {
-  write(強さ_鍵, level);
+  write(強さ_鍵, QString::fromLatin1(強さの表[std::clamp(level, 強さ_標準, 強さ_最強)].項目名));
 }
 
 void Settings::setGuidance(bool on) {
