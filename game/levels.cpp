@@ -1,5 +1,6 @@
 #include "game/levels.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace brenvolt {
@@ -16,6 +17,10 @@ std::optional<int> 記された強さ(std::string_view 語) {
     return std::nullopt;
   }
   return 九段の対応[number];
+}
+
+const char* 強さの語(int level) {
+  return 強さの表[std::clamp(level, 強さ_標準, 強さ_最強)].項目名;
 }
 
 }  // namespace brenvolt

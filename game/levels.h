@@ -70,5 +70,7 @@ inline constexpr std::array<int, 9> 九段の対応 = {0, 1, 2, 3, 4, 5, 6, 7, �
 // The level a record or the settings keep: its word (項目名), or a number of the nine levels.
 // Nothing when it is neither.
 std::optional<int> 記された強さ(std::string_view 語);
+// The word records and settings keep for a level (one out of range is taken as the nearest).
+const char* 強さの語(int level);
 
 }  // namespace brenvolt

@@ -1,7 +1,5 @@
 // Writing a record: the start position found by taking every applied move back, the moves to
 // the end of the record (a pass where one side moved twice in a row), and the headers.
-#include <algorithm>
-
 #include "game/levels.h"
 #include "game/turn.h"
 #include "notation/notation.h"
@@ -89,11 +87,8 @@ RecordMode mode_of(const 対局& game) {
 std::string write_record(const 対局& game, std::string_view date) {
   std::string text = "# Brenvolt record\n";
   text += "# mode: " + std::string(word_of(mode_of(game))) + '\n';
-  if (game.対局モード == モード_COM) {
-    text +=
-        "# strength: " + std::string(強さの表[std::clamp(game.強さ, 強さ_標準, 強さ_最強)].項目名) +
-        '\n';
-  }
+  if (game.対局モード == モード_COM)
+    text += "# strength: " + std::string(強さの語(game.強さ)) + '\n';
   text += "# result: " + std::string(word_of(result_of(game))) + '\n';
   if (!date.empty()) text += "# date: " + std::string(date) + '\n';
   if (game.記録.記録数 < game.記録.記録終端) {

@@ -1,7 +1,6 @@
 #include "window/qt/settings.h"
 
 #include <QStandardPaths>
-#include <algorithm>
 #include <cmath>
 #include <iostream>
 
@@ -92,7 +91,7 @@ bool Settings::soundWarningShown() const {
 }
 
 void Settings::setLevel(int level) {
-  write(強さ_鍵, QString::fromLatin1(強さの表[std::clamp(level, 強さ_標準, 強さ_最強)].項目名));
+  write(強さ_鍵, QString::fromLatin1(強さの語(level)));
 }
 
 void Settings::setGuidance(bool on) {
