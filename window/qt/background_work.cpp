@@ -24,6 +24,23 @@ void BackgroundWork::run(std::function<void()> work, std::function<void()> done)
   });
 }
 
+void BackgroundWork::post(std::function<void()> task) {
+  {
+    const std::lock_guard<std::mutex> lock(postedLock_);
+    posted_.push_back(std::move(task));
+  }
+  QMetaObject::invokeMethod(this, "deliverPosted", Qt::QueuedConnection);
+}
+
+void BackgroundWork::deliverPosted() {
+  std::vector<std::function<void()>> ready;
+  {
+    const std::lock_guard<std::mutex> lock(postedLock_);
+    ready.swap(posted_);
+  }
+  for (const std::function<void()>& task : ready) task();
+}
+
 void BackgroundWork::deliverFinished() {
   std::vector<std::uint64_t> ready;
   {

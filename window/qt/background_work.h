@@ -24,11 +24,16 @@ class BackgroundWork : public QObject {
   ~BackgroundWork() override;
 
   void run(std::function<void()> work, std::function<void()> done);
+  // Runs task on the user-interface thread from the event loop; callable from any thread. Like a
+  // completion, the task reaches the other thread under a lock of ours, not through Qt's queue,
+  // and it is dropped when this goes first.
+  void post(std::function<void()> task);
   // Jobs started whose completion has not yet been delivered.
   std::size_t pending() const { return jobs_.size(); }
 
  private slots:
   void deliverFinished();
+  void deliverPosted();
 
  private:
   struct Job {
@@ -40,6 +45,8 @@ class BackgroundWork : public QObject {
   std::uint64_t next_ = 0;
   std::mutex finishedLock_;
   std::vector<std::uint64_t> finished_;
+  std::mutex postedLock_;
+  std::vector<std::function<void()>> posted_;
 };
 
 }  // namespace brenvolt

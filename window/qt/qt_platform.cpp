@@ -186,9 +186,9 @@ void QtPlatform::runInBackground(std::function<void()> work, std::function<void(
   background_.run(std::move(work), std::move(done));
 }
 
-// Queued on the window: Qt drops the call when the window is gone before it is delivered.
+// Dropped when the window, and with it this platform, is gone before it is delivered.
 void QtPlatform::postToUserThread(std::function<void()> task) {
-  QMetaObject::invokeMethod(&window_, std::move(task), Qt::QueuedConnection);
+  background_.post(std::move(task));
 }
 
 // A run without a window answers every question with Cancel: nothing is there to click, and
